@@ -1,0 +1,23 @@
+#pragma once
+// What every window is given: the shared state and the seams to the world.
+
+#include "app/state.h"
+#include "app/windows.h"
+#include "system/clock.h"
+#include "system/converter.h"
+#include "system/desktop.h"
+#include "system/prompts.h"
+
+namespace quiverel {
+
+struct Context {
+    AppState& state;
+    Converter& converter;
+    Desktop& desktop;
+    Prompts& prompts;
+    Clock& clock;
+    Windows& windows;
+    QString appFolder;
+};
+
+} // namespace quiverel

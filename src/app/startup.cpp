@@ -1,0 +1,97 @@
+#include "app/startup.h"
+
+#include "app/folders_ini.h"
+#include "app/setup_ini.h"
+#include "app/text_table.h"
+#include "system/iview_ini.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quiverel {
+
+void migrateOldFiles(const QString& appFolder) {
+    const QString buttons = appFolder + QStringLiteral("/ini/Buttons.ini");
+    const QString folders = appFolder + QStringLiteral("/ini/Folders.ini");
+    if (QFileInfo::exists(buttons)) {
+        // Rename over the old list in one step, so one of the two always exists.
+        if (::rename(QFile::encodeName(buttons), QFile::encodeName(folders)) != 0) {
+            QFile::remove(folders);
+            QFile::rename(buttons, folders);
+        }
+    }
+    const QString converter = appFolder + QStringLiteral("/i__view32.exe");
+    const QString oldConverter = appFolder + QStringLiteral("/iview32.exe");
+    if (!QFileInfo::exists(converter) && QFileInfo::exists(oldConverter))
+        QFile::rename(oldConverter, converter);
+}
+
+QString winDrmFolderInUse(const QString& setting, const QString& appFolder) {
+    if (setting.isEmpty() || setting.compare(u"NONE", Qt::CaseInsensitive) == 0 ||
+        !QFileInfo(setting).isDir())
+        return appFolder;
+    QString f = setting;
+    while (f.size() > 1 && f.endsWith(u'/')) f.chop(1);
+    return f;
+}
+
+double guiScaleFor(QSize screen, int guiSize) {
+    return guiSize > 0 ? double(screen.height()) / guiSize : 1.0;
+}
+
+void loadSettings(AppState& state, QSize screen) {
+    Settings& s = state.settings;
+    const QString& app = state.appFolder;
+
+    state.folders.rows = readFoldersIni(state.iniFile(QStringLiteral("Folders.ini")), app);
+    sortFolderList(state.folders.rows);
+
+    readSetupIni(state.iniFile(QStringLiteral("Setup.ini")), s);
+    applySetupDefaults(s, screen);
+    s.guiScale = guiScaleFor(screen, s.guiSize);
+
+    if (s.languageName.isEmpty()) s.languageName = QStringLiteral("English");
+    loadTextTableFile(state.text, s.languageName, state.iniFile(QStringLiteral("Language.ini")),
+                      HeaderMatch::Startup);
+
+    s.winDrmFolder = winDrmFolderInUse(s.winDrmFolder, app);
+    state.transmit.txFolder = s.winDrmFolder + QStringLiteral("/TX");
+    QDir().mkpath(state.transmit.txFolder);
+    deriveResize(s);
+
+    if (const auto size = readJp2TargetSize(state.iniFile(QString::fromLatin1(kIviewIniName))))
+        s.jp2TargetSize = *size;
+
+    state.catalogue.thumbsPerPage = s.thumbsPerPage;
+}
+
+void chooseStartupFolder(AppState& state) {
+    const auto& rows = state.folders.rows;
+    state.current.folder = rows.isEmpty() ? QString() : rows.first().path;
+    state.current.folderIndex = 0;
+    if (state.settings.startupFolder.isEmpty()) state.settings.startupFolder = state.current.folder;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows[i].path == state.settings.startupFolder) {
+            state.current.folder = rows[i].path;
+            state.current.folderIndex = i;
+        }
+    }
+}
+
+void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips) {
+    writeIviewIni(state.iniFile(QString::fromLatin1(kIviewIniName)),
+                  state.settings.jp2TargetSize);
+    Settings saved = state.settings;
+    if (windowTwips) {
+        saved.savedLeft = windowTwips->x();
+        saved.savedTop = windowTwips->y();
+    }
+    writeSetupIni(state.iniFile(QStringLiteral("Setup.ini")), saved, SetupStyle::Quoted);
+    if (!state.folders.rows.isEmpty() && !state.folders.rows.first().caption.isEmpty())
+        writeFoldersIni(state.iniFile(QStringLiteral("Folders.ini")), state.folders.rows);
+    for (const char* scratch : {"/QSL.bmp", "/Temp.bmp", "/iview32.exe"})
+        QFile::remove(state.appFolder + QLatin1String(scratch));
+}
+
+} // namespace quiverel

@@ -1,0 +1,37 @@
+#pragma once
+// The file work of start-up and shutdown, apart from the main window.
+
+#include "app/state.h"
+
+#include <QPoint>
+#include <QSize>
+#include <optional>
+
+namespace quiverel {
+
+// Buttons.ini replaces Folders.ini; an iview32.exe becomes i__view32.exe.
+void migrateOldFiles(const QString& appFolder);
+
+// Reads Folders.ini, Setup.ini, Language.ini and i_view32.ini into the state
+// and applies the defaults, clamps and derived values. Settings absent from a
+// short file keep the values they had (a restart keeps the rest). Creates the
+// TX folder. `screen` is the screen size in pixels.
+void loadSettings(AppState& state, QSize screen);
+
+// The folder shown first: the last folder-list row whose path is the start-up
+// folder, else row 0. Sets the start-up folder to row 0's path when empty.
+void chooseStartupFolder(AppState& state);
+
+// The WinDRM folder in use: the setting, or the application folder when it is
+// empty, "NONE" in any case, or not an existing folder.
+QString winDrmFolderInUse(const QString& setting, const QString& appFolder);
+
+// Writes i_view32.ini, Setup.ini (window position in twips, nothing when
+// minimised: the position read at start-up is kept) and Folders.ini (only
+// when the folder list is not empty), and deletes the scratch files.
+void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips);
+
+// The GUI scale: screen height in pixels / GUI size value.
+double guiScaleFor(QSize screen, int guiSize);
+
+} // namespace quiverel

@@ -1,0 +1,113 @@
+#include "catalogue/thumbnail_grid.h"
+
+#include "app/unit_scale.h"
+#include "catalogue/grid_geometry.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+namespace quiverel {
+
+ThumbnailGrid::ThumbnailGrid(QWidget* parent)
+    : QWidget(parent), units_(new UnitScale(this, QSizeF(666, 414))) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(200, 200, 100));
+    setPalette(p);
+    createCells(1, columns_);
+}
+
+void ThumbnailGrid::setScaleSize(QSizeF u) { units_->setScaleSize(u); }
+
+void ThumbnailGrid::createCells(int cells, int columns) {
+    columns_ = std::max(columns, 1);
+    cells = std::max(cells, 1);
+    while (Image1.size() > cells) {
+        delete Image1.takeLast();
+        delete Line2.takeLast();
+        delete Line1.takeLast();
+        delete Shape1.takeLast();
+        frameState_.removeLast();
+    }
+    while (Image1.size() < cells) {
+        auto* shape = new QFrame(this);
+        shape->setAutoFillBackground(true);
+        shape->setFrameShape(QFrame::Box);
+        shape->setLineWidth(1);
+        auto* l1 = new QFrame(this);
+        auto* l2 = new QFrame(this);
+        for (QFrame* l : {l1, l2}) {
+            l->setAutoFillBackground(true);
+            QPalette lp = l->palette();
+            lp.setColor(QPalette::Window, Qt::white);
+            l->setPalette(lp);
+        }
+        auto* image = new QLabel(this);
+        image->setScaledContents(true);
+        image->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        Shape1.append(shape);
+        Line1.append(l1);
+        Line2.append(l2);
+        Image1.append(image);
+        frameState_.append(0);
+        for (QWidget* w : {static_cast<QWidget*>(shape), static_cast<QWidget*>(l1),
+                           static_cast<QWidget*>(l2), static_cast<QWidget*>(image)})
+            w->show();
+        l1->raise();
+        l2->raise();
+        image->raise();
+        paintFrame(int(Image1.size()) - 1);
+    }
+}
+
+void ThumbnailGrid::DrawGridFrames() {
+    for (int k = 0; k < cellCount(); ++k) {
+        const QRect f = cellFrame(k, columns_);
+        units_->place(Shape1[k], f);
+        // The white edges: along the top and down the left of the frame.
+        units_->place(Line1[k], QRectF(f.left() + 1, f.top() + 1, f.width() - 2, 1));
+        units_->place(Line2[k], QRectF(f.left() + 1, f.top() + 1, 1, f.height() - 2));
+        if (!Image1[k]->pixmap().isNull()) {
+            const QSize s = Image1[k]->pixmap().size();
+            units_->place(Image1[k], fittedThumbnail(s, k, columns_));
+        } else {
+            units_->place(Image1[k], QRectF(cellCentre(k, columns_), QSizeF(1, 1)));
+        }
+    }
+}
+
+void ThumbnailGrid::setCellPicture(int k, const QImage& picture) {
+    if (k < 0 || k >= cellCount()) return;
+    if (picture.isNull()) {
+        Image1[k]->clear();
+        Image1[k]->hide();
+        return;
+    }
+    Image1[k]->setPixmap(QPixmap::fromImage(picture));
+    units_->place(Image1[k], fittedThumbnail(picture.size(), k, columns_));
+    Image1[k]->show();
+}
+
+void ThumbnailGrid::setCellSelected(int k, bool selected) {
+    if (k < 0 || k >= cellCount()) return;
+    frameState_[k] = selected ? 1 : 0;
+    paintFrame(k);
+}
+
+void ThumbnailGrid::setCellMarked(int k, bool marked) {
+    if (k < 0 || k >= cellCount()) return;
+    frameState_[k] = marked ? 2 : 0;
+    paintFrame(k);
+}
+
+void ThumbnailGrid::paintFrame(int k) {
+    QPalette p = Shape1[k]->palette();
+    const QColor fill = frameState_[k] == 1   ? kSelectionColour
+                        : frameState_[k] == 2 ? QColor(Qt::red)
+                                              : palette().color(QPalette::Button);
+    p.setColor(QPalette::Window, fill);
+    Shape1[k]->setPalette(p);
+}
+
+} // namespace quiverel

@@ -1,0 +1,60 @@
+// Quiverel: thumbnails of received SSTV pictures and one-click hand-off to
+// the SSTV programs.
+
+#include "app/context.h"
+#include "mainwindow/form1.h"
+#include "program_windows.h"
+#include "system/qt_desktop.h"
+#include "system/qt_prompts.h"
+#include "system/quit_signals.h"
+#include "system/single_instance.h"
+
+#include <QApplication>
+
+namespace quiverel {
+namespace {
+
+// Until the picture operations exist every one of them fails, as a missing
+// output file tells the callers.
+class NoConverter : public Converter {
+public:
+    bool convert(const QString&, const QString&) override { return false; }
+    bool thumbnail(const QString&, const QString&) override { return false; }
+    bool resample(const QString&, int, int, const QString&, const QString&) override {
+        return false;
+    }
+    bool compress(const QString&, const QString&, const QString&) override { return false; }
+    bool edit(const QString&) override { return false; }
+};
+
+} // namespace
+} // namespace quiverel
+
+int main(int argc, char** argv) {
+    using namespace quiverel;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quiverel"));
+    QtPrompts prompts;
+
+    const QString appFolder = QCoreApplication::applicationDirPath();
+    SingleInstance instance(appFolder);
+    if (!instance.acquire()) {
+        prompts.tell(nullptr, QStringLiteral("Another instance of Quiverel is running"));
+        return 0;
+    }
+
+    AppState state;
+    state.appFolder = appFolder;
+    NoConverter converter;
+    QtDesktop desktop;
+    SystemClock clock;
+    ProgramWindows windows;
+    Context ctx{state, converter, desktop, prompts, clock, windows, appFolder};
+    windows.setContext(&ctx);
+
+    Form1 form(ctx);
+    onQuitSignals(&form, [&form] { form.close(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &Form1::Form_Unload);
+    form.Form_Load();
+    return app.exec();
+}

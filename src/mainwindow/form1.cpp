@@ -1,0 +1,323 @@
+#include "mainwindow/form1.h"
+
+#include "app/folders_ini.h"
+#include "app/setup_ini.h"
+#include "app/startup.h"
+#include "app/unit_scale.h"
+#include "catalogue/thumbnail_grid.h"
+#include "system/column_menu.h"
+#include "system/menu_columns.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace quiverel {
+
+Form1::Form1(Context& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx), state_(ctx.state) {
+    setObjectName(QStringLiteral("Form1"));
+    createMenus();
+    createControls();
+}
+
+Form1::~Form1() = default;
+
+QString Form1::entryOr(int entry, const QString& designCaption) const {
+    // A design caption stands until a table entry replaces it.
+    const QString& t = state_.text[entry];
+    return t.isEmpty() ? designCaption : t;
+}
+
+void Form1::createMenus() {
+    mnuFolder = new ColumnMenu(QStringLiteral("&Select Folders"), this);
+    mnuFolder->setObjectName(QStringLiteral("mnuFolder"));
+    menuBar()->addMenu(mnuFolder);
+
+    mnuPaste = menuBar()->addAction(QStringLiteral("Auto &Paste On"));
+    connect(mnuPaste, &QAction::triggered, this, &Form1::mnuPaste_Click);
+    mnuText = menuBar()->addAction(QStringLiteral("Create Text File"));
+
+    mnuTools = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuGui = mnuTools->addMenu(QStringLiteral("GUI size"));
+    const char* sizes[3] = {"Small", "Medium", "Large"};
+    for (int i = 0; i < 3; ++i) {
+        mnuSize[i] = mnuGui->addAction(QString::fromLatin1(sizes[i]));
+        mnuSize[i]->setCheckable(true);
+        connect(mnuSize[i], &QAction::triggered, this, [this, i] { mnuSize_Click(i); });
+    }
+    mnuTools->addSeparator(); // mnuSep
+    const char* tools[14] = {"Find file by keyword", "Set file size", nullptr, "Sort by name",
+                             "Sort by date", nullptr, "Find folders not in menu", nullptr,
+                             "Add Folder", "Remove Folder", nullptr, "Setup", "Languages",
+                             "Help"};
+    for (int i = 0; i < 14; ++i) {
+        if (!tools[i]) {
+            mnuTool[i] = mnuTools->addSeparator();
+            continue;
+        }
+        mnuTool[i] = mnuTools->addAction(QString::fromLatin1(tools[i]));
+        connect(mnuTool[i], &QAction::triggered, this, [this, i] { mnuTool_Click(i); });
+    }
+    mnuTool[3]->setCheckable(true);
+    mnuTool[4]->setCheckable(true);
+    connect(mnuTools, &QMenu::aboutToShow, this, [this] {
+        // Exactly the entry of the GUI size in use is checked.
+        const int checked = guiSizeMenuIndex(state_.settings.guiSize);
+        for (int i = 0; i < 3; ++i) mnuSize[i]->setChecked(i == checked);
+    });
+
+    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    connect(mnuAbout, &QAction::triggered, this,
+            [this] { ctx_.windows.open(WindowKind::HelpAbout); });
+    connect(mnuText, &QAction::triggered, this,
+            [this] { ctx_.windows.open(WindowKind::TextFileCreator); });
+}
+
+void Form1::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    units_ = new UnitScale(client, QSizeF(666, 500));
+
+    Tabs = new QTabBar(client);
+    Tabs->setObjectName(QStringLiteral("Tabs"));
+    Tabs->setExpanding(false);
+    Tabs->setUsesScrollButtons(true);
+    pic2 = new ThumbnailGrid(client);
+    pic2->setObjectName(QStringLiteral("pic2"));
+
+    ckBack = new QPushButton(QStringLiteral("Back"), client);
+    ckNext = new QPushButton(QStringLiteral("Next"), client);
+    for (QPushButton* b : {ckBack, ckNext}) {
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, QColor(49, 106, 197));
+        p.setColor(QPalette::ButtonText, Qt::white);
+        b->setPalette(p);
+        b->setAutoFillBackground(true);
+    }
+    ckBack->setObjectName(QStringLiteral("ckBack"));
+    ckNext->setObjectName(QStringLiteral("ckNext"));
+
+    lblPics = new QLabel(client);
+    lblSize = new QLabel(client);
+    lblInfo = new QLabel(client);
+    lblPics->setObjectName(QStringLiteral("lblPics"));
+    lblSize->setObjectName(QStringLiteral("lblSize"));
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    picFaulty = new QLabel(pic2);
+    picFaulty->setObjectName(QStringLiteral("picFaulty"));
+    picFaulty->hide();
+
+    cmdRestart = new QPushButton(QStringLiteral("Restart"), client);
+    cmdRestart->setObjectName(QStringLiteral("cmdRestart"));
+    cmdRestart->hide(); // pressed by the setup dialog, never by the user
+    connect(cmdRestart, &QPushButton::clicked, this, &Form1::cmdRestart_Click);
+}
+
+void Form1::Form_Load() {
+    // Step 1 (one running copy) is settled before the window exists.
+    setWindowTitle(state_.windowTitle);
+    QDir::setCurrent(QDir::rootPath());
+    migrateOldFiles(state_.appFolder);
+
+    const QSize screen = ctx_.desktop.screenSize();
+    loadSettings(state_, screen);
+
+    if (state_.folders.rows.isEmpty()) setFolderEntries({QStringLiteral("No folders")});
+    else BuildFolderMenu();
+
+    const int checked = guiSizeMenuIndex(state_.settings.guiSize);
+    for (int i = 0; i < 3; ++i) mnuSize[i]->setChecked(i == checked);
+    move(int(state_.settings.savedLeft / 15), int(state_.settings.savedTop / 15));
+
+    applyCaptions();
+    enableWindowItems();
+
+    state_.catalogue.thumbsPerPage = state_.settings.thumbsPerPage;
+    pic2->createCells(state_.settings.thumbsPerPage, mainLayoutFor(state_.settings.thumbsPerPage).columns);
+    LayoutMainWindow();
+
+    state_.catalogue.selectedIndex = 0;
+    state_.catalogue.sortOrder = 1;
+    mnuTool[3]->setChecked(false);
+    mnuTool[4]->setChecked(true);
+    show();
+
+    chooseStartupFolder(state_);
+    state_.catalogue.tabClickSuppressed = true;
+    ShowFolder();
+    state_.catalogue.tabClickSuppressed = false;
+    state_.flags.composerFirstUse = true;
+    state_.flags.textFirstUse = true;
+}
+
+void Form1::applyCaptions() {
+    const auto& t = state_.text;
+    mnuPaste->setText(state_.settings.autoPaste ? entryOr(104, QStringLiteral("Auto &Paste On"))
+                                                : entryOr(105, QStringLiteral("Auto &Paste Off")));
+    mnuFolder->setTitle(entryOr(103, QStringLiteral("&Select Folders")));
+    mnuAbout->setText(entryOr(106, QStringLiteral("&About")));
+    mnuTools->setTitle(entryOr(5, QStringLiteral("Options")));
+    const std::pair<int, int> tools[] = {{0, 107}, {1, 1},  {3, 2},   {4, 3},   {6, 4},
+                                         {8, 101}, {9, 102}, {11, 13}, {12, 12}, {13, 11}};
+    for (auto [item, entry] : tools) mnuTool[item]->setText(entryOr(entry, mnuTool[item]->text()));
+    mnuGui->setTitle(entryOr(21, QStringLiteral("GUI size")));
+    for (int i = 0; i < 3; ++i) mnuSize[i]->setText(entryOr(22 + i, mnuSize[i]->text()));
+    Q_UNUSED(t);
+}
+
+void Form1::enableWindowItems() {
+    const std::pair<int, WindowKind> items[] = {
+        {0, WindowKind::Search},        {1, WindowKind::SizeWindow},
+        {9, WindowKind::FolderRemoval}, {11, WindowKind::HelpSetup},
+        {12, WindowKind::HelpLanguages}, {13, WindowKind::HelpText}};
+    for (auto [item, kind] : items) mnuTool[item]->setEnabled(ctx_.windows.available(kind));
+    mnuText->setEnabled(ctx_.windows.available(WindowKind::TextFileCreator));
+    mnuAbout->setEnabled(ctx_.windows.available(WindowKind::HelpAbout));
+    // Folder browsing and adding arrive with the folder scan.
+    mnuTool[6]->setEnabled(false);
+    mnuTool[8]->setEnabled(false);
+}
+
+void Form1::setFolderEntries(const QStringList& captions) {
+    qDeleteAll(mnuFolderEntry);
+    mnuFolderEntry.clear();
+    for (int k = 0; k < captions.size(); ++k) {
+        auto* a = new QAction(captions[k], mnuFolder);
+        a->setObjectName(QStringLiteral("mnuFolderEntry%1").arg(k));
+        connect(a, &QAction::triggered, this, [this, k] { mnuFolderEntry_Click(k); });
+        mnuFolderEntry.append(a);
+    }
+    const MenuColumns columns = menuColumnsFor(int(captions.size()));
+    state_.folders.menuRowsPerColumn = columns.rowsPerColumn;
+    mnuFolder->setEntries(mnuFolderEntry, columns.rowsPerColumn);
+}
+
+void Form1::BuildFolderMenu() {
+    QStringList captions;
+    for (const FolderRow& r : std::as_const(state_.folders.rows)) captions.append(r.caption);
+    setFolderEntries(captions);
+}
+
+void Form1::LayoutMainWindow() {
+    pic2->hide();
+    const QSize screen = ctx_.desktop.screenSize();
+    Settings& s = state_.settings;
+    s.guiScale = guiScaleFor(screen, s.guiSize);
+    const double scale = s.guiScale;
+    layout_ = mainLayoutFor(state_.catalogue.thumbsPerPage);
+
+    const QSize client(int(layout_.scale.width() * scale + 0.5),
+                       int(layout_.scale.height() * scale + 0.5));
+    centralWidget()->resize(client);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (!layout_.atSavedPosition) move(0, 0);
+    units_->setScaleSize(layout_.scale);
+
+    units_->place(ckNext, ckNextRect(layout_));
+    units_->place(ckBack, ckBackRect(layout_));
+    units_->place(Tabs, tabsRect(layout_));
+    units_->place(pic2, layout_.pic2);
+    units_->place(lblPics, layout_.lblPics);
+    units_->place(lblSize, layout_.lblSize);
+    units_->place(lblInfo, layout_.lblInfo);
+    units_->setFontPoints(ckNext, 9);
+    units_->setFontPoints(ckBack, 9);
+    units_->setFontPoints(Tabs, 9);
+    units_->setFontPoints(lblPics, 10);
+    units_->setFontPoints(lblSize, 10);
+    units_->setFontPoints(lblInfo, layout_.lblInfoFontSize);
+
+    state_.catalogue.tabClickSuppressed = true;
+    Tabs->setCurrentIndex(Tabs->currentIndex());
+    state_.catalogue.tabClickSuppressed = false;
+
+    lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
+                     QString::number(s.jp2TargetSize / 1000.0) + u'k');
+
+    pic2->setScaleSize(layout_.pic2Scale);
+    pic2->units().place(picFaulty, QRectF(0, 0, 120, 90));
+    pic2->DrawGridFrames();
+    pic2->show();
+}
+
+void Form1::ShowFolder() {
+    // The folder scan fills the grid; until a folder is scanned the frames stay empty.
+    lblPics->clear();
+}
+
+void Form1::mnuSize_Click(int index) {
+    static constexpr int kValues[3] = {870, 770, 670};
+    if (index < 0 || index > 2) return;
+    state_.settings.guiSize = kValues[index];
+    for (int i = 0; i < 3; ++i) mnuSize[i]->setChecked(i == index);
+    LayoutMainWindow();
+}
+
+void Form1::mnuFolderEntry_Click(int index) {
+    if (index < 0 || index >= mnuFolderEntry.size()) return;
+    if (mnuFolderEntry[0]->text() == u"No folders") return;
+    const QString caption = mnuFolderEntry[index]->text();
+    const auto& rows = state_.folders.rows;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows[i].caption != caption) continue;
+        state_.current.folder = rows[i].path;
+        state_.current.folderIndex = i;
+        state_.catalogue.searchResults = false;
+        ShowFolder();
+        return;
+    }
+}
+
+void Form1::mnuTool_Click(int index) {
+    switch (index) {
+    case 0: ctx_.windows.open(WindowKind::Search); break;
+    case 1: ctx_.windows.open(WindowKind::SizeWindow); break;
+    case 3:
+    case 4:
+        state_.catalogue.sortOrder = index == 3 ? 2 : 1;
+        mnuTool[3]->setChecked(index == 3);
+        mnuTool[4]->setChecked(index == 4);
+        ShowFolder();
+        break;
+    case 9: ctx_.windows.open(WindowKind::FolderRemoval); break;
+    case 11: ctx_.windows.open(WindowKind::HelpSetup); break;
+    case 12: ctx_.windows.open(WindowKind::HelpLanguages); break;
+    case 13: ctx_.windows.open(WindowKind::HelpText); break;
+    default: break;
+    }
+    unsetCursor();
+}
+
+void Form1::mnuPaste_Click() {
+    state_.settings.autoPaste = !state_.settings.autoPaste;
+    mnuPaste->setText(state_.settings.autoPaste ? entryOr(104, QStringLiteral("Auto &Paste On"))
+                                                : entryOr(105, QStringLiteral("Auto &Paste Off")));
+}
+
+void Form1::cmdRestart_Click() {
+    setFolderEntries({});
+    pic2->setCellPicture(0, QImage());
+    pic2->createCells(1, pic2->columns());
+    Form_Load();
+}
+
+void Form1::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    std::optional<QPoint> twips;
+    if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
+    saveOnShutdown(state_, twips);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace quiverel

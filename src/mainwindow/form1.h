@@ -1,0 +1,86 @@
+#pragma once
+// Form1: the main window. Start-up, shutdown, menus and the page controls;
+// the thumbnail grid itself is pic2.
+
+#include "app/context.h"
+#include "app/main_layout.h"
+
+#include <QAction>
+#include <QList>
+#include <QMainWindow>
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QMenu;
+
+namespace quiverel {
+
+class ColumnMenu;
+class ThumbnailGrid;
+class UnitScale;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Context& ctx, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up; run again by cmdRestart.
+    void Form_Load();
+    // Shutdown: writes the settings files and removes the scratch files. Runs once.
+    void Form_Unload();
+    void LayoutMainWindow();
+    void BuildFolderMenu();
+    void ShowFolder();
+
+    void mnuSize_Click(int index);
+    void mnuFolderEntry_Click(int index);
+    void mnuTool_Click(int index);
+    void mnuPaste_Click();
+    void cmdRestart_Click();
+
+    const MainLayout& layout() const { return layout_; }
+    UnitScale& units() { return *units_; }
+
+    // Controls, by their names.
+    QTabBar* Tabs = nullptr;
+    ThumbnailGrid* pic2 = nullptr;
+    QPushButton* ckBack = nullptr;
+    QPushButton* ckNext = nullptr;
+    QLabel* lblPics = nullptr;
+    QLabel* lblSize = nullptr;
+    QLabel* lblInfo = nullptr;
+    QLabel* picFaulty = nullptr;
+    QPushButton* cmdRestart = nullptr;
+
+    ColumnMenu* mnuFolder = nullptr;
+    QList<QAction*> mnuFolderEntry;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuText = nullptr;
+    QMenu* mnuTools = nullptr;
+    QMenu* mnuGui = nullptr;
+    std::array<QAction*, 3> mnuSize{};
+    std::array<QAction*, 14> mnuTool{}; // separators at 2, 5, 7, 10
+    QAction* mnuAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createControls();
+    void applyCaptions();
+    void setFolderEntries(const QStringList& captions);
+    void enableWindowItems();
+    QString entryOr(int entry, const QString& designCaption) const;
+
+    Context& ctx_;
+    AppState& state_;
+    UnitScale* units_ = nullptr;
+    MainLayout layout_;
+    bool unloaded_ = false;
+};
+
+} // namespace quiverel

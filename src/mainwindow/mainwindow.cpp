@@ -1,0 +1,1 @@
+// The main window's logic: menus, hand-off and keys arrive here beside Form1.

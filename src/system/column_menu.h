@@ -1,0 +1,43 @@
+#pragma once
+// A pop-up menu whose entries stand in columns of r rows, as a menu with
+// column breaks does. The entries stay QActions: triggering one, by mouse or
+// keyboard (arrows move within and across columns, Enter or Space choose,
+// Esc closes), triggers the action.
+
+#include <QList>
+#include <QMenu>
+
+class QGridLayout;
+class QToolButton;
+class QWidgetAction;
+
+namespace quiverel {
+
+class ColumnMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit ColumnMenu(const QString& title, QWidget* parent = nullptr);
+
+    // Lays the entries out again in columns of `rowsPerColumn` rows.
+    void setEntries(const QList<QAction*>& entries, int rowsPerColumn);
+    const QList<QAction*>& entries() const { return entries_; }
+    int rowsPerColumn() const { return rows_; }
+    // The button that shows entry `index` (for tests and keyboard focus).
+    QToolButton* buttonAt(int index) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void moveFocus(int from, int dx, int dy);
+
+    QWidgetAction* gridAction_ = nullptr;
+    QWidget* grid_ = nullptr;
+    QGridLayout* layout_ = nullptr;
+    QList<QAction*> entries_;
+    QList<QToolButton*> buttons_;
+    int rows_ = 1;
+};
+
+} // namespace quiverel
