@@ -4,6 +4,7 @@
 #include "app/setup_ini.h"
 #include "app/startup.h"
 #include "app/unit_scale.h"
+#include "catalogue/picture_thumbnail.h"
 #include "catalogue/thumbnail_grid.h"
 #include "system/column_menu.h"
 #include "system/menu_columns.h"
@@ -17,7 +18,8 @@
 
 namespace quiverel {
 
-Form1::Form1(Context& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx), state_(ctx.state) {
+Form1::Form1(Context& ctx, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), state_(ctx.state), thumbnailer_(&makePictureThumbnail) {
     setObjectName(QStringLiteral("Form1"));
     createMenus();
     createControls();
@@ -117,6 +119,9 @@ void Form1::createControls() {
     cmdRestart->setObjectName(QStringLiteral("cmdRestart"));
     cmdRestart->hide(); // pressed by the setup dialog, never by the user
     connect(cmdRestart, &QPushButton::clicked, this, &Form1::cmdRestart_Click);
+    connect(Tabs, &QTabBar::currentChanged, this, [this] { Tabs_Click(); });
+    connect(ckNext, &QPushButton::pressed, this, &Form1::ckNext_MouseDown);
+    connect(ckBack, &QPushButton::pressed, this, &Form1::ckBack_MouseDown);
 }
 
 void Form1::Form_Load() {
@@ -246,11 +251,6 @@ void Form1::LayoutMainWindow() {
     pic2->show();
 }
 
-void Form1::ShowFolder() {
-    // The folder scan fills the grid; until a folder is scanned the frames stay empty.
-    lblPics->clear();
-}
-
 void Form1::mnuSize_Click(int index) {
     static constexpr int kValues[3] = {870, 770, 670};
     if (index < 0 || index > 2) return;
@@ -284,6 +284,7 @@ void Form1::mnuTool_Click(int index) {
         mnuTool[3]->setChecked(index == 3);
         mnuTool[4]->setChecked(index == 4);
         ShowFolder();
+        selectTab(1);
         break;
     case 9: ctx_.windows.open(WindowKind::FolderRemoval); break;
     case 11: ctx_.windows.open(WindowKind::HelpSetup); break;

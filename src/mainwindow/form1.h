@@ -4,6 +4,7 @@
 
 #include "app/context.h"
 #include "app/main_layout.h"
+#include "catalogue/thumbnail_batch.h"
 
 #include <QAction>
 #include <QList>
@@ -34,6 +35,19 @@ public:
     void LayoutMainWindow();
     void BuildFolderMenu();
     void ShowFolder();
+    void ShowPage();
+    void LoadNextPage();
+    void LoadPreviousPage();
+    void TrimPictureCache();
+    void RemoveCatalogueRow();
+    void Tabs_Click();
+    void ckNext_MouseDown();
+    void ckBack_MouseDown();
+
+    // Makes picture thumbnails on worker threads (the converter's thumbnail
+    // operation, done in-process).
+    void setThumbnailer(PictureThumbnailer thumbnailer) { thumbnailer_ = std::move(thumbnailer); }
+    bool isScanning() const { return scanning_; }
 
     void mnuSize_Click(int index);
     void mnuFolderEntry_Click(int index);
@@ -67,6 +81,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void createMenus();
@@ -75,12 +90,26 @@ private:
     void setFolderEntries(const QStringList& captions);
     void enableWindowItems();
     QString entryOr(int entry, const QString& designCaption) const;
+    // Folder scan steps.
+    void scanOnce();
+    bool makeMissingThumbnails(QList<int>& failed);
+    void quarantine(int row);
+    void rebuildTabs();
+    void loadRows(int first, int last);
+    void showSplash(const QString& caption, const QString& label, int maximum, int value);
+    void closeSplash();
+    void resetSelectedFrame();
+    void selectTab(int page);
 
     Context& ctx_;
     AppState& state_;
     UnitScale* units_ = nullptr;
     MainLayout layout_;
     bool unloaded_ = false;
+    PictureThumbnailer thumbnailer_;
+    bool scanning_ = false;
+    bool rescan_ = false;
+    class frmSplash* splash_ = nullptr;
 };
 
 } // namespace quiverel

@@ -1,0 +1,34 @@
+#pragma once
+// File names as the catalogue sees them: the extension is the last four
+// characters, compared in capitals; the base name is the rest.
+
+#include <QString>
+
+namespace quiverel {
+
+// The last four characters in capitals (".JPG").
+QString extensionOf(const QString& name);
+// The name less its last four characters.
+QString baseNameOf(const QString& name);
+// ".TXT", ".PNG", ".JPG", ".BMP", ".GIF" or ".JP2".
+bool isPictureType(const QString& name);
+bool isTextType(const QString& name);
+
+// The accepted form of a name: every copy of the extension text removed from
+// the base, and "*", "?", "/", "\", ":", "|", "<", ">", "." in it made "_"
+// ("my.pic.jpg" becomes "my_pic.jpg").
+QString sanitisedName(const QString& name);
+
+// A name in `folder` that no file has yet: `wanted`, or its base with "-1",
+// "-2", ... and its extension.
+QString freeNameIn(const QString& folder, const QString& wanted);
+
+// Renames the file in `folder` to its accepted name, never over another
+// file (a taken name gets "-n"). Returns the name the file now has.
+QString SanitiseFileName(const QString& folder, const QString& name);
+
+// The thumbnail of a picture: thumbnail folder, name less four characters, ".jpg".
+QString thumbnailFolderOf(const QString& folder);
+QString thumbnailPathOf(const QString& folder, const QString& name);
+
+} // namespace quiverel

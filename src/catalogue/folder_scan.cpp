@@ -1,0 +1,128 @@
+#include "catalogue/folder_scan.h"
+
+#include "catalogue/file_names.h"
+#include "system/file_times.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace quiverel {
+
+namespace {
+QString beforeFirstDot(const QString& name) {
+    const qsizetype dot = name.indexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+} // namespace
+
+FolderRead readFolder(const QString& folder) {
+    FolderRead out;
+    QDir dir(folder);
+    if (!dir.exists() || !QFileInfo(folder).isReadable()) {
+        out.readable = false;
+        return out;
+    }
+    const QFileInfoList files =
+        dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
+    if (files.isEmpty() && !dir.isReadable()) out.readable = false;
+    for (const QFileInfo& info : files) {
+        const QString name = SanitiseFileName(folder, info.fileName());
+        if (!isPictureType(name)) continue;
+        const QDateTime changed = name == info.fileName()
+                                      ? info.lastModified()
+                                      : QFileInfo(folder + name).lastModified();
+        out.rows.append({dateTimeText(changed), name});
+        if (isTextType(name)) {
+            const QString thumb = thumbnailPathOf(folder, name);
+            if (QFileInfo(thumb).size() == 3885) QFile::remove(thumb);
+        }
+    }
+    return out;
+}
+
+void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
+        return a.fileName.toUpper() < b.fileName.toUpper();
+    });
+    QSet<QString> bases; // every base in the folder, in capitals
+    const QStringList all = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& n : all) bases.insert(beforeFirstDot(n).toUpper());
+    for (qsizetype i = 0; i + 1 < rows.size(); ++i) {
+        const QString base = beforeFirstDot(rows[i].fileName);
+        if (base.toUpper() != beforeFirstDot(rows[i + 1].fileName).toUpper()) continue;
+        QString renamed;
+        for (int n = 1;; ++n) {
+            const QString candidate = base + u'-' + QString::number(n);
+            if (!bases.contains(candidate.toUpper())) {
+                renamed = candidate;
+                break;
+            }
+        }
+        const QString oldName = rows[i].fileName;
+        const qsizetype dot = oldName.indexOf(u'.');
+        const QString newName = renamed + (dot < 0 ? QString() : oldName.mid(dot));
+        if (QFileInfo::exists(folder + newName) || !QFile::rename(folder + oldName, folder + newName))
+            continue;
+        bases.insert(renamed.toUpper());
+        rows[i].fileName = newName;
+    }
+}
+
+void DeleteStaleThumbnails(const QString& folder, const QList<CatalogueRow>& rows) {
+    QSet<QString> wanted;
+    for (const CatalogueRow& r : rows) wanted.insert(baseNameOf(r.fileName).toUpper());
+    const QString thumbs = thumbnailFolderOf(folder);
+    const QStringList files = QDir(thumbs).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& t : files)
+        if (!wanted.contains(baseNameOf(t).toUpper())) QFile::remove(thumbs + t);
+}
+
+QStringList oldThumbnailFolders(const QString& folder) {
+    QStringList out;
+    for (const char* name : {"Thumbnails", "Thumbs"}) {
+        const QString path = folder + QLatin1String(name);
+        if (QFileInfo(path).isDir() || QFileInfo(path).isSymLink()) out.append(path);
+    }
+    return out;
+}
+
+int pageCountFor(int pictures, int perPage) {
+    if (perPage < 1 || pictures < 1) return 1;
+    return (pictures + perPage - 1) / perPage;
+}
+
+QString picturesCaption(const QString& folderCaption, int count, const QString& word,
+                        bool searchResults) {
+    const QString head = searchResults ? QStringLiteral("Found") : folderCaption;
+    return head + QStringLiteral("  ") + QString::number(count) + u' ' + word;
+}
+
+QString quarantineMessage(const QString& folder, const QString& name, const QString& appFolder) {
+    return folder + name + u'\n' + QStringLiteral("may be a corrupt file & will be moved to the    ") +
+           u'\n' + appFolder + QStringLiteral("/Corrupt folder.");
+}
+
+std::optional<QString> moveToQuarantine(const QString& folder, const QString& name,
+                                        const QString& appFolder) {
+    const QString corrupt = appFolder + QStringLiteral("/Corrupt/");
+    QDir().mkpath(corrupt);
+    const QString source = folder + name;
+    const QString target = corrupt + freeNameIn(corrupt, name);
+    if (!QFile::copy(source, target)) return std::nullopt;
+    if (QFileInfo(target).size() != QFileInfo(source).size()) {
+        QFile::remove(target);
+        return std::nullopt;
+    }
+    if (QFileInfo::exists(source)) QFile::remove(source);
+    return target;
+}
+
+QString scanFailureMessage(const QString& folder, const QString& name, int stage, int code,
+                           const QString& description) {
+    return folder + name + u'\n' + QString::number(stage) + QStringLiteral(" - ") +
+           QString::number(code) + QStringLiteral("  ") + description;
+}
+
+} // namespace quiverel

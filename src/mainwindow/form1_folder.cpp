@@ -1,0 +1,199 @@
+// Form1: the folder scan (ShowFolder) and what it needs of the window.
+
+#include "mainwindow/form1.h"
+
+#include "catalogue/file_names.h"
+#include "catalogue/folder_scan.h"
+#include "catalogue/frm_splash.h"
+#include "catalogue/sort_orders.h"
+#include "catalogue/thumbnail_cache.h"
+#include "catalogue/thumbnail_grid.h"
+#include "system/folder_tree.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSet>
+#include <QTabBar>
+
+namespace quiverel {
+
+namespace {
+const QString kBrisendale = QStringLiteral("Brisendale");
+}
+
+void Form1::showSplash(const QString& caption, const QString& label, int maximum, int value) {
+    if (!splash_) splash_ = new frmSplash(this);
+    splash_->showProgress(caption, label, maximum, value);
+}
+
+void Form1::closeSplash() {
+    if (splash_) splash_->hide();
+}
+
+void Form1::ShowFolder() {
+    // A scan asked for while one runs (events run while thumbnails are
+    // made) is done once the running one ends, never over it.
+    if (scanning_) {
+        rescan_ = true;
+        return;
+    }
+    scanning_ = true;
+    do {
+        rescan_ = false;
+        scanOnce();
+    } while (rescan_);
+    scanning_ = false;
+    setEnabled(true);
+    raise();
+    activateWindow();
+}
+
+void Form1::scanOnce() {
+    Catalogue& cat = state_.catalogue;
+    const QString folder = state_.current.folder;
+
+    for (const QString& old : oldThumbnailFolders(folder))
+        DeleteFolderTree(old, [this](const QString& path) {
+            showSplash(QStringLiteral("Quiverel"), QStringLiteral("Deleteing old thumbnails"), 1, 0);
+            Q_UNUSED(path);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    cat.currentPage = 1;
+    cat.previousPage = 1;
+    cat.tabClickSuppressed = true;
+
+    FolderRead read = folder.isEmpty() ? FolderRead{false, {}} : readFolder(folder);
+    if (!read.readable && !folder.isEmpty()) {
+        QApplication::restoreOverrideCursor();
+        ctx_.prompts.message(this, kBrisendale,
+                             QStringLiteral("The folder\n%1\ncannot be read.").arg(folder),
+                             PromptIcon::Warning);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    QList<CatalogueRow> rows = std::move(read.rows);
+    const int pictures = int(rows.size());
+    if (pictures > 0) {
+        RenameClashingFiles(folder, rows);
+        DeleteStaleThumbnails(folder, rows);
+        sortCatalogue(rows, cat.sortOrder);
+    } else {
+        rows.append(CatalogueRow{}); // an empty folder is one empty row
+    }
+    cat.rows = rows;
+    cat.pictureCache = QList<QImage>(rows.size());
+    cat.pageCount = pageCountFor(pictures, cat.thumbsPerPage);
+    rebuildTabs();
+
+    for (int k = 0; k < pic2->cellCount(); ++k) {
+        pic2->setCellPicture(k, QImage());
+        pic2->setCellSelected(k, false);
+    }
+
+    QList<int> failed;
+    if (pictures > 0) makeMissingThumbnails(failed);
+    closeSplash();
+    setEnabled(true);
+
+    for (int row : std::as_const(failed)) quarantine(row);
+
+    if (!rescan_) {
+        ShowPage();
+        if (cat.lastIndex() > cat.thumbsPerPage - 1) LoadNextPage();
+        if (cat.lastIndex() > 2 * cat.thumbsPerPage) LoadPreviousPage();
+    }
+
+    QString caption;
+    if (state_.current.folderIndex >= 0 && state_.current.folderIndex < state_.folders.rows.size() &&
+        !state_.folders.notInMenu)
+        caption = state_.folders.rows[state_.current.folderIndex].caption;
+    lblPics->setText(picturesCaption(caption, pictures, state_.text[6], cat.searchResults));
+
+    QApplication::restoreOverrideCursor();
+    cat.tabClickSuppressed = false;
+}
+
+bool Form1::makeMissingThumbnails(QList<int>& failed) {
+    Catalogue& cat = state_.catalogue;
+    const QString folder = state_.current.folder;
+    const QString thumbs = thumbnailFolderOf(folder);
+    QDir().mkpath(thumbs);
+    QSet<QString> present;
+    const QStringList existing = QDir(thumbs).entryList(QDir::Files);
+    for (const QString& t : existing) present.insert(t);
+
+    QList<ThumbnailJob> jobs;
+    for (int i = 0; i < cat.rows.size(); ++i) {
+        const QString& name = cat.rows[i].fileName;
+        const QString thumbName = baseNameOf(name) + QStringLiteral(".jpg");
+        if (present.contains(thumbName)) continue;
+        jobs.append({i, folder + name, thumbs + thumbName, cat.rows[i].dateTime, isTextType(name)});
+    }
+
+    const int perPage = cat.thumbsPerPage;
+    const int firstPageLast = std::min(perPage, int(cat.rows.size())) - 1;
+    // The rows of page 1 whose thumbnails exist can be shown at once.
+    QSet<int> pending;
+    for (const ThumbnailJob& j : std::as_const(jobs)) pending.insert(j.row);
+    const auto firstPageReady = [&] {
+        for (int i = 0; i <= firstPageLast; ++i)
+            if (pending.contains(i)) return false;
+        return true;
+    };
+    for (int i = 0; i <= firstPageLast; ++i)
+        if (!pending.contains(i)) cat.pictureCache[i] = loadThumbnail(folder, cat.rows[i].fileName);
+    bool firstShown = false;
+    if (firstPageReady()) {
+        ShowPage();
+        firstShown = true;
+    }
+    if (jobs.isEmpty()) return firstShown;
+
+    setEnabled(false);
+    const int total = int(cat.rows.size());
+    ThumbnailBatch batch(thumbnailer_);
+    QEventLoop loop;
+    connect(&batch, &ThumbnailBatch::made, this, [&](int row, bool ok) {
+        pending.remove(row);
+        if (!ok) failed.append(row);
+        else if (row < perPage) cat.pictureCache[row] = loadThumbnail(folder, cat.rows[row].fileName);
+        if (!firstShown && firstPageReady()) {
+            ShowPage();
+            firstShown = true;
+        }
+        showSplash(QStringLiteral("Creating thumbnails..."),
+                   cat.rows[row].fileName + u' ' + QString::number(row) + u' ', total,
+                   batch.doneCount());
+    });
+    connect(&batch, &ThumbnailBatch::finished, &loop, &QEventLoop::quit);
+    showSplash(QStringLiteral("Creating thumbnails..."), QString(), total, 0);
+    batch.start(jobs);
+    loop.exec();
+    return firstShown;
+}
+
+void Form1::quarantine(int row) {
+    const QString folder = state_.current.folder;
+    const QString name = state_.catalogue.rows.value(row).fileName;
+    if (name.isEmpty()) return;
+    QApplication::restoreOverrideCursor();
+    ctx_.prompts.message(this, kBrisendale, quarantineMessage(folder, name, state_.appFolder),
+                         PromptIcon::Warning);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (moveToQuarantine(folder, name, state_.appFolder)) rescan_ = true;
+}
+
+void Form1::rebuildTabs() {
+    const bool suppressed = state_.catalogue.tabClickSuppressed;
+    state_.catalogue.tabClickSuppressed = true;
+    while (Tabs->count() > 0) Tabs->removeTab(Tabs->count() - 1);
+    for (int p = 1; p <= state_.catalogue.pageCount; ++p) Tabs->addTab(QString::number(p));
+    Tabs->setCurrentIndex(0);
+    state_.catalogue.tabClickSuppressed = suppressed;
+}
+
+} // namespace quiverel
