@@ -1,0 +1,80 @@
+#include "imaging/picture_file.h"
+
+#include "imaging/picture_limits.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace quiverel {
+
+namespace {
+
+bool fail(QString* error, const QString& why) {
+    if (error) *error = why;
+    return false;
+}
+
+} // namespace
+
+bool readPictureFile(const QString& path, QByteArray& bytes, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(error, QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    if (file.size() > kMaxPictureFileBytes)
+        return fail(error, QStringLiteral("file too large: %1").arg(path));
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    return true;
+}
+
+QImage loadPicture(const QString& path, const DecodeOptions& options, QString* error) {
+    QByteArray bytes;
+    if (!readPictureFile(path, bytes, error)) return {};
+    QString why;
+    QImage picture = decodePicture(bytes, options, &why);
+    if (picture.isNull()) fail(error, QStringLiteral("cannot read picture %1: %2").arg(path, why));
+    return picture;
+}
+
+bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* error) {
+    const QFileInfo target(path);
+    // Hidden and with a suffix no picture has, so a folder scan passes it by.
+    QTemporaryFile temp(target.absolutePath() + u"/." + target.fileName() + u".XXXXXX");
+    temp.setAutoRemove(true);
+    if (!temp.open())
+        return fail(error, QStringLiteral("cannot write in %1: %2")
+                               .arg(target.absolutePath(), temp.errorString()));
+    if (temp.write(bytes) != bytes.size() || !temp.flush()) {
+        return fail(error, QStringLiteral("cannot write %1: %2").arg(path, temp.errorString()));
+    }
+    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    const QByteArray from = QFile::encodeName(temp.fileName());
+    temp.close();
+    // rename() replaces an existing target in one step; QFile::rename would refuse it.
+    if (std::rename(from.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) !=
+        0) {
+        const int e = errno;
+        return fail(error, QStringLiteral("cannot write %1: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(e))));
+    }
+    temp.setAutoRemove(false);
+    return true;
+}
+
+bool savePicture(const QImage& picture, const QString& path, const EncodeOptions& options,
+                 QString* error) {
+    const PictureFormat format = formatForFileName(path);
+    if (format == PictureFormat::Unknown)
+        return fail(error, QStringLiteral("unknown picture type: %1").arg(path));
+    const QByteArray bytes = encodePicture(picture, format, options);
+    if (bytes.isEmpty()) return fail(error, QStringLiteral("cannot encode %1").arg(path));
+    return writeFileReplacing(path, bytes, error);
+}
+
+} // namespace quiverel
