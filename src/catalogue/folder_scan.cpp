@@ -28,8 +28,10 @@ FolderRead readFolder(const QString& folder) {
         dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
     if (files.isEmpty() && !dir.isReadable()) out.readable = false;
     for (const QFileInfo& info : files) {
+        // Only the catalogue's own files are renamed: another file renamed
+        // by its "last four characters" could lose its extension.
+        if (!isPictureType(info.fileName())) continue;
         const QString name = SanitiseFileName(folder, info.fileName());
-        if (!isPictureType(name)) continue;
         const QDateTime changed = name == info.fileName()
                                       ? info.lastModified()
                                       : QFileInfo(folder + name).lastModified();

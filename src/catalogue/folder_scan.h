@@ -13,8 +13,8 @@ struct FolderRead {
     QList<CatalogueRow> rows; // pictures and text files, names sanitised
 };
 
-// Ordinary files of the folder (hidden ones left out), each name sanitised
-// on disk, the catalogue types kept with their date and time. A text file's
+// The catalogue's files among the folder's ordinary files (hidden ones left
+// out), each name sanitised on disk, with their date and time. A text file's
 // thumbnail of exactly 3885 bytes is deleted so that it is drawn again.
 FolderRead readFolder(const QString& folder);
 

@@ -4,6 +4,7 @@
 #include "system/file_times.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QPointer>
@@ -18,6 +19,7 @@ struct ThumbnailBatch::Shared {
 };
 
 bool makeThumbnailNow(const ThumbnailJob& job, const PictureThumbnailer& thumbnailer) {
+    QDir().mkpath(QFileInfo(job.target).absolutePath());
     const bool ok = job.text ? makeTextThumbnail(job.source, job.target)
                              : (thumbnailer && thumbnailer(job.source, job.target));
     if (!ok && !QFileInfo::exists(job.target)) return false;
