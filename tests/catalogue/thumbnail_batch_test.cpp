@@ -39,7 +39,7 @@ TEST(ThumbnailBatch, ResultsArriveInCatalogueOrderWithFailuresNamed) {
     EXPECT_EQ(order, expected);
     EXPECT_EQ(failed, QList<int>({7}));
     EXPECT_FALSE(QFileInfo::exists(f + QStringLiteral("ThumbFiles/p7.jpg")));
-    const QImage thumb(f + QStringLiteral("ThumbFiles/p3.jpg"));
+    const QImage thumb(f + QStringLiteral("ThumbFiles/p0.jpg"));
     EXPECT_EQ(thumb.size(), QSize(105, 84));
     EXPECT_EQ(dateTimeText(QFileInfo(f + QStringLiteral("ThumbFiles/p3.jpg")).lastModified()),
               QStringLiteral("2024-05-17 10:00:00"));
