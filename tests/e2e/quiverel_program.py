@@ -1,0 +1,100 @@
+"""One running copy of quiverel on a test's display."""
+
+import os
+import signal
+import subprocess
+import time
+
+from x_display import poll
+
+MAIN_TITLE = "Quiverel (v 3.54)"
+WINDOW_TIMEOUT = 20.0
+EXIT_TIMEOUT = 20.0
+
+
+class Program:
+    def __init__(self, display, executable, cwd, log_path, umask=-1, args=()):
+        self.display, self.log_path = display, log_path
+        with open(log_path, "wb") as log:
+            self.popen = subprocess.Popen([executable] + list(args), cwd=cwd,
+                                          env=display.env(), stdout=log,
+                                          stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                                          start_new_session=True, umask=umask)
+        self.answered = []
+
+    @property
+    def pid(self):
+        return self.popen.pid
+
+    def running(self):
+        return self.popen.poll() is None
+
+    def windows(self):
+        return [w for w in self.display.windows() if w.pid == self.pid]
+
+    def wait_for_window(self, title_part=None, timeout=WINDOW_TIMEOUT, besides=None):
+        """A window of this program whose title contains title_part, other than `besides`."""
+        def probe():
+            if not self.running():
+                raise AssertionError(
+                    "quiverel ended with status %s before its window appeared\n%s"
+                    % (self.popen.returncode, self.log()))
+            for w in self.windows():
+                if besides is not None and w.wid == besides.wid:
+                    continue
+                if title_part is None or title_part in w.title:
+                    return w
+            return None
+        return poll("a window %r of pid %d" % (title_part, self.pid), probe, timeout)
+
+    def wait_for_main_window(self):
+        return self.wait_for_window(MAIN_TITLE)
+
+    def wait_exit(self, timeout=EXIT_TIMEOUT):
+        try:
+            return self.popen.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("quiverel (pid %d) did not end within %.0f s; windows %r\n%s"
+                                 % (self.pid, timeout, self.windows(), self.log()))
+
+    def close(self, main, timeout=EXIT_TIMEOUT):
+        """Closes the main window as a user would and returns the exit status.
+        Message boxes the program shows first (a folder that cannot be read)
+        are answered with Return; their titles are kept in `answered`."""
+        deadline = time.monotonic() + timeout
+        while self.running():
+            if time.monotonic() > deadline:
+                self.wait_exit(0)
+            windows = self.windows()
+            others = [w for w in windows if w.wid != main.wid]
+            try:
+                if others:
+                    self.answered.append(others[-1].title)
+                    self.display.key(["Return"], others[-1])
+                elif any(w.wid == main.wid for w in windows):
+                    self.display.close_window(main)
+            except AssertionError:
+                pass  # the window went away meanwhile
+            try:
+                self.popen.wait(0.5)
+            except subprocess.TimeoutExpired:
+                pass
+        return self.popen.returncode
+
+    def signal(self, sig):
+        os.kill(self.pid, sig)
+
+    def log(self):
+        try:
+            with open(self.log_path, errors="replace") as f:
+                return "--- quiverel output ---\n" + f.read()
+        except OSError:
+            return ""
+
+    def kill(self):
+        if self.running():
+            try:
+                os.killpg(self.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            self.popen.wait()
