@@ -1,0 +1,67 @@
+#!/usr/bin/env python3
+"""The main window comes back where the user left it, in twips (15 per pixel)
+in Setup.ini; a saved place off the screen is not used."""
+
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_support import Session, poll, text_lines  # noqa: E402
+
+
+def setup_lines(left, top):
+    lines = [""] * 26
+    lines[4], lines[6], lines[11], lines[12], lines[13] = "English", "670", left, top, "20"
+    return b"".join(b'"%s"\r\n' % line.encode() for line in lines)
+
+
+def place(s, window):
+    """Where the window sits on the screen."""
+    out = s.x(["xwininfo", "-id", window.wid])
+    values = {}
+    for line in out.splitlines():
+        key, _, value = line.strip().partition(":")
+        values[key] = value.strip()
+    return int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+
+
+class WindowPositionTest(unittest.TestCase):
+    def run_once(self, s, move_to=None):
+        program = s.start()
+        window = program.wait_for_main_window()
+        if move_to:
+            before = place(s, window)
+            s.x(["wmctrl", "-i", "-r", window.wid, "-e", "0,%d,%d,-1,-1" % move_to])
+            poll("the window to move", lambda: place(s, window) != before, 20)
+        where = place(s, window)
+        s.close_window(window)
+        self.assertEqual(program.wait_exit(), 0, program.log())
+        return where, text_lines(s.ini("Setup.ini"))[11:13]
+
+    def test_moved_window_comes_back_in_the_same_place(self):
+        with Session("position") as s:
+            moved, saved = self.run_once(s, move_to=(150, 90))
+            self.assertEqual(saved, [b'"2250"', b'"1350"'])
+
+            again, saved_again = self.run_once(s)
+            self.assertEqual(again, moved)
+            self.assertEqual(saved_again, saved)
+
+    def test_saved_place_off_the_screen_becomes_the_corner(self):
+        with Session("off-screen") as s:
+            with open(s.ini("Setup.ini"), "wb") as f:
+                f.write(setup_lines("99999", "-30"))
+            _, saved = self.run_once(s)
+            self.assertEqual(saved, [b'"0"', b'"0"'])
+
+    def test_saved_place_on_the_screen_is_used(self):
+        with Session("saved-place") as s:
+            with open(s.ini("Setup.ini"), "wb") as f:
+                f.write(setup_lines("3000", "1500"))
+            _, saved = self.run_once(s)
+            self.assertEqual(saved, [b'"3000"', b'"1500"'])
+
+
+if __name__ == "__main__":
+    unittest.main()
