@@ -62,6 +62,23 @@ class WindowPositionTest(unittest.TestCase):
             _, saved = self.run_once(s)
             self.assertEqual(saved, [b'"3000"', b'"1500"'])
 
+    def test_minimised_window_keeps_the_place_read_at_start(self):
+        with Session("minimised") as s:
+            with open(s.ini("Setup.ini"), "wb") as f:
+                f.write(setup_lines("3000", "1500"))
+            program = s.start()
+            window = program.wait_for_main_window()
+            before = place(s, window)
+            s.x(["wmctrl", "-i", "-r", window.wid, "-e", "0,150,90,-1,-1"])
+            poll("the window to move", lambda: place(s, window) != before, 20)
+            s.x(["xdotool", "windowminimize", "--sync", str(int(window.wid, 16))])
+            poll("the window to be minimised", lambda: "_NET_WM_STATE_HIDDEN" in s.x(
+                ["xprop", "-id", window.wid, "_NET_WM_STATE"]), 20)
+
+            s.close_window(window)
+            self.assertEqual(program.wait_exit(), 0, program.log())
+            self.assertEqual(text_lines(s.ini("Setup.ini"))[11:13], [b'"3000"', b'"1500"'])
+
 
 if __name__ == "__main__":
     unittest.main()
