@@ -16,8 +16,8 @@ using namespace quiverel;
 
 namespace {
 
-// Qt's own warnings (a damaged JPEG, say) would add lines to the one line
-// the caller reads.
+// Qt's own warnings (a damaged JPEG, a missing runtime folder) would add
+// lines to the one line the caller reads.
 void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 QStringList argumentsOf(int argc, char** argv) {
@@ -32,6 +32,7 @@ void complain(const QString& why) {
 }
 
 int edit(int argc, char** argv, const ConverterCommand& command) {
+    qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     QString error;
     const QImage picture = loadPicture(command.editFile, {}, &error);

@@ -1,24 +1,18 @@
 #include "system/process_launch.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <cerrno>
-#include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace quiverel {
 
 namespace {
-
-// Messages from the helper processes to the parent, one write each.
-struct Report {
-    qint32 kind; // 'P': the program's pid; 'E': errno of a failed fork or exec
-    qint32 value;
-};
 
 const char* styleName(WindowStyle style) {
     switch (style) {
@@ -32,22 +26,35 @@ const char* styleName(WindowStyle style) {
     return "minimized";
 }
 
-void sendReport(int fd, qint32 kind, qint32 value) {
-    const Report r{kind, value};
-    while (::write(fd, &r, sizeof r) < 0 && errno == EINTR) {
+// The children started here and not yet reaped.
+std::mutex childrenLock;
+std::set<pid_t> children;
+
+void reapEnded() {
+    std::lock_guard lock(childrenLock);
+    for (auto it = children.begin(); it != children.end();) {
+        const pid_t r = ::waitpid(*it, nullptr, WNOHANG);
+        it = (r == *it || (r < 0 && errno == ECHILD)) ? children.erase(it) : std::next(it);
     }
 }
 
 } // namespace
 
+void reapStartedChild(qint64 pid) {
+    std::lock_guard lock(childrenLock);
+    const auto it = children.find(pid_t(pid));
+    if (it == children.end()) return;
+    const pid_t r = ::waitpid(*it, nullptr, WNOHANG);
+    if (r == *it || (r < 0 && errno == ECHILD)) children.erase(it);
+}
+
 StartedProcess startProgram(const QString& program, const QStringList& arguments,
                             WindowStyle style) {
+    reapEnded();
     if (program.trimmed().isEmpty()) return {0, ENOENT};
     const QString path = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
     if (path.isEmpty()) return {0, ENOENT};
 
-    // Everything the children need is made before forking: after fork() only
-    // async-signal-safe calls are allowed in a threaded program.
     std::vector<QByteArray> argBytes{QFile::encodeName(path)};
     for (const QString& a : arguments)
         argBytes.push_back(QFile::encodeName(a));
@@ -66,55 +73,21 @@ StartedProcess startProgram(const QString& program, const QStringList& arguments
         envp.push_back(e.data());
     envp.push_back(nullptr);
 
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return {0, errno};
-    const pid_t middle = ::fork();
-    if (middle < 0) {
-        const int e = errno;
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return {0, e};
-    }
-    if (middle == 0) {
-        // The middle process starts the program and ends at once, so the
-        // program is adopted by init and never becomes our zombie.
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::setsid();
-            ::execve(argv[0], argv.data(), envp.data());
-            sendReport(fds[1], 'E', errno);
-            ::_exit(127);
-        }
-        if (child < 0)
-            sendReport(fds[1], 'E', errno);
-        else
-            sendReport(fds[1], 'P', qint32(child));
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    // The pipe closes when the exec succeeded (close-on-exec) or failed.
-    StartedProcess result;
-    Report r;
-    ssize_t n;
-    while ((n = ::read(fds[0], &r, sizeof r)) != 0) {
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        if (n != sizeof r) break;
-        if (r.kind == 'P')
-            result.pid = r.value;
-        else if (r.kind == 'E')
-            result.error = r.value;
-    }
-    ::close(fds[0]);
-    if (result.error != 0)
-        result.pid = 0;
-    else if (result.pid == 0)
-        result.error = ECHILD;
-    return result;
+    // posix_spawn reports a failed exec as its result, and is safe in a
+    // threaded program where fork() followed by allocation is not.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+#ifdef POSIX_SPAWN_SETSID
+    // Its own session: a terminal's Ctrl+C aimed at us does not reach it.
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+#endif
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, argv[0], nullptr, &attributes, argv.data(), envp.data());
+    posix_spawnattr_destroy(&attributes);
+    if (error != 0) return {0, error};
+    std::lock_guard lock(childrenLock);
+    children.insert(pid);
+    return {pid, 0};
 }
 
 } // namespace quiverel

@@ -16,10 +16,15 @@ struct StartedProcess {
     int error = 0;  // the system error number of a failed start
 };
 
-// Starts `program` (a path, or a name looked up in PATH) with `arguments`.
-// The program runs detached: it is not this process's child, so it never
-// lingers as a zombie whether or not anyone waits for it.
+// Starts `program` (a path, or a name looked up in PATH) with `arguments`,
+// in a session of its own. The program is this process's child; waiting for
+// it (process_wait.h) reaps it, and children nobody waited for are reaped at
+// the next start, so none lingers as a zombie.
 StartedProcess startProgram(const QString& program, const QStringList& arguments,
                             WindowStyle style);
+
+// Collects the exit of `pid` when it is a child started here and has ended.
+// Other processes are left alone (they may belong to QProcess).
+void reapStartedChild(qint64 pid);
 
 } // namespace quiverel

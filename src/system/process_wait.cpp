@@ -1,5 +1,7 @@
 #include "system/process_wait.h"
 
+#include "system/process_launch.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -33,6 +35,7 @@ bool canRunEvents() {
 // Without pidfd (kernels before 5.3): look every few milliseconds whether the
 // process still exists.
 ProcessWaitResult waitByProbing(qint64 pid, const bool* abort) {
+    reapStartedChild(pid);
     while (::kill(pid_t(pid), 0) == 0 || errno == EPERM) {
         if (abort && *abort) return ProcessWaitResult::Aborted;
         if (canRunEvents()) {
@@ -42,6 +45,7 @@ ProcessWaitResult waitByProbing(qint64 pid, const bool* abort) {
         } else {
             ::usleep(kAbortCheckMs * 1000);
         }
+        reapStartedChild(pid);
     }
     return ProcessWaitResult::Ended;
 }
@@ -93,6 +97,7 @@ ProcessWaitResult waitForProcessEnd(qint64 pid, const bool* abort, int* openErro
         result = ProcessWaitResult::Failed;
     }
     ::close(fd);
+    if (result == ProcessWaitResult::Ended) reapStartedChild(pid);
     return result;
 }
 

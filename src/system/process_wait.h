@@ -12,8 +12,8 @@ enum class ProcessWaitResult {
 };
 
 // Waits for process `pid` (any process, not only a child) to end, letting
-// pending events run meanwhile. Stops early when `*abort` becomes true.
-// `openError` receives the system error number when the process cannot be
+// pending events run meanwhile; a child started by startProgram is reaped. Stops early when
+// `*abort` becomes true. `openError` receives the system error number when the process cannot be
 // opened for waiting, `waitError` when the wait itself fails.
 ProcessWaitResult waitForProcessEnd(qint64 pid, const bool* abort = nullptr,
                                     int* openError = nullptr, int* waitError = nullptr);
