@@ -15,8 +15,11 @@ using namespace quiverel;
 
 namespace {
 
+// The build's application folder, unless the environment names another.
 QString converterPath() {
-    return QDir(qEnvironmentVariable("QUIVEREL_APP_DIR")).filePath(QStringLiteral("i__view32.exe"));
+    const QString folder =
+        qEnvironmentVariable("QUIVEREL_APP_DIR", QStringLiteral(QUIVEREL_BUILD_APP_DIR));
+    return QDir(folder).filePath(QStringLiteral("i__view32.exe"));
 }
 
 struct ConverterRun {
@@ -84,7 +87,8 @@ protected:
 TEST_F(ConverterProgram, ConvertWritesTheFormatOfTheTargetExtension) {
     for (const char* name : {"out.bmp", "out.png", "out.gif", "out.jp2", "out.JPG"}) {
         const QString target = path(QString::fromLatin1(name));
-        const ConverterRun r = runConverter(convertArguments(path(QStringLiteral("source.jpg")), target));
+        const ConverterRun r =
+            runConverter(convertArguments(path(QStringLiteral("source.jpg")), target));
         ASSERT_EQ(r.exitCode, 0) << name << qPrintable(r.err);
         EXPECT_TRUE(r.err.isEmpty());
         const QImage back = loadPicture(target);
@@ -134,9 +138,9 @@ TEST_F(ConverterProgram, OptionsInAnyOrderAndOddFileNames) {
         const QString source = path(name);
         ASSERT_TRUE(QFile::copy(path(QStringLiteral("source.jpg")), source));
         const QString target = path(u"t " + name + u".png");
-        const ConverterRun r = runConverter({QStringLiteral("/convert=") + target, QStringLiteral("/silent"),
-                                    QStringLiteral("/aspectratio"), source,
-                                    QStringLiteral("/resample=(64,64)")});
+        const ConverterRun r = runConverter(
+            {QStringLiteral("/convert=") + target, QStringLiteral("/silent"),
+             QStringLiteral("/aspectratio"), source, QStringLiteral("/resample=(64,64)")});
         ASSERT_EQ(r.exitCode, 0) << qPrintable(name) << qPrintable(r.err);
         EXPECT_EQ(loadPicture(target).size(), QSize(64, 50)) << qPrintable(name);
     }
