@@ -12,9 +12,19 @@ WINDOW_TIMEOUT = 20.0
 EXIT_TIMEOUT = 20.0
 
 
+def thumbnails_made(folder):
+    """Every file of the folder has its thumbnail in ThumbFiles."""
+    thumbs = os.path.join(folder, "ThumbFiles")
+    names = [n for n in os.listdir(folder) if os.path.isfile(os.path.join(folder, n))]
+    return os.path.isdir(thumbs) and all(
+        os.path.isfile(os.path.join(thumbs, os.path.splitext(n)[0] + ".jpg")) for n in names)
+
+
 class Program:
-    def __init__(self, display, executable, cwd, log_path, umask=-1, args=()):
+    def __init__(self, display, executable, cwd, log_path, umask=-1, args=(),
+                 start_folder=None):
         self.display, self.log_path = display, log_path
+        self.start_folder = start_folder  # shown at start-up, when the test knows it
         with open(log_path, "wb") as log:
             self.popen = subprocess.Popen([executable] + list(args), cwd=cwd,
                                           env=display.env(), stdout=log,
@@ -47,8 +57,16 @@ class Program:
             return None
         return poll("a window %r of pid %d" % (title_part, self.pid), probe, timeout)
 
-    def wait_for_main_window(self):
-        return self.wait_for_window(MAIN_TITLE)
+    def wait_for_main_window(self, settled=True):
+        """The main window; with `settled`, once start-up has made the thumbnails of
+        the start-up folder and shows nothing but the main window."""
+        main = self.wait_for_window(MAIN_TITLE)
+        if settled and self.start_folder:
+            poll("the thumbnails of %s" % self.start_folder,
+                 lambda: thumbnails_made(self.start_folder), WINDOW_TIMEOUT)
+            poll("quiverel to show only its main window",
+                 lambda: [w.wid for w in self.windows()] == [main.wid], WINDOW_TIMEOUT)
+        return main
 
     def wait_exit(self, timeout=EXIT_TIMEOUT):
         try:
