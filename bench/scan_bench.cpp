@@ -40,12 +40,14 @@ QByteArray photoLikeJpeg(int seed) {
     for (int i = 0; i < 40; ++i) {
         p.setBrush(QColor::fromHsv(rng.bounded(360), 180, 200, 160));
         p.setPen(Qt::NoPen);
-        p.drawEllipse(QPoint(rng.bounded(640), rng.bounded(496)), rng.bounded(10, 80), rng.bounded(10, 80));
+        p.drawEllipse(QPoint(rng.bounded(640), rng.bounded(496)), rng.bounded(10, 80),
+                      rng.bounded(10, 80));
     }
     p.end();
     for (int y = 0; y < img.height(); y += 2) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); x += 2) line[x] ^= rng.bounded(16);
+        for (int x = 0; x < img.width(); x += 2)
+            line[x] ^= rng.bounded(16);
     }
     QByteArray bytes;
     QBuffer buf(&bytes);
@@ -86,19 +88,23 @@ ScanTimes scan(const QString& folder, int perPage, QList<CatalogueRow>* keep = n
     SortByDate(rows);
     QDir().mkpath(thumbnailFolderOf(folder));
     QSet<QString> present;
-    for (const QString& n : QDir(thumbnailFolderOf(folder)).entryList(QDir::Files)) present.insert(n);
+    for (const QString& n : QDir(thumbnailFolderOf(folder)).entryList(QDir::Files))
+        present.insert(n);
     QList<ThumbnailJob> jobs;
     for (int i = 0; i < rows.size(); ++i) {
         const QString thumb = baseNameOf(rows[i].fileName) + QStringLiteral(".jpg");
         if (!present.contains(thumb))
-            jobs.append({i, folder + rows[i].fileName, thumbnailFolderOf(folder) + thumb, rows[i].dateTime, false});
+            jobs.append({i, folder + rows[i].fileName, thumbnailFolderOf(folder) + thumb,
+                         rows[i].dateTime, false});
     }
     QList<QImage> cache(rows.size());
     const int firstLast = std::min<int>(perPage, rows.size()) - 1;
     int missingOnFirst = 0;
-    for (const auto& j : jobs) missingOnFirst += j.row <= firstLast;
+    for (const auto& j : jobs)
+        missingOnFirst += j.row <= firstLast;
     const auto loadFirst = [&] {
-        for (int i = 0; i <= firstLast; ++i) cache[i] = loadThumbnail(folder, rows[i].fileName);
+        for (int i = 0; i <= firstLast; ++i)
+            cache[i] = loadThumbnail(folder, rows[i].fileName);
         out.firstPageMs = t.nsecsElapsed() / 1e6;
     };
     if (missingOnFirst == 0) loadFirst();
@@ -126,8 +132,9 @@ double perProcessRate(const QString& converter, const QString& folder, int count
     int done = 0;
     for (int i = 0; i < count && i < files.size(); ++i) {
         QProcess p;
-        p.start(converter, {folder + files[i], QStringLiteral("/resample=(112,84)"), QStringLiteral("/aspectratio"),
-                            QStringLiteral("/silent"), QStringLiteral("/convert=") + out.path() + QStringLiteral("/t.jpg")});
+        p.start(converter, {folder + files[i], QStringLiteral("/resample=(112,84)"),
+                            QStringLiteral("/aspectratio"), QStringLiteral("/silent"),
+                            QStringLiteral("/convert=") + out.path() + QStringLiteral("/t.jpg")});
         p.waitForFinished(60000);
         ++done;
     }
@@ -139,7 +146,8 @@ double perProcessRate(const QString& converter, const QString& folder, int count
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString converter = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/i__view32.exe");
+    const QString converter =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../app/i__view32.exe");
     std::printf("scan bench on %d cores\n", QThread::idealThreadCount());
 
     QTemporaryDir dir;
@@ -147,20 +155,25 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     std::printf("generating 2,000 pictures of 640 x 496 ...\n");
     QList<QByteArray> variants;
-    for (int v = 0; v < 50; ++v) variants.append(photoLikeJpeg(v));
+    for (int v = 0; v < 50; ++v)
+        variants.append(photoLikeJpeg(v));
     for (int i = 0; i < 2000; ++i)
-        writeFile(folder + QStringLiteral("rx_%1.jpg").arg(i, 5, 10, QLatin1Char('0')), variants[i % variants.size()]);
+        writeFile(folder + QStringLiteral("rx_%1.jpg").arg(i, 5, 10, QLatin1Char('0')),
+                  variants[i % variants.size()]);
 
     const ScanTimes fresh = scan(folder, 20);
-    std::printf("2,000 new:        first page %8.1f ms   complete %8.1f ms   %7.0f thumbnails/s (goal: first page < 300 ms, complete < 3000 ms)\n",
+    std::printf("2,000 new:        first page %8.1f ms   complete %8.1f ms   %7.0f thumbnails/s "
+                "(goal: first page < 300 ms, complete < 3000 ms)\n",
                 fresh.firstPageMs, fresh.completeMs, fresh.made / (fresh.completeMs / 1000));
     const ScanTimes again = scan(folder, 20);
-    std::printf("2,000 again:      first page %8.1f ms   complete %8.1f ms\n", again.firstPageMs, again.completeMs);
+    std::printf("2,000 again:      first page %8.1f ms   complete %8.1f ms\n", again.firstPageMs,
+                again.completeMs);
 
     if (QFile::exists(converter)) {
         const double rate = perProcessRate(converter, folder, 100);
         const double inProcess = fresh.made / (fresh.completeMs / 1000);
-        std::printf("one converter process per picture: %7.1f thumbnails/s -> 2,000 in %.1f s; in-process pool is %.1fx faster (goal >= 20x)\n",
+        std::printf("one converter process per picture: %7.1f thumbnails/s -> 2,000 in %.1f s; "
+                    "in-process pool is %.1fx faster (goal >= 20x)\n",
                     rate, 2000 / rate, inProcess / rate);
     }
 
@@ -183,7 +196,11 @@ int main(int argc, char** argv) {
     const long before = rssKb();
     QList<CatalogueRow> rows;
     const ScanTimes large = scan(big, 20, &rows);
-    std::printf("20,000 present:   first page %8.1f ms   complete %8.1f ms (goal: shown < 1000 ms)\n", large.firstPageMs, large.completeMs);
-    std::printf("resident memory with 20,000 rows: %ld kB (before the scan %ld kB; goal < 150 MB for the program)\n", rssKb(), before);
+    std::printf(
+        "20,000 present:   first page %8.1f ms   complete %8.1f ms (goal: shown < 1000 ms)\n",
+        large.firstPageMs, large.completeMs);
+    std::printf("resident memory with 20,000 rows: %ld kB (before the scan %ld kB; goal < 150 MB "
+                "for the program)\n",
+                rssKb(), before);
     return 0;
 }
