@@ -88,6 +88,7 @@ QByteArray encodeJpeg2000(const QImage& picture, const Jp2EncodeOptions& options
     while (levels < 6 && (std::min(picture.width(), picture.height()) >> levels) > 0)
         ++levels;
     p.numresolution = levels;
+    p.cblockw_init = p.cblockh_init = std::clamp(options.codeBlockSize, 4, 64);
     switch (options.mode) {
     case Jp2EncodeOptions::Mode::Lossless:
         p.irreversible = 0;

@@ -16,6 +16,9 @@ struct Jp2EncodeOptions {
     double ratio = 20.0;
     double psnr = 45.0;
     bool codestreamOnly = false; // a raw .j2k codestream instead of a .jp2 file
+    // Smaller code blocks give the rate control finer steps to stop at, for a
+    // little more header.
+    int codeBlockSize = 32;
 };
 
 // The quality plain conversions to .jp2 use when no target size is given.
