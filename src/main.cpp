@@ -4,31 +4,13 @@
 #include "app/context.h"
 #include "mainwindow/form1.h"
 #include "program_windows.h"
+#include "system/in_process_converter.h"
 #include "system/qt_desktop.h"
 #include "system/qt_prompts.h"
 #include "system/quit_signals.h"
 #include "system/single_instance.h"
 
 #include <QApplication>
-
-namespace quiverel {
-namespace {
-
-// Until the picture operations exist every one of them fails, as a missing
-// output file tells the callers.
-class NoConverter : public Converter {
-public:
-    bool convert(const QString&, const QString&) override { return false; }
-    bool thumbnail(const QString&, const QString&) override { return false; }
-    bool resample(const QString&, int, int, const QString&, const QString&) override {
-        return false;
-    }
-    bool compress(const QString&, const QString&, const QString&) override { return false; }
-    bool edit(const QString&) override { return false; }
-};
-
-} // namespace
-} // namespace quiverel
 
 int main(int argc, char** argv) {
     using namespace quiverel;
@@ -45,7 +27,7 @@ int main(int argc, char** argv) {
 
     AppState state;
     state.appFolder = appFolder;
-    NoConverter converter;
+    InProcessConverter converter(appFolder, prompts);
     QtDesktop desktop;
     SystemClock clock;
     ProgramWindows windows;

@@ -101,6 +101,17 @@ void ThumbnailGrid::setCellMarked(int k, bool marked) {
     paintFrame(k);
 }
 
+bool ThumbnailGrid::hasPicture(int k) const {
+    return k >= 0 && k < cellCount() && !Image1[k]->pixmap().isNull();
+}
+
+void ThumbnailGrid::resetFrames() {
+    for (int k = 0; k < cellCount(); ++k) {
+        frameState_[k] = 0;
+        paintFrame(k);
+    }
+}
+
 void ThumbnailGrid::paintFrame(int k) {
     QPalette p = Shape1[k]->palette();
     const QColor fill = frameState_[k] == 1   ? kSelectionColour

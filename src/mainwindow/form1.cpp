@@ -6,6 +6,7 @@
 #include "app/unit_scale.h"
 #include "catalogue/picture_thumbnail.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/frm_tool_tip.h"
 #include "system/column_menu.h"
 #include "system/menu_columns.h"
 
@@ -23,6 +24,7 @@ Form1::Form1(Context& ctx, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     createMenus();
     createControls();
+    createTimers();
 }
 
 Form1::~Form1() = default;
@@ -145,6 +147,7 @@ void Form1::Form_Load() {
 
     state_.catalogue.thumbsPerPage = state_.settings.thumbsPerPage;
     pic2->createCells(state_.settings.thumbsPerPage, mainLayoutFor(state_.settings.thumbsPerPage).columns);
+    watchCells();
     LayoutMainWindow();
 
     state_.catalogue.selectedIndex = 0;
@@ -184,9 +187,6 @@ void Form1::enableWindowItems() {
     for (auto [item, kind] : items) mnuTool[item]->setEnabled(ctx_.windows.available(kind));
     mnuText->setEnabled(ctx_.windows.available(WindowKind::TextFileCreator));
     mnuAbout->setEnabled(ctx_.windows.available(WindowKind::HelpAbout));
-    // Folder browsing and adding arrive with the folder scan.
-    mnuTool[6]->setEnabled(false);
-    mnuTool[8]->setEnabled(false);
 }
 
 void Form1::setFolderEntries(const QStringList& captions) {
@@ -211,6 +211,9 @@ void Form1::BuildFolderMenu() {
 
 void Form1::LayoutMainWindow() {
     pic2->hide();
+    // The information window is made again for the new scale.
+    delete toolTip_;
+    toolTip_ = nullptr;
     const QSize screen = ctx_.desktop.screenSize();
     Settings& s = state_.settings;
     s.guiScale = guiScaleFor(screen, s.guiSize);
@@ -269,6 +272,7 @@ void Form1::mnuFolderEntry_Click(int index) {
         state_.current.folder = rows[i].path;
         state_.current.folderIndex = i;
         state_.catalogue.searchResults = false;
+        state_.folders.notInMenu = false;
         ShowFolder();
         return;
     }
@@ -286,6 +290,18 @@ void Form1::mnuTool_Click(int index) {
         ShowFolder();
         selectTab(1);
         break;
+    case 6: {
+        const QString chosen =
+            ctx_.prompts.folder(this, state_.text[28], state_.folders.targetFolder);
+        if (chosen.isEmpty()) break;
+        state_.folders.targetFolder = chosen;
+        state_.folders.notInMenu = true;
+        state_.current.folder = withTrailingSlash(chosen);
+        ShowFolder();
+        resetSelectedFrame();
+        break;
+    }
+    case 8: AddFolder(); break;
     case 9: ctx_.windows.open(WindowKind::FolderRemoval); break;
     case 11: ctx_.windows.open(WindowKind::HelpSetup); break;
     case 12: ctx_.windows.open(WindowKind::HelpLanguages); break;
@@ -314,6 +330,8 @@ void Form1::Form_Unload() {
     std::optional<QPoint> twips;
     if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
     saveOnShutdown(state_, twips);
+    delete toolTip_;
+    toolTip_ = nullptr;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

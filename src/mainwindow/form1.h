@@ -13,6 +13,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 class QTabBar;
 class QMenu;
 
@@ -20,6 +21,7 @@ namespace quiverel {
 
 class ColumnMenu;
 class ThumbnailGrid;
+class frmToolTip;
 class UnitScale;
 
 class Form1 : public QMainWindow {
@@ -43,6 +45,28 @@ public:
     void Tabs_Click();
     void ckNext_MouseDown();
     void ckBack_MouseDown();
+
+    // Thumbnail clicks and the hand-off.
+    void Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void Image1_DblClick(int cell);
+    void Image1_MouseMove(int cell);
+    void ClickThumbnail();
+    void Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void DeleteMarked();
+    void AddFolder();
+    void ShowToolTip(const QString& text);
+    // Waits while the interface goes on.
+    void pause(int ms);
+    const QString& hoverText() const { return hoverText_; }
+    int hoverIndex() const { return hoverIndex_; }
+    frmToolTip* toolTip() const { return toolTip_; }
+
+    QTimer* Timer1 = nullptr; // clock
+    QTimer* Timer2 = nullptr; // delayed single click
+    QTimer* Timer3 = nullptr; // guard after the viewer closed
+    QTimer* Timer4 = nullptr; // delay before the information window
+    QTimer* Timer5 = nullptr; // hover polling
+    QTimer* Timer6 = nullptr; // information window hides itself
 
     // Makes picture thumbnails on worker threads (the converter's thumbnail
     // operation, done in-process).
@@ -82,6 +106,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createMenus();
@@ -100,6 +126,14 @@ private:
     void closeSplash();
     void resetSelectedFrame();
     void selectTab(int page);
+    void refreshAfterRemoval();
+    void updatePicturesCaption(int pictures);
+    void createTimers();
+    void watchCells();
+    void Timer1_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    bool recycle(const QString& path);
 
     Context& ctx_;
     AppState& state_;
@@ -110,6 +144,16 @@ private:
     bool scanning_ = false;
     bool rescan_ = false;
     class frmSplash* splash_ = nullptr;
+    frmToolTip* toolTip_ = nullptr;
+    int hoverIndex_ = -1;
+    QString hoverText_;
+    int lastHoverCell_ = -1;
+    int lastHoverPage_ = -1;
+    int polledHover_ = -1;
+    int clickedCell_ = 0;
+    Qt::MouseButton clickedButton_ = Qt::LeftButton;
+    Qt::KeyboardModifiers clickedModifiers_;
+    bool leftClick_ = true;
 };
 
 } // namespace quiverel

@@ -107,11 +107,7 @@ void Form1::scanOnce() {
         if (cat.lastIndex() > 2 * cat.thumbsPerPage) LoadPreviousPage();
     }
 
-    QString caption;
-    if (state_.current.folderIndex >= 0 && state_.current.folderIndex < state_.folders.rows.size() &&
-        !state_.folders.notInMenu)
-        caption = state_.folders.rows[state_.current.folderIndex].caption;
-    lblPics->setText(picturesCaption(caption, pictures, state_.text[6], cat.searchResults));
+    updatePicturesCaption(pictures);
 
     QApplication::restoreOverrideCursor();
     cat.tabClickSuppressed = false;

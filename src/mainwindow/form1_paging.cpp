@@ -127,10 +127,15 @@ void Form1::wheelEvent(QWheelEvent* event) {
 void Form1::RemoveCatalogueRow() {
     Catalogue& cat = state_.catalogue;
     const int row = pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex;
-    if (row < 0 || row >= cat.rows.size()) return;
+    if (row < 0 || row >= cat.rows.size() || cat.rows[row].fileName.isEmpty()) return;
     QFile::remove(thumbnailPathOf(state_.current.folder, cat.rows[row].fileName));
     cat.rows.removeAt(row);
     cat.pictureCache.removeAt(row);
+    refreshAfterRemoval();
+}
+
+void Form1::refreshAfterRemoval() {
+    Catalogue& cat = state_.catalogue;
     if (cat.rows.isEmpty()) {
         cat.rows.append(CatalogueRow{});
         cat.pictureCache.append(QImage());
@@ -143,14 +148,20 @@ void Form1::RemoveCatalogueRow() {
     Tabs->setCurrentIndex(cat.currentPage - 1);
     cat.tabClickSuppressed = false;
     cat.previousPage = cat.currentPage;
+    pic2->resetFrames();
     const RowRange r = pageRows(cat.currentPage, cat.thumbsPerPage, cat.lastIndex());
     loadRows(r.first, r.last);
     ShowPage();
     LoadNextPage();
+    updatePicturesCaption(pictures);
+}
+
+void Form1::updatePicturesCaption(int pictures) {
     QString caption;
-    if (state_.current.folderIndex >= 0 && state_.current.folderIndex < state_.folders.rows.size())
-        caption = state_.folders.rows[state_.current.folderIndex].caption;
-    lblPics->setText(picturesCaption(caption, pictures, state_.text[6], cat.searchResults));
+    const int index = state_.current.folderIndex;
+    if (!state_.folders.notInMenu && index >= 0 && index < state_.folders.rows.size())
+        caption = state_.folders.rows[index].caption;
+    lblPics->setText(picturesCaption(caption, pictures, state_.text[6], state_.catalogue.searchResults));
 }
 
 } // namespace quiverel

@@ -1,1 +1,0 @@
-// The main window's logic: menus, hand-off and keys arrive here beside Form1.

@@ -1,0 +1,40 @@
+#include "mainwindow/picture_info.h"
+
+#include <QLocale>
+
+namespace quiverel {
+
+QString thousands(qint64 value) {
+    if (value == 0) return {};
+    QString digits = QString::number(value < 0 ? -value : value);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, u',');
+    return value < 0 ? u'-' + digits : digits;
+}
+
+QString datePart(const QString& dateTime) { return dateTime.section(u' ', 0, 0); }
+
+QString pictureHoverText(const QString& fileName, const QString& dateTime, QSize size,
+                         qint64 bytes) {
+    return u' ' + fileName + QStringLiteral("   ") + datePart(dateTime) + QStringLiteral(" \n  ") +
+           QString::number(size.width()) + QStringLiteral(" x ") + QString::number(size.height()) +
+           QStringLiteral("   ") + thousands(bytes) + QStringLiteral(" bytes ");
+}
+
+QString textHoverText(const QString& fileName, const QString& dateTime, qint64 bytes) {
+    return u' ' + fileName + QStringLiteral("   ") + datePart(dateTime) +
+           QStringLiteral(" \n      ") + thousands(bytes) + QStringLiteral(" bytes ");
+}
+
+QString foundInLine(const QString& folder) {
+    return QStringLiteral("\n  Found in ") + folder + QStringLiteral("  ");
+}
+
+QString clockLine(const QString& word, const QDateTime& local, const QDateTime& utc) {
+    const QLocale c = QLocale::c();
+    return word + QStringLiteral("  ") + c.toString(local.time(), QStringLiteral("h:mm ap")) +
+           QStringLiteral("  ( ") + c.toString(local.time(), QStringLiteral("hh:mm")) +
+           QStringLiteral(" )") + QStringLiteral("     UTC  ") +
+           c.toString(utc.time(), QStringLiteral("hh:mm:ss"));
+}
+
+} // namespace quiverel

@@ -1,0 +1,28 @@
+#pragma once
+// The texts of the main window's information line and information window.
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+
+namespace quiverel {
+
+// "###,###": thousands separated by commas; 0 gives an empty text.
+QString thousands(qint64 value);
+
+// The date part of a catalogue date-time text.
+QString datePart(const QString& dateTime);
+
+// " name   date " / "  w x h   size bytes " for a picture.
+QString pictureHoverText(const QString& fileName, const QString& dateTime, QSize size,
+                         qint64 bytes);
+// " name   date " / six blanks, "size bytes " for a text file.
+QString textHoverText(const QString& fileName, const QString& dateTime, qint64 bytes);
+// The line added for a search result: "  Found in ", the folder, two blanks.
+QString foundInLine(const QString& folder);
+
+// The clock line: entry 7, the local time as "h:mm am/pm", "  ( hh:mm )",
+// "     UTC  " and the UTC time as "hh:mm:ss".
+QString clockLine(const QString& word, const QDateTime& local, const QDateTime& utc);
+
+} // namespace quiverel

@@ -1,0 +1,50 @@
+#pragma once
+// The hand-off of a picture to the SSTV programs: the TX folder, the
+// clipboard and the paste keys.
+
+#include "app/context.h"
+
+#include <QImage>
+#include <QSize>
+#include <functional>
+
+namespace quiverel {
+
+// Waits `ms` milliseconds while the interface goes on.
+using Pause = std::function<void(int ms)>;
+
+// The call sign and "_" when the prefix flag is "Y" and a call sign is set.
+QString txNamePrefix(const Settings& settings);
+
+// The resize of a hand-off: the setting's size, but never larger than the picture.
+struct ResizeChoice {
+    bool enabled = false;
+    int width = 0;
+    int height = 0;
+};
+ResizeChoice resizeForHandOff(const Settings& settings, QSize picture);
+
+struct HandOff {
+    QString folder;   // the picture's folder, ending in "/"
+    QString fileName; // the picture's file name
+    QImage picture;   // the transmit picture
+    bool animatedGif = false;
+    bool leftClick = true; // only a left click pastes
+    bool hovering = true;  // the pointer rests on a thumbnail
+};
+
+// Deletes every file in the TX folder (sub-folders are left alone).
+void emptyTxFolder(const QString& txFolder);
+
+// Writes the transmit files, fills the clipboard and, for a left click with
+// auto paste on, pastes into the SSTV programs. False, doing nothing, while
+// another hand-off is still running.
+bool SendToTransmit(Context& ctx, const HandOff& handOff, const Pause& pause);
+
+// Text for the SSTV programs: the clipboard gets it, then the paste keys.
+void SendTextToTransmit(Context& ctx, const QString& text, const Pause& pause);
+
+// Brings EasyPal, KG-STV and MMSSTV to the front in turn and types their paste keys.
+void PasteIntoSstvPrograms(Desktop& desktop, const Pause& pause);
+
+} // namespace quiverel
