@@ -1,6 +1,7 @@
 #include "imaging/jp2_decoder.h"
 
 #include "imaging/fit_resample.h"
+#include "imaging/jp2_codestream_scan.h"
 #include "imaging/jp2_memory_stream.h"
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
@@ -142,31 +143,17 @@ bool componentsUsable(const opj_image_t& image) {
     return true;
 }
 
-// Bytes of packet data the tile parts brought, as far as the file goes. A file
-// cut before any of it would decode as a flat grey nothing.
-qint64 receivedTileData(opj_codec_t* codec, qint64 fileSize) {
-    opj_codestream_index_t* index = opj_get_cstr_index(codec);
-    if (!index) return 0;
-    qint64 total = 0;
-    for (OPJ_UINT32 t = 0; index->tile_index && t < index->nb_of_tiles; ++t) {
-        const opj_tile_index_t& tile = index->tile_index[t];
-        for (OPJ_UINT32 p = 0; tile.tp_index && p < tile.nb_tps; ++p) {
-            const opj_tp_index_t& part = tile.tp_index[p];
-            constexpr qint64 kSodMarker = 2;
-            total += std::max<qint64>(0, std::min<qint64>(part.end_pos, fileSize) -
-                                             part.end_header - kSodMarker);
-        }
-    }
-    opj_destroy_cstr_index(&index);
-    return total;
-}
-
 } // namespace
 
 QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
     const PictureFormat format = detectPictureFormat(data);
     if (format != PictureFormat::Jp2 && format != PictureFormat::J2k) {
         fail(error, QStringLiteral("not a JPEG 2000 file"));
+        return {};
+    }
+    // A file cut within its headers would decode to flat grey nothing.
+    if (jpeg2000TileDataBytes(data) == 0) {
+        fail(error, QStringLiteral("no JPEG 2000 picture data"));
         return {};
     }
     CodecPtr codec(
@@ -215,10 +202,6 @@ QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
     const bool decoded = opj_decode(codec.get(), stream.stream(), image.get());
     if (!decoded || !componentsUsable(*image)) {
         fail(error, QStringLiteral("no decodable JPEG 2000 data"));
-        return {};
-    }
-    if (receivedTileData(codec.get(), data.size()) == 0) {
-        fail(error, QStringLiteral("no JPEG 2000 picture data"));
         return {};
     }
     opj_end_decompress(codec.get(), stream.stream());
