@@ -1,0 +1,173 @@
+#include "mainwindow/transmit.h"
+
+#include "fake_windows.h"
+#include "imaging/jp2_target_size.h"
+#include "imaging/picture_file.h"
+#include "system/in_process_converter.h"
+#include "system/iview_ini.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace quiverel;
+
+namespace {
+
+QImage photo(QSize size) {
+    QImage img(size, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, size.width(), size.height());
+    g.setColorAt(0, Qt::darkBlue);
+    g.setColorAt(1, Qt::yellow);
+    p.fillRect(img.rect(), g);
+    p.setBrush(Qt::red);
+    p.drawEllipse(QRect(size.width() / 4, size.height() / 4, size.width() / 2, size.height() / 2));
+    p.end();
+    quint32 s = 7;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            s = s * 1103515245u + 12345u;
+            const int n = int((s >> 16) % 31) - 15;
+            const QRgb c = img.pixel(x, y);
+            img.setPixel(x, y, qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
+                                    qBound(0, qBlue(c) + n, 255)));
+        }
+    return img;
+}
+
+struct HandOffTest : ::testing::Test {
+    test::TestContext t;
+    InProcessConverter converter{t.app.path(), t.prompts};
+    Context ctx{t.state, converter, t.desktop, t.prompts, t.clock, t.windows, t.app.path()};
+    QList<int> pauses;
+    Pause pause = [this](int ms) { pauses.append(ms); };
+    QString rx;
+
+    void SetUp() override {
+        t.state.transmit.txFolder = t.app.path() + QStringLiteral("/TX");
+        t.state.settings.jp2TargetSize = 12000;
+        writeIviewIni(t.app.ini(QStringLiteral("i_view32.ini")), 12000);
+        rx = t.app.path() + QStringLiteral("/rx/");
+        QDir().mkpath(rx);
+    }
+    void resizeTo(const char* setting) {
+        t.state.settings.resizeSetting = QString::fromLatin1(setting);
+        const QStringList wh = t.state.settings.resizeSetting.split(u'x');
+        t.state.settings.resizeEnabled = wh.size() == 2;
+        t.state.settings.resizeWidth = wh.value(0).toInt();
+        t.state.settings.resizeHeight = wh.value(1).toInt();
+    }
+    HandOff picture(const QString& name, QSize size) {
+        const QImage img = photo(size);
+        savePicture(img, rx + name);
+        return {rx, name, loadPicture(rx + name), false, true, true};
+    }
+    QStringList txFiles() const {
+        return QDir(t.state.transmit.txFolder).entryList(QDir::Files, QDir::Name);
+    }
+};
+
+} // namespace
+
+TEST_F(HandOffTest, CallSignPrefixNamesTheBitmapAndTheOldFilesGo) {
+    t.state.settings.callSign = QStringLiteral("QV1DEV");
+    t.state.settings.callSignPrefix = QStringLiteral("Y");
+    t.app.write(QStringLiteral("TX/old.bmp"), "old");
+    ASSERT_TRUE(SendToTransmit(ctx, picture(QStringLiteral("sunset.jpg"), {320, 256}), pause));
+    EXPECT_EQ(txFiles(), QStringList({"QV1DEV_sunset.bmp"}));
+    t.state.settings.callSignPrefix = QStringLiteral("N");
+    ASSERT_TRUE(SendToTransmit(ctx, picture(QStringLiteral("sunset.jpg"), {320, 256}), pause));
+    EXPECT_EQ(txFiles(), QStringList({"sunset.bmp"}));
+    // The clipboard holds the bitmap as a picture and as a file.
+    EXPECT_EQ(t.desktop.clipboard.picture.size(), QSize(320, 256));
+    EXPECT_EQ(t.desktop.clipboard.filePath, t.state.transmit.txFolder + QStringLiteral("/sunset.bmp"));
+    EXPECT_EQ(pauses.first(), 500);
+}
+
+TEST_F(HandOffTest, PicturesAreNeverEnlargedAndLargerOnesAreResampledWithAJp2) {
+    resizeTo("800x600");
+    SendToTransmit(ctx, picture(QStringLiteral("small.jpg"), {640, 480}), pause);
+    EXPECT_EQ(txFiles(), QStringList({"small.bmp"}));
+    EXPECT_EQ(QImage(t.state.transmit.txFolder + QStringLiteral("/small.bmp")).size(), QSize(640, 480));
+
+    resizeTo("320x256");
+    SendToTransmit(ctx, picture(QStringLiteral("big.jpg"), {1024, 768}), pause);
+    EXPECT_EQ(txFiles(), QStringList({"big.bmp", "big.jp2"}));
+    EXPECT_EQ(QImage(t.state.transmit.txFolder + QStringLiteral("/big.bmp")).size(), QSize(320, 240));
+    const qint64 jp2 = QFileInfo(t.state.transmit.txFolder + QStringLiteral("/big.jp2")).size();
+    EXPECT_GT(jp2, 0);
+    EXPECT_LE(jp2, 12000);
+    EXPECT_EQ(loadPicture(t.state.transmit.txFolder + QStringLiteral("/big.jp2")).size(), QSize(320, 240));
+}
+
+TEST_F(HandOffTest, ASmallJp2IsCopiedALargeOneCompressedAgain) {
+    const QImage img = photo({400, 300});
+    QFile small(rx + QStringLiteral("small.jp2"));
+    ASSERT_TRUE(small.open(QIODevice::WriteOnly));
+    const QByteArray smallBytes = encodeJpeg2000ToSize(img, 6000);
+    small.write(smallBytes);
+    small.close();
+    SendToTransmit(ctx, {rx, QStringLiteral("small.jp2"), img, false, true, true}, pause);
+    EXPECT_EQ(txFiles(), QStringList({"small.bmp", "small.jp2"}));
+    QFile copied(t.state.transmit.txFolder + QStringLiteral("/small.jp2"));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), smallBytes);
+
+    QFile large(rx + QStringLiteral("large.jp2"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    large.write(encodeJpeg2000ToSize(img, 40000));
+    large.close();
+    SendToTransmit(ctx, {rx, QStringLiteral("large.jp2"), img, false, true, true}, pause);
+    const qint64 again = QFileInfo(t.state.transmit.txFolder + QStringLiteral("/large.jp2")).size();
+    EXPECT_GT(again, 0);
+    EXPECT_LE(again, 12000);
+
+    // Composer edits compress even a small one.
+    t.state.transmit.composerEdited = true;
+    SendToTransmit(ctx, {rx, QStringLiteral("small.jp2"), img, false, true, true}, pause);
+    QFile recompressed(t.state.transmit.txFolder + QStringLiteral("/small.jp2"));
+    ASSERT_TRUE(recompressed.open(QIODevice::ReadOnly));
+    EXPECT_NE(recompressed.readAll(), smallBytes);
+}
+
+TEST_F(HandOffTest, OnlyALeftClickWithAutoPasteTypesTheKeysInTurn) {
+    t.desktop.windowTitles = {QStringLiteral("EasyPal - v1"), QStringLiteral("KG-STV"),
+                              QStringLiteral("mmsstv ver 1.13")};
+    t.state.settings.autoPaste = true;
+    HandOff right = picture(QStringLiteral("a.jpg"), {64, 48});
+    right.leftClick = false;
+    SendToTransmit(ctx, right, pause);
+    EXPECT_FALSE(t.desktop.log.filter(QStringLiteral("keys")).size());
+
+    SendToTransmit(ctx, picture(QStringLiteral("a.jpg"), {64, 48}), pause);
+    EXPECT_EQ(t.desktop.log.filter(QRegularExpression(QStringLiteral("^(activate|keys)"))),
+              QStringList({"activate EasyPal", "keys {F7}", "activate KG-STV", "keys 1t1p",
+                           "activate MMSSTV", "keys %{E}", "keys p"}));
+
+    // A missing program is skipped, the others still get their keys.
+    t.desktop.log.clear();
+    t.desktop.windowTitles = {QStringLiteral("MMSSTV")};
+    SendToTransmit(ctx, picture(QStringLiteral("a.jpg"), {64, 48}), pause);
+    EXPECT_EQ(t.desktop.log.filter(QStringLiteral("keys")), QStringList({"keys %{E}", "keys p"}));
+}
+
+TEST_F(HandOffTest, AnimatedGifIsCopiedAndItsPathGoesOnTheClipboard) {
+    t.app.write(QStringLiteral("rx/anim.gif"), "GIF89a-not-really");
+    SendToTransmit(ctx, {rx, QStringLiteral("anim.gif"), QImage(), true, true, true}, pause);
+    EXPECT_EQ(txFiles(), QStringList({"anim.gif"}));
+    EXPECT_EQ(t.desktop.clipboard.text, t.state.transmit.txFolder + QStringLiteral("/anim.gif"));
+}
+
+TEST_F(HandOffTest, ASecondHandOffNeverStartsOverARunningOne) {
+    t.app.write(QStringLiteral("TX/busy.bmp"), "in use");
+    t.state.transmit.handOffRunning = true;
+    EXPECT_FALSE(SendToTransmit(ctx, picture(QStringLiteral("a.jpg"), {64, 48}), pause));
+    EXPECT_EQ(txFiles(), QStringList({"busy.bmp"}));
+    t.state.transmit.handOffRunning = false;
+    EXPECT_TRUE(SendToTransmit(ctx, picture(QStringLiteral("a.jpg"), {64, 48}), pause));
+    EXPECT_FALSE(t.state.transmit.handOffRunning);
+}
