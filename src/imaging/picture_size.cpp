@@ -47,7 +47,8 @@ QSize jp2BoxSize(const QByteArray& b) {
             if (w == 0 || h == 0 || w > INT_MAX || h > INT_MAX) return {};
             return QSize(int(w), int(h));
         }
-        if (length == 0 || length < quint64(header)) return {};
+        // A length past the end (or wrapping round) would send the walk astray.
+        if (length == 0 || length < quint64(header) || length > quint64(b.size() - at)) return {};
         at += qsizetype(length);
     }
     return {};
