@@ -3,6 +3,7 @@
 // present, and the same work with one converter process per picture.
 // Prints figures and ratios; asserts nothing.
 
+#include "bench_corpus.h"
 #include "catalogue/file_names.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/picture_thumbnail.h"
@@ -18,9 +19,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -30,29 +29,10 @@ using namespace quiverel;
 namespace {
 
 QByteArray photoLikeJpeg(int seed) {
-    QImage img(640, 496, QImage::Format_RGB32);
-    QRandomGenerator rng(seed);
-    QPainter p(&img);
-    QLinearGradient g(0, 0, 640, 496);
-    g.setColorAt(0, QColor::fromHsv(seed * 37 % 360, 160, 220));
-    g.setColorAt(1, QColor::fromHsv(seed * 91 % 360, 200, 90));
-    p.fillRect(img.rect(), g);
-    for (int i = 0; i < 40; ++i) {
-        p.setBrush(QColor::fromHsv(rng.bounded(360), 180, 200, 160));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPoint(rng.bounded(640), rng.bounded(496)), rng.bounded(10, 80),
-                      rng.bounded(10, 80));
-    }
-    p.end();
-    for (int y = 0; y < img.height(); y += 2) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); x += 2)
-            line[x] ^= rng.bounded(16);
-    }
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "JPG", 85);
+    bench::photoLike(640, 496, quint32(seed)).save(&buf, "JPG", 85);
     return bytes;
 }
 
