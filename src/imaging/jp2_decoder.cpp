@@ -124,11 +124,12 @@ QImage toQImage(const opj_image_t& image) {
     return out;
 }
 
-// The largest number of halvings that keeps the picture at least `atLeast`.
+// The largest number of halvings that keeps the picture at least `atLeast`
+// and every side at least 16 pixels.
 int reductionFor(QSize full, QSize atLeast, int maxReduce) {
+    const int w = std::max(atLeast.width(), 16), h = std::max(atLeast.height(), 16);
     int r = 0;
-    while (r < maxReduce && (full.width() >> (r + 1)) >= atLeast.width() &&
-           (full.height() >> (r + 1)) >= atLeast.height())
+    while (r < maxReduce && (full.width() >> (r + 1)) >= w && (full.height() >> (r + 1)) >= h)
         ++r;
     return r;
 }
@@ -143,19 +144,9 @@ bool componentsUsable(const opj_image_t& image) {
     return true;
 }
 
-} // namespace
-
-QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
-    const PictureFormat format = detectPictureFormat(data);
-    if (format != PictureFormat::Jp2 && format != PictureFormat::J2k) {
-        fail(error, QStringLiteral("not a JPEG 2000 file"));
-        return {};
-    }
-    // A file cut within its headers would decode to flat grey nothing.
-    if (jpeg2000TileDataBytes(data) == 0) {
-        fail(error, QStringLiteral("no JPEG 2000 picture data"));
-        return {};
-    }
+// One decoding attempt. With `reduceFor` valid, lower resolution levels are
+// decoded, strictly; otherwise the full picture, leniently.
+QImage decodeOnce(const QByteArray& data, PictureFormat format, QSize reduceFor, QString* error) {
     CodecPtr codec(
         opj_create_decompress(format == PictureFormat::Jp2 ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K));
     if (!codec) return {};
@@ -166,9 +157,12 @@ QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
     opj_dparameters_t parameters;
     opj_set_default_decoder_parameters(&parameters);
     if (!opj_setup_decoder(codec.get(), &parameters)) return {};
+    const bool reduced = reduceFor.isValid() && !reduceFor.isEmpty();
 #if OPJ_VERSION_MAJOR > 2 || (OPJ_VERSION_MAJOR == 2 && OPJ_VERSION_MINOR >= 5)
-    // A partly received file still shows what its received layers hold.
-    opj_decoder_set_strict_mode(codec.get(), OPJ_FALSE);
+    // A partly received file still shows what its received layers hold. Not
+    // together with reduced resolution: OpenJPEG 2.5.0 reads out of bounds on
+    // some damaged files when both are asked for.
+    opj_decoder_set_strict_mode(codec.get(), reduced ? OPJ_TRUE : OPJ_FALSE);
 #endif
 
     Jp2MemoryStream stream = Jp2MemoryStream::forReading(data);
@@ -186,7 +180,7 @@ QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
         return {};
     }
 
-    if (fitBox.isValid() && !fitBox.isEmpty()) {
+    if (reduced) {
         int levels = 0;
         if (opj_codestream_info_v2_t* info = opj_get_cstr_info(codec.get())) {
             if (info->m_default_tile_info.tccp_info)
@@ -194,7 +188,7 @@ QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
             opj_destroy_cstr_info(&info);
         }
         const QSize full{int(width), int(height)};
-        const int reduce = reductionFor(full, fitSize(full, fitBox), levels);
+        const int reduce = reductionFor(full, fitSize(full, reduceFor), levels);
         if (reduce > 0) opj_set_decoded_resolution_factor(codec.get(), OPJ_UINT32(reduce));
     }
 
@@ -208,6 +202,27 @@ QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
     QImage out = toQImage(*image);
     if (out.isNull()) fail(error, QStringLiteral("out of memory"));
     return out;
+}
+
+} // namespace
+
+QImage decodeJpeg2000(const QByteArray& data, QSize fitBox, QString* error) {
+    const PictureFormat format = detectPictureFormat(data);
+    if (format != PictureFormat::Jp2 && format != PictureFormat::J2k) {
+        fail(error, QStringLiteral("not a JPEG 2000 file"));
+        return {};
+    }
+    // A file cut within its headers would decode to flat grey nothing.
+    if (jpeg2000TileDataBytes(data) == 0) {
+        fail(error, QStringLiteral("no JPEG 2000 picture data"));
+        return {};
+    }
+    if (fitBox.isValid() && !fitBox.isEmpty()) {
+        QImage small = decodeOnce(data, format, fitBox, error);
+        if (!small.isNull()) return small;
+        // Partly received: the whole picture, as far as it goes.
+    }
+    return decodeOnce(data, format, {}, error);
 }
 
 } // namespace quiverel

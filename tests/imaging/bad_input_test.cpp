@@ -102,6 +102,34 @@ TEST(BadInput, JpegTwoThousandWithoutAnyTileIsRefused) {
     expectRefused(j2k.left(firstTile + 14), "tile header only");
 }
 
+TEST(BadInput, FilesTheFuzzerFoundDecodeWithoutHarm) {
+    // OpenJPEG 2.5.0 read out of bounds on this codestream when asked for
+    // reduced resolution and lenient decoding at once.
+    const QByteArray reducedAndLenient = QByteArray::fromBase64(
+        "/0//UQAvAAAAAEEBAAAAGAAAAAAAAAAAAAAAIAAAABgAAAAAAAAAAAADBAEBB/8BjQEB/1IADAAAACYB"
+        "BAQEAAD/XAAdQm8gbwBvAG7gZ1BnUGdoUAVQBVBHV9NX01di/2QAJQABQ3JlYXRlZCBieSBPcGVuSlBF"
+        "RyB2ZXJzaW9uIDQuNS4w/5AACgAAAAAFbwAB/5PH8A4MDSebgguewfYCgAPpFB4ODA0nm4ILngAtIAAA"
+        "AAAAeMH5AwAKYODZ49/A+8GgfUbwsb3MM1L6YW/YT98rggJNa3XPTSnQxRmllSVfSIYALSAAAABwAAAA"
+        "AAAAAEMsLMelQns/Sf/Z");
+    // OpenJPEG asks for 4 GB on this one; the allocation fails harmlessly.
+    const QByteArray hugeAllocation = QByteArray::fromBase64(
+        "AAAADGpQICANCocKAAAAFGZ0eXBqcCkgAAAAAGpwMiAAAAAtanAyaAAAABZpaGRyAAAAGAAAACAAAwcH"
+        "AAAAAAAPY29scgEAAAAAABAAAAYAanAyY/9P/1EALwAAAAAAIAAAABgAAAAAAAAAAAAAACAAAAAYAAAA"
+        "AAAAAAAAAwcBAQcBBwcBAf9SAAwAAAABAQQEBAAA/1wAHUJvIG8AbwBu4GdQZ1BnaFAFUAVQR1fTV9NX"
+        "Yv9kACUAAUNyZWF0ZWQgYnkgT3BlbkpQRUcgdmVyc2lvbiAyLjUuMP+QAAoAAPr/BG8AAf+TLCwsLCws"
+        "LCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCws"
+        "LCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLCwsLMfwDgwNJ5uCC57B9gKAA+kUHnjB+QMACmDg2ePf"
+        "wPvBoH3gcB9gGAwqUdJKPwXSmQBsz8D6Qv8AwOAfSDAMASafXwcPgwYO38D7wWA+wDgPsAwNnCYQtQIs"
+        "Iu2ELav4udphwfMhg+ZHA+M6ORz/xAAZAAACAwEAAAAAHPtf/8QAAAAAAAAAAAQHAwUIBv/EACoQAAED"
+        "AgAEJBEAAgIGAgID");
+    for (const QByteArray& bytes : {reducedAndLenient, hugeAllocation}) {
+        decodePicture(bytes);
+        DecodeOptions thumbnail;
+        thumbnail.fitBox = QSize(112, 84);
+        decodePicture(bytes, thumbnail);
+    }
+}
+
 TEST(BadInput, MissingAndUnreadableFilesGiveAReason) {
     QTemporaryDir dir;
     QString error;
