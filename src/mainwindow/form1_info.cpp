@@ -72,8 +72,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             Image1_DblClick(cell);
             return true;
         case QEvent::MouseMove:
+            // Consumed here: passed on to pic2 it would read as leaving the thumbnail.
             Image1_MouseMove(cell);
-            return false;
+            return true;
         default: break;
         }
     } else if (event->type() == QEvent::MouseMove) {
