@@ -1,5 +1,5 @@
 // Drives X11Desktop on its own for the end-to-end tests, on the display in
-// $DISPLAY:
+// $DISPLAY (or on whatever platform QT_QPA_PLATFORM names):
 //
 //   desktop_driver paste             the SSTV programs' paste sequence
 //   desktop_driver find <part>       "found" (status 0) or "missing" (1)
@@ -68,11 +68,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) return usage();
     X11Desktop desktop;
-    if (!desktop.onX11()) {
+    // Off X11 the commands still run: every window step must then fail quietly.
+    if (!desktop.onX11())
         std::fprintf(stderr, "desktop_driver: not on an X11 display (platform %s)\n",
                      qPrintable(QGuiApplication::platformName()));
-        return 3;
-    }
     const QString command = args[0];
 
     if (command == QLatin1String("paste") && args.size() == 1) {

@@ -141,9 +141,11 @@ class Desk:
     def sstv_windows(self, names=("EasyPal", "KG-STV", "MMSSTV")):
         return {name: self.window(TITLES[name]) for name in names}
 
-    def driver(self, *args):
+    def driver(self, *args, platform="xcb"):
         """Runs desktop_driver to its end; returns (status, stdout lines)."""
-        done = subprocess.run([DESKTOP_DRIVER] + list(args), env=self.env(),
+        env = self.env()
+        env["QT_QPA_PLATFORM"] = platform
+        done = subprocess.run([DESKTOP_DRIVER] + list(args), env=env,
                               stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                               stdin=subprocess.DEVNULL, timeout=120)
         return done.returncode, done.stdout.decode(errors="replace").splitlines()
@@ -274,6 +276,23 @@ class PasteTest(unittest.TestCase):
             wait_for_keys(self, windows, EXPECTED_KEYS)
             state = desk.display.x(["xprop", "-id", str(mmsstv.wid), "WM_STATE"])
             self.assertIn("Normal", state, "the minimised window was not restored")
+
+
+    def test_other_platforms_skip_every_window_step(self):
+        # Qt on another platform (here offscreen) while the SSTV windows are on
+        # an X display it could reach: no window is found, no key typed.
+        with Desk("paste-offscreen") as desk:
+            windows = desk.sstv_windows()
+            self.assertEqual(desk.driver("find", "EasyPal", platform="offscreen"),
+                             (1, ["missing"]))
+            status, lines = desk.driver("paste", platform="offscreen")
+            self.assertEqual((status, lines), (0, ["EasyPal not active", "KG-STV not active",
+                                                   "MMSSTV not active"]))
+            desk.driver("keys", "{F7}", platform="offscreen")
+            # The same window typed into over X11 shows the log works.
+            desk.focus(windows["EasyPal"])
+            desk.driver("keys", "x")
+            wait_for_keys(self, windows, {"EasyPal": ["x"]})
 
 
 class FindTest(unittest.TestCase):
