@@ -38,6 +38,17 @@ def text_lines(path):
     return lines
 
 
+def setup_ini(lines):
+    """A Setup.ini as the program writes it: 26 quoted lines. `lines` maps line
+    numbers (from 1) to texts; the language is English, the GUI size 670 and
+    20 thumbnails per page unless given."""
+    values = [""] * 26
+    values[4], values[6], values[13] = "English", "670", "20"
+    for number, text in lines.items():
+        values[number - 1] = text
+    return b"".join(b'"%s"\r\n' % v.encode() for v in values)
+
+
 def check_settings_files(session):
     """Setup.ini: 26 quoted CR LF lines; i_view32.ini: its four lines."""
     setup = session.ini("Setup.ini")

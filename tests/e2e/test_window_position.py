@@ -7,23 +7,16 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import Session, poll, text_lines  # noqa: E402
+from e2e_support import Session, poll, setup_ini, text_lines  # noqa: E402
 
 
 def setup_lines(left, top):
-    lines = [""] * 26
-    lines[4], lines[6], lines[11], lines[12], lines[13] = "English", "670", left, top, "20"
-    return b"".join(b'"%s"\r\n' % line.encode() for line in lines)
+    return setup_ini({12: left, 13: top})
 
 
 def place(s, window):
     """Where the window sits on the screen."""
-    out = s.x(["xwininfo", "-id", window.wid])
-    values = {}
-    for line in out.splitlines():
-        key, _, value = line.strip().partition(":")
-        values[key] = value.strip()
-    return int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+    return s.display.geometry(window)[:2]
 
 
 class WindowPositionTest(unittest.TestCase):

@@ -153,6 +153,15 @@ class XDisplay:
             raise AssertionError("no _NET_WM_NAME on %r: %s" % (window, out))
         return value[1:-1].replace('\\"', '"').replace("\\\\", "\\")
 
+    def geometry(self, window):
+        """(x, y, width, height) of the window's inside on the screen, from xwininfo."""
+        values = {}
+        for line in self.x(["xwininfo", "-id", window.wid]).splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
+                                               "Width", "Height"))
+
     def close_window(self, window):
         """Asks the window manager to close the window, as its close button does."""
         self.x(["wmctrl", "-i", "-c", window.wid])
