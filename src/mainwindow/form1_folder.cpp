@@ -141,7 +141,7 @@ bool Form1::makeMissingThumbnails(QList<int>& failed) {
         return true;
     };
     for (int i = 0; i <= firstPageLast; ++i)
-        if (!pending.contains(i)) cat.pictureCache[i] = loadThumbnail(folder, cat.rows[i].fileName);
+        if (!pending.contains(i)) loadRows(i, i);
     bool firstShown = false;
     if (firstPageReady()) {
         ShowPage();

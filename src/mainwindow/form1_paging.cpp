@@ -30,9 +30,20 @@ void Form1::ShowPage() {
 
 void Form1::loadRows(int first, int last) {
     Catalogue& cat = state_.catalogue;
-    for (int i = first; i <= last && i < cat.rows.size(); ++i)
-        if (cat.pictureCache[i].isNull() && !cat.rows[i].fileName.isEmpty())
-            cat.pictureCache[i] = loadThumbnail(state_.current.folder, cat.rows[i].fileName);
+    const QString& folder = state_.current.folder;
+    for (int i = first; i <= last && i < cat.rows.size(); ++i) {
+        const CatalogueRow& row = cat.rows[i];
+        if (!cat.pictureCache[i].isNull() || row.fileName.isEmpty()) continue;
+        cat.pictureCache[i] = loadThumbnail(folder, row.fileName);
+        if (cat.pictureCache[i].isNull()) {
+            // A damaged or missing thumbnail is made again rather than ending the program.
+            const QString thumb = thumbnailPathOf(folder, row.fileName);
+            QFile::remove(thumb);
+            if (makeThumbnailNow({i, folder + row.fileName, thumb, row.dateTime, isTextType(row.fileName)},
+                                 thumbnailer_))
+                cat.pictureCache[i] = loadThumbnail(folder, row.fileName);
+        }
+    }
 }
 
 void Form1::LoadNextPage() {

@@ -106,3 +106,15 @@ TEST(Form1Scan, AnUnreadableOrEmptyFolderGivesTheEmptyGridAndAMessage) {
     EXPECT_EQ(form.Tabs->count(), 1);
     EXPECT_EQ(form.lblPics->text(), QStringLiteral("Gone  0 ") + t.state.text[6]);
 }
+
+TEST(Form1Scan, ADamagedThumbnailIsMadeAgain) {
+    test::TestContext t;
+    prepare(t, 20);
+    picture(t.app.path() + QStringLiteral("/rx/a.jpg"));
+    t.app.write(QStringLiteral("rx/ThumbFiles/a.jpg"), "not a picture");
+    Form1 form(t.ctx);
+    form.Form_Load();
+    EXPECT_FALSE(form.pic2->Image1[0]->pixmap().isNull());
+    EXPECT_FALSE(QImage(t.app.path() + QStringLiteral("/rx/ThumbFiles/a.jpg")).isNull());
+    EXPECT_TRUE(t.prompts.shown().isEmpty());
+}
