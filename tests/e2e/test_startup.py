@@ -6,7 +6,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import Session, check_settings_files  # noqa: E402
+from e2e_support import Session, check_settings_files, text_lines  # noqa: E402
 
 
 class StartupTest(unittest.TestCase):
@@ -41,6 +41,18 @@ class StartupTest(unittest.TestCase):
             with open(s.ini("Setup.ini"), "rb") as f:
                 self.assertEqual(f.read(), saved,
                                  "settings changed between two starts without a change")
+
+    def test_jpeg2000_target_size_comes_back(self):
+        with Session("jp2-size") as s:
+            with open(s.ini("i_view32.ini"), "wb") as f:
+                f.write(b"[JP2]\r\nSaveOption = 3\r\nSaveQuality = 90\r\n"
+                        b"SaveCompressionFileSize = 15500\r\n")
+            program = s.start()
+            s.close_window(program.wait_for_main_window())
+            self.assertEqual(program.wait_exit(), 0, program.log())
+            self.assertEqual(text_lines(s.ini("i_view32.ini")),
+                             [b"[JP2]", b"SaveOption = 3", b"SaveQuality = 90",
+                              b"SaveCompressionFileSize = 15500"])
 
 
 if __name__ == "__main__":
