@@ -22,6 +22,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <atomic>
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace quiverel;
 using namespace quiverel::bench;
@@ -46,11 +47,31 @@ QString freshFolder(const QString& out) {
     return folder;
 }
 
-// Pictures per second for `work` over `pictures` on the threads of the global pool.
-double rate(const QStringList& pictures, int threads,
-            const std::function<bool(const QString&)>& work) {
+// CPU seconds used so far by this process and its waited-for children.
+double cpuSeconds() {
+    double total = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage u{};
+        getrusage(who, &u);
+        total +=
+            u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    }
+    return total;
+}
+
+struct Rate {
+    double perSecond = 0;     // pictures per second of wall-clock time
+    double cpuPerPicture = 0; // CPU milliseconds per picture, all threads and children
+    // What one core would do if nothing else ran: the figure to trust on a busy machine.
+    double perCoreSecond() const { return cpuPerPicture > 0 ? 1000 / cpuPerPicture : 0; }
+};
+
+// `work` over `pictures` on `threads` threads of the global pool.
+Rate measure(const QStringList& pictures, int threads,
+             const std::function<bool(const QString&)>& work) {
     QThreadPool::globalInstance()->setMaxThreadCount(threads);
     std::atomic<int> failures = 0;
+    const double cpu = cpuSeconds();
     QElapsedTimer t;
     t.start();
     if (threads == 1) {
@@ -63,7 +84,7 @@ double rate(const QStringList& pictures, int threads,
     }
     const double seconds = t.nsecsElapsed() / 1e9;
     if (failures) std::printf("    (%d failures)\n", int(failures));
-    return pictures.size() / seconds;
+    return {pictures.size() / seconds, (cpuSeconds() - cpu) * 1000 / pictures.size()};
 }
 
 bool runProgram(const QString& program, const QStringList& args) {
@@ -82,46 +103,54 @@ void thumbnails(const Set& set, const QString& out, const QString& converter, co
         return !loadPicture(p, o).isNull();
     };
     to = freshFolder(out);
-    const double one = rate(set.pictures, 1, inProcess);
+    const Rate one = measure(set.pictures, 1, inProcess);
     to = freshFolder(out);
-    const double all = rate(set.pictures, cores, inProcess);
-    const double floor1 = rate(set.pictures, 1, decodeOnly);
+    const Rate all = measure(set.pictures, cores, inProcess);
+    const Rate floor = measure(set.pictures, 1, decodeOnly);
+    std::printf("%s\n", set.name);
+    std::printf("  in-process        %7.0f/s on 1 thread, %7.0f/s on %d; CPU %.2f ms a picture "
+                "(%.0f/s per core)\n",
+                one.perSecond, all.perSecond, cores, one.cpuPerPicture, one.perCoreSecond());
     std::printf(
-        "%-22s in-process: %7.0f/s on 1 thread, %7.0f/s on %d  (reduced decode alone: %.0f/s "
-        "per thread)\n",
-        set.name, one, all, cores, floor1);
+        "  reduced decode    %7.0f/s on 1 thread; CPU %.2f ms (%.0f/s per core), the floor\n",
+        floor.perSecond, floor.cpuPerPicture, floor.perCoreSecond());
 
     const QStringList sample = set.pictures.mid(0, 40);
-    double perProcess = 0, viaMagick = 0;
+    Rate perProcess, viaMagick;
     if (QFileInfo::exists(converter)) {
         to = freshFolder(out);
-        perProcess = rate(sample, 1, [&](const QString& p) {
+        perProcess = measure(sample, 1, [&](const QString& p) {
             return runProgram(converter, thumbnailArguments(p, thumbPath(to, p)));
         });
-        std::printf("%-22s i__view32.exe: %5.1f/s, one process per picture (in-process is %.0fx)\n",
-                    "", perProcess, one / perProcess);
+        std::printf("  i__view32.exe     %7.1f/s, a process each; CPU %.1f ms (%.0f/s per core)\n",
+                    perProcess.perSecond, perProcess.cpuPerPicture, perProcess.perCoreSecond());
     }
     if (!magick.isEmpty()) {
         to = freshFolder(out);
-        viaMagick = rate(sample, 1, [&](const QString& p) {
+        viaMagick = measure(sample, 1, [&](const QString& p) {
             return runProgram(magick, {p, QStringLiteral("-thumbnail"), QStringLiteral("112x84"),
                                        thumbPath(to, p)});
         });
-        std::printf("%-22s ImageMagick convert: %5.1f/s per picture (in-process 1 thread is %.0fx, "
-                    "all cores %.0fx)\n",
-                    "", viaMagick, one / viaMagick, all / viaMagick);
+        std::printf("  ImageMagick       %7.1f/s, a process each; CPU %.1f ms (%.0f/s per core)\n",
+                    viaMagick.perSecond, viaMagick.cpuPerPicture, viaMagick.perCoreSecond());
+        std::printf("  in-process against ImageMagick: %.0fx (1 thread), %.0fx (%d threads), "
+                    "%.0fx in CPU time\n",
+                    one.perSecond / viaMagick.perSecond, all.perSecond / viaMagick.perSecond, cores,
+                    viaMagick.cpuPerPicture / one.cpuPerPicture);
     }
 }
 
 void jpeg2000(const QStringList& pictures, const QString& out) {
     std::printf("\nJPEG 2000 Compress of 800 x 600 pictures (%lld pictures per target)\n",
                 qlonglong(pictures.size()));
-    std::printf("%10s %12s %9s %9s %9s\n", "target", "mean actual", "min %", "max %", "ms each");
+    std::printf("%10s %12s %9s %9s %9s %9s\n", "target", "mean actual", "min %", "max %", "ms each",
+                "CPU ms");
     const QString ini = QDir(out).filePath(QStringLiteral("ini"));
     QDir().mkpath(ini);
     for (int target : {6000, 12000, 30000, 60000}) {
         writeIviewIni(QDir(ini).filePath(QLatin1String(kIviewIniName)), target);
         double sum = 0, minPct = 1e9, maxPct = 0;
+        const double cpu = cpuSeconds();
         QElapsedTimer t;
         t.start();
         for (const QString& p : pictures) {
@@ -137,8 +166,9 @@ void jpeg2000(const QStringList& pictures, const QString& out) {
             maxPct = std::max(maxPct, 100 * size / target);
         }
         const double ms = t.nsecsElapsed() / 1e6 / pictures.size();
-        std::printf("%10d %12.0f %9.1f %9.1f %9.1f\n", target, sum / pictures.size(), minPct,
-                    maxPct, ms);
+        const double cpuMs = (cpuSeconds() - cpu) * 1000 / pictures.size();
+        std::printf("%10d %12.0f %9.1f %9.1f %9.1f %9.1f\n", target, sum / pictures.size(), minPct,
+                    maxPct, ms, cpuMs);
     }
 }
 
@@ -168,7 +198,8 @@ int main(int argc, char** argv) {
     const QString converter =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("i__view32.exe"));
     const QString magick = QStandardPaths::findExecutable(QStringLiteral("convert"));
-    std::printf("Thumbnails into 112 x 84 (%d cores; processes and ImageMagick on 40 pictures)\n",
+    std::printf("Thumbnails into 112 x 84 (%d cores; processes and ImageMagick on 40 pictures).\n"
+                "On a busy machine trust the CPU figures; wall-clock rates suffer from others.\n",
                 cores);
     if (magick.isEmpty()) std::printf("(ImageMagick not installed: no reference figures)\n");
     for (const Set& s : sets)
