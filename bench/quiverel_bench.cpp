@@ -137,6 +137,11 @@ void thumbnails(const Set& set, const QString& out, const QString& converter, co
                     "%.0fx in CPU time\n",
                     one.perSecond / viaMagick.perSecond, all.perSecond / viaMagick.perSecond, cores,
                     viaMagick.cpuPerPicture / one.cpuPerPicture);
+        std::printf("  on %d idle cores by CPU time: %.0f/s in-process, %.0fx ImageMagick's "
+                    "%.0f/s\n",
+                    cores, cores * one.perCoreSecond(),
+                    cores * one.perCoreSecond() / viaMagick.perCoreSecond(),
+                    viaMagick.perCoreSecond());
     }
 }
 
