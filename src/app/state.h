@@ -72,6 +72,7 @@ struct FolderList {
 struct CatalogueRow {
     QString dateTime; // "yyyy-MM-dd HH:mm:ss" of the file's last change
     QString fileName;
+    qint64 modified = 0; // the same moment in seconds since the epoch, 0 when unknown
 };
 
 struct Catalogue {

@@ -35,7 +35,7 @@ FolderRead readFolder(const QString& folder) {
         const QDateTime changed = name == info.fileName()
                                       ? info.lastModified()
                                       : QFileInfo(folder + name).lastModified();
-        out.rows.append({dateTimeText(changed), name});
+        out.rows.append({dateTimeText(changed), name, changed.toSecsSinceEpoch()});
         if (isTextType(name)) {
             const QString thumb = thumbnailPathOf(folder, name);
             if (QFileInfo(thumb).size() == 3885) QFile::remove(thumb);

@@ -12,8 +12,12 @@ void SortByDate(QList<CatalogueRow>& rows) {
     QList<std::pair<qint64, qsizetype>> keys;
     keys.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QDateTime t = parseDateTimeText(rows[i].dateTime);
-        keys.append({t.isValid() ? t.toSecsSinceEpoch() : 0, i});
+        qint64 seconds = rows[i].modified;
+        if (seconds == 0) {
+            const QDateTime t = parseDateTimeText(rows[i].dateTime);
+            seconds = t.isValid() ? t.toSecsSinceEpoch() : 0;
+        }
+        keys.append({seconds, i});
     }
     std::stable_sort(keys.begin(), keys.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
