@@ -5,7 +5,7 @@
 #include "mainwindow/form1.h"
 #include "program_windows.h"
 #include "system/in_process_converter.h"
-#include "system/qt_desktop.h"
+#include "system/x11_desktop.h"
 #include "system/qt_prompts.h"
 #include "system/quit_signals.h"
 #include "system/single_instance.h"
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     AppState state;
     state.appFolder = appFolder;
     InProcessConverter converter(appFolder, prompts);
-    QtDesktop desktop;
+    X11Desktop desktop; // on a platform other than xcb its window steps find nothing
     SystemClock clock;
     ProgramWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, appFolder};
