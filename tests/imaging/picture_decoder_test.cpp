@@ -110,6 +110,12 @@ TEST(PictureDecoder, GifAndPngNamedGifReadByContent) {
     expectLooksLike(loadPicture(pngNamedGif), sample(), 0.01);
 }
 
+TEST(PictureDecoder, AnimatedGifGivesItsFirstFrame) {
+    const QImage first = decodePicture(twoFrameGif(20, 10));
+    ASSERT_EQ(first.size(), QSize(20, 10));
+    EXPECT_EQ(first.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+}
+
 struct Jp2Case {
     const char* name;
     Jp2Variant variant;

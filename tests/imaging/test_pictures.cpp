@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <cmath>
+#include <gif_lib.h>
 #include <memory>
 #include <openjpeg.h>
 
@@ -232,6 +233,32 @@ QByteArray bmpBytes(const QImage& picture, int bits, bool rle) {
         out[54 + i * 4 + 2] = char(g);
     }
     out.append(pixels);
+    return out;
+}
+
+QByteArray twoFrameGif(int width, int height) {
+    QByteArray out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(
+        &out,
+        [](GifFileType* g, const GifByteType* bytes, int n) {
+            static_cast<QByteArray*>(g->UserData)->append(reinterpret_cast<const char*>(bytes), n);
+            return n;
+        },
+        &error);
+    GifColorType colours[2] = {{255, 0, 0}, {0, 0, 255}};
+    ColorMapObject* map = GifMakeMapObject(2, colours);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, width, height, 1, 0, map);
+    std::vector<GifByteType> row(static_cast<size_t>(width));
+    for (GifByteType index : {0, 1}) {
+        std::fill(row.begin(), row.end(), index);
+        EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr);
+        for (int y = 0; y < height; ++y)
+            EGifPutLine(gif, row.data(), width);
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
     return out;
 }
 

@@ -33,6 +33,9 @@ QByteArray jp2Encoded(const QImage& picture, const Jp2Variant& variant);
 // `rle` uses RLE8 compression. Palette pictures use a grey ramp.
 QByteArray bmpBytes(const QImage& picture, int bits, bool rle = false);
 
+// An animated GIF of two frames: all red, then all blue.
+QByteArray twoFrameGif(int width, int height);
+
 // Mean absolute difference per channel between two pictures of one size.
 double meanDifference(const QImage& a, const QImage& b);
 
