@@ -30,8 +30,15 @@ void Form1::createTimers() {
         return t;
     };
     Timer1 = make(1000, true, &Form1::Timer1_Timer);
-    Timer2 = make(750, false, &Form1::ClickThumbnail);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(750);
     Timer2->setSingleShot(true);
+    connect(Timer2, &QTimer::timeout, this, [this] {
+        // The clicked thumbnail counts as hovered, so a click pastes even
+        // before the information window's timers saw the pointer.
+        hoverIndex_ = clickedCell_;
+        ClickThumbnail();
+    });
     Timer3 = new QTimer(this);
     Timer3->setInterval(1000);
     Timer3->setSingleShot(true); // stops itself

@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""A click on a thumbnail of the real program: the TX folder gets the
+bitmap, the clipboard the picture and the file, and the three stand-in SSTV
+program windows exactly their own paste keys; with the openbox window
+manager and with none."""
+
+import os
+import shutil
+import signal
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_support import Session, poll  # noqa: E402
+from test_handoff import (EXPECTED_KEYS, TITLES, BareDisplay, FakeWindow,  # noqa: E402
+                          cell_point)
+
+TIMEOUT = 10.0
+
+
+class Helpers:
+    """What FakeWindow needs of its owner: a folder, a display, a list."""
+
+    def __init__(self, session):
+        self.tmp, self.display, self.helpers = session.tmp, session.display, []
+
+
+def setup_lines(auto_paste):
+    lines = ["", "QV1DEV", "N", "No Resize", "English", "0", "770", "", "", "",
+             "Y" if auto_paste else "N", "0", "0", "20"]
+    return "".join('"%s"\r\n' % v for v in lines).encode()
+
+
+class ClickHandOffTest(unittest.TestCase):
+    def run_click(self, window_manager):
+        s = Session("click")
+        if not window_manager:
+            s.display = BareDisplay(s.tmp)
+        with s:
+            rx = s.path("rx")
+            os.makedirs(rx)
+            shutil.copy(s.path("Samples", "cq_sstv.jpg"), os.path.join(rx, "sunset.jpg"))
+            with open(s.ini("Folders.ini"), "wb") as f:
+                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+            with open(s.ini("Setup.ini"), "wb") as f:
+                f.write(setup_lines(auto_paste=True))
+
+            helpers = Helpers(s)
+            windows = {}
+            for name in TITLES:
+                windows[name] = FakeWindow(helpers, TITLES[name])
+                helpers.helpers.append(windows[name])  # each window its own key log
+            try:
+                program = s.start()
+                wid = poll("the main window", lambda: s.x(
+                    ["xdotool", "search", "--name", r"^Quiverel \(v"], check=False).split(),
+                    TIMEOUT)[0]
+                poll("the thumbnail", lambda: os.path.isfile(
+                    os.path.join(rx, "ThumbFiles", "sunset.jpg")), TIMEOUT)
+                geometry = dict(line.split("=", 1) for line in s.x(
+                    ["xdotool", "getwindowgeometry", "--shell", wid]).split())
+                x, y = cell_point((int(geometry["WIDTH"]), int(geometry["HEIGHT"])), 0)
+                s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1"])
+
+                bitmap = os.path.join(s.path("TX"), "sunset.bmp")
+                poll("the transmit bitmap", lambda: os.path.isfile(bitmap), TIMEOUT)
+                try:
+                    poll("the paste keys", lambda: all(
+                        w.keys() == EXPECTED_KEYS[n] for n, w in windows.items()), TIMEOUT)
+                except AssertionError:
+                    print({n: w.keys() for n, w in windows.items()})
+                    raise
+                for name, w in windows.items():
+                    self.assertEqual(w.keys(), EXPECTED_KEYS[name], name)
+                self.assertEqual(sorted(os.listdir(s.path("TX"))), ["sunset.bmp"])
+
+                targets = s.x(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"])
+                self.assertIn("image/png", targets.split())
+                self.assertIn("text/uri-list", targets.split())
+                uris = s.x(["xclip", "-selection", "clipboard", "-t", "text/uri-list", "-o"])
+                self.assertEqual(uris.strip(), "file://" + bitmap)
+
+                program.signal(signal.SIGTERM)
+                self.assertEqual(program.wait_exit(), 0, program.log())
+            finally:
+                for w in windows.values():
+                    w.end()
+
+    def test_click_with_window_manager(self):
+        self.run_click(window_manager=True)
+
+    def test_click_without_window_manager(self):
+        self.run_click(window_manager=False)
+
+
+if __name__ == "__main__":
+    unittest.main()
