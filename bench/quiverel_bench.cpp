@@ -108,9 +108,11 @@ void thumbnails(const Set& set, const QString& out, const QString& converter, co
     const Rate all = measure(set.pictures, cores, inProcess);
     const Rate floor = measure(set.pictures, 1, decodeOnly);
     std::printf("%s\n", set.name);
+    // CPU time that grows with the threads would mean they wait for each other.
     std::printf("  in-process        %7.0f/s on 1 thread, %7.0f/s on %d; CPU %.2f ms a picture "
-                "(%.0f/s per core)\n",
-                one.perSecond, all.perSecond, cores, one.cpuPerPicture, one.perCoreSecond());
+                "(%.0f/s per core), %.2f ms on %d threads\n",
+                one.perSecond, all.perSecond, cores, one.cpuPerPicture, one.perCoreSecond(),
+                all.cpuPerPicture, cores);
     std::printf(
         "  reduced decode    %7.0f/s on 1 thread; CPU %.2f ms (%.0f/s per core), the floor\n",
         floor.perSecond, floor.cpuPerPicture, floor.perCoreSecond());
