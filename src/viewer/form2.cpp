@@ -1,0 +1,259 @@
+#include "viewer/form2.h"
+
+#include "system/numbers.h"
+#include "system/prompts.h"
+#include "viewer/viewer_geometry.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPixmap>
+#include <QTimer>
+
+namespace quiverel {
+
+Form2::Form2(Context& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx_(ctx), file_(viewerFileOf(ctx.state.current)) {
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The main window stays disabled while the viewer is open.
+    setWindowModality(Qt::ApplicationModal);
+    setFocusPolicy(Qt::StrongFocus);
+
+    picOuter = new QWidget(this);
+    picOuter->setObjectName(QStringLiteral("picOuter"));
+    picOuter->setAutoFillBackground(true);
+    imgInner = new QLabel(picOuter);
+    imgInner->setObjectName(QStringLiteral("imgInner"));
+    imgInner->setScaledContents(false);
+    imgInner->setMouseTracking(true); // panning follows the pointer without a button held
+    AniGIF = new QLabel(this);
+    AniGIF->setObjectName(QStringLiteral("AniGIF"));
+    AniGIF->setScaledContents(true);
+    AniGIF->hide();
+    movie = new QMovie(this);
+    for (QObject* o : {static_cast<QObject*>(picOuter), static_cast<QObject*>(imgInner),
+                       static_cast<QObject*>(AniGIF)})
+        o->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(10);
+    // The redisplay waits until the popup menu has closed.
+    connect(Timer1, &QTimer::timeout, this, &Form2::ShowPicture);
+
+    mnuPopup = new QMenu(QStringLiteral("Popup"), this);
+    mnuDisplay[0] = mnuPopup->addAction(QStringLiteral("No compression"));
+    mnuDisplay[1] = mnuPopup->addAction(QStringLiteral("Compressed"));
+    connect(mnuDisplay[0], &QAction::triggered, this, [this] { mnuDisplay_Click(0); });
+    connect(mnuDisplay[1], &QAction::triggered, this, [this] { mnuDisplay_Click(1); });
+}
+
+Form2::~Form2() = default;
+
+void Form2::Form_Load() {
+    screen_ = ctx_.desktop.screenSize();
+    // The frame, where the platform knows it before showing; a window
+    // manager that tells it only later gets the window placed again then.
+    winId();
+    border_ = frameBorder();
+    AniGIF->hide();
+    savedCursor_ = ctx_.desktop.cursorPos();
+    setCursor(Qt::ArrowCursor);
+    ShowPicture();
+}
+
+void Form2::ShowPicture() {
+    if (closing_) return;
+    const ViewerContent c =
+        loadViewerContent(ctx_.converter, ctx_.state, ctx_.appFolder, file_, compressed_);
+    CurrentPicture& cur = ctx_.state.current;
+    cur.fileSizeText = c.fileSizeText;
+    animated_ = c.animated;
+    if (!c.displayable()) {
+        cantDisplay();
+        return;
+    }
+    movie->stop();
+    AniGIF->hide();
+    if (!c.animated) {
+        if (!compressed_) {
+            // The transmit version's size is not the picture's.
+            cur.picture = c.picture;
+            cur.width = c.shown.width();
+            cur.height = c.shown.height();
+        }
+        imgInner->setPixmap(QPixmap::fromImage(c.shown));
+        imgInner->resize(c.shown.size());
+        imgInner->show();
+        picOuter->show();
+        shownSize_ = c.shown.size();
+        placeStill(shownSize_);
+        setWindowTitle(c.caption);
+    } else {
+        imgInner->hide();
+        cur.height = c.gifSize.height();
+        cur.aspectRatio = double(c.gifSize.height()) / c.gifSize.width();
+        shownSize_ = animationArea(c.gifSize, ctx_.state.settings.guiScale);
+        placeAnimation();
+        setWindowTitle(c.caption);
+        movie->setFileName(file_.path());
+        if (!movie->isValid()) {
+            ctx_.prompts.message(this, QStringLiteral("Brisendale"),
+                                 QStringLiteral("Can't display this image"), PromptIcon::Warning,
+                                 PromptButtons::Ok);
+        } else {
+            AniGIF->setMovie(movie);
+            movie->start();
+        }
+        AniGIF->show();
+        AniGIF->raise();
+    }
+    show();
+    raise();
+    activateWindow();
+    pointerToCentre();
+    // Some window managers tell the frame without moving the window.
+    QTimer::singleShot(200, this, &Form2::refitToFrame);
+}
+
+void Form2::placeStill(QSize picture) {
+    const ViewerPlacement p = placeViewer(picture, screen_, border_);
+    resize(p.client);
+    move(p.frame.topLeft());
+    picOuter->setGeometry(0, 0, p.client.width(), p.client.height());
+    const Centring c = CentrePicture(picture, p.client);
+    panHorizontal_ = c.panHorizontal;
+    panVertical_ = c.panVertical;
+    imgInner->move(p.picture);
+}
+
+void Form2::placeAnimation() {
+    const QRect frame = animationFrame(shownSize_, screen_, border_);
+    resize(shownSize_);
+    move(frame.topLeft());
+    picOuter->setGeometry(0, 0, shownSize_.width(), shownSize_.height());
+    AniGIF->setGeometry(0, 0, shownSize_.width(), shownSize_.height());
+    panHorizontal_ = panVertical_ = false;
+}
+
+void Form2::pointerToCentre() {
+    const QRect frame = frameGeometry();
+    const QPoint centre(frame.left() + frame.width() / 2, frame.top() + frame.height() / 2);
+    // Where the desktop will not move the pointer, panning starts from where it is.
+    panReference_ = ctx_.desktop.setCursorPos(centre) ? centre : ctx_.desktop.cursorPos();
+}
+
+bool Form2::MoveMouse(double x, double y) {
+    const QPoint client(int(roundHalfEven(x)), int(roundHalfEven(y)));
+    return ctx_.desktop.setCursorPos(mapToGlobal(client));
+}
+
+void Form2::mnuDisplay_Click(int index) {
+    compressed_ = index > 0;
+    Timer1->start();
+}
+
+void Form2::imgInner_MouseMove() {
+    // The system's pointer, not the event's: the picture moves under it.
+    const QPoint mouse = ctx_.desktop.cursorPos();
+    if (panVertical_) {
+        imgInner->move(imgInner->x(), panViewer(imgInner->y(), imgInner->height(), height(),
+                                                mouse.y(), panReference_.y()));
+        panReference_.setY(mouse.y());
+    }
+    if (panHorizontal_) {
+        imgInner->move(
+            panViewer(imgInner->x(), imgInner->width(), width(), mouse.x(), panReference_.x()),
+            imgInner->y());
+        panReference_.setX(mouse.x());
+    }
+}
+
+void Form2::cantDisplay() {
+    ctx_.prompts.message(this, QStringLiteral("Brisendale"),
+                         QStringLiteral("Can't display this image"), PromptIcon::Warning,
+                         PromptButtons::Ok);
+    CloseViewer();
+}
+
+void Form2::CloseViewer() {
+    if (closing_) return;
+    closing_ = true;
+    Timer1->stop();
+    movie->stop();
+    hide();
+    picOuter->hide();
+    imgInner->hide();
+    compressed_ = false;
+    ctx_.desktop.setCursorPos(savedCursor_);
+    Q_EMIT closed();
+    close();
+}
+
+void Form2::mouseDown(Qt::MouseButton button, QPoint globalPos) {
+    if (button == Qt::LeftButton)
+        CloseViewer();
+    else if (button == Qt::RightButton)
+        mnuPopup->popup(globalPos);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        mouseDown(e->button(), e->globalPosition().toPoint());
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove && watched == imgInner) {
+        imgInner_MouseMove();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form2::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+        event->type() == QEvent::WindowActivate)
+        refitToFrame();
+    return handled;
+}
+
+QSize Form2::frameBorder() const {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return QSize(std::max(0, frame.width()), std::max(0, frame.height()));
+}
+
+void Form2::refitToFrame() {
+    // The window manager's frame arrives after the first showing: place the
+    // window again once, now with the real border.
+    if (closing_ || !isVisible() || shownSize_.isEmpty()) return;
+    const QSize frame = frameBorder();
+    if (frame == border_) return;
+    border_ = frame;
+    if (animated_)
+        placeAnimation();
+    else
+        placeStill(shownSize_);
+    pointerToCentre();
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) CloseViewer();
+}
+
+void Form2::mousePressEvent(QMouseEvent*) {
+    CloseViewer();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    // The window manager's close button is one more close action.
+    if (!closing_) CloseViewer();
+    event->accept();
+}
+
+} // namespace quiverel
