@@ -117,14 +117,15 @@ void Form2::ShowPicture() {
     raise();
     activateWindow();
     pointerToCentre();
-    // Some window managers tell the frame without moving the window.
-    QTimer::singleShot(200, this, &Form2::refitToFrame);
+    settleChecks_ = 0;
+    QTimer::singleShot(150, this, &Form2::refitToFrame);
 }
 
 void Form2::placeStill(QSize picture) {
     const ViewerPlacement p = placeViewer(picture, screen_, border_);
     resize(p.client);
     move(p.frame.topLeft());
+    placedFrame_ = p.frame.topLeft();
     picOuter->setGeometry(0, 0, p.client.width(), p.client.height());
     const Centring c = CentrePicture(picture, p.client);
     panHorizontal_ = c.panHorizontal;
@@ -136,6 +137,7 @@ void Form2::placeAnimation() {
     const QRect frame = animationFrame(shownSize_, screen_, border_);
     resize(shownSize_);
     move(frame.topLeft());
+    placedFrame_ = frame.topLeft();
     picOuter->setGeometry(0, 0, shownSize_.width(), shownSize_.height());
     AniGIF->setGeometry(0, 0, shownSize_.width(), shownSize_.height());
     panHorizontal_ = panVertical_ = false;
@@ -215,31 +217,26 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool Form2::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
-        event->type() == QEvent::WindowActivate)
-        refitToFrame();
-    return handled;
-}
-
 QSize Form2::frameBorder() const {
     const QSize frame = frameGeometry().size() - geometry().size();
     return QSize(std::max(0, frame.width()), std::max(0, frame.height()));
 }
 
 void Form2::refitToFrame() {
-    // The window manager's frame arrives after the first showing: place the
-    // window again once, now with the real border.
+    // The window manager tells the frame, and may shift the window, only
+    // after the first showing: place the window again, a few times while it
+    // settles, with the real border.
     if (closing_ || !isVisible() || shownSize_.isEmpty()) return;
     const QSize frame = frameBorder();
-    if (frame == border_) return;
-    border_ = frame;
-    if (animated_)
-        placeAnimation();
-    else
-        placeStill(shownSize_);
-    pointerToCentre();
+    if (frame != border_ || frameGeometry().topLeft() != placedFrame_) {
+        border_ = frame;
+        if (animated_)
+            placeAnimation();
+        else
+            placeStill(shownSize_);
+        pointerToCentre();
+    }
+    if (++settleChecks_ < 3) QTimer::singleShot(150, this, &Form2::refitToFrame);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {

@@ -63,7 +63,6 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +88,8 @@ private:
     bool animated_ = false;
     QSize shownSize_; // the still picture or the animation area
     bool closing_ = false;
+    QPoint placedFrame_; // where the window's frame was put
+    int settleChecks_ = 0;
 };
 
 } // namespace quiverel
