@@ -11,6 +11,7 @@
 #include "system/single_instance.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     using namespace quiverel;
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
     Form1 form(ctx);
     onQuitSignals(&form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &Form1::Form_Unload);
-    form.Form_Load();
+    // Start-up runs inside the event loop, so a close or a signal while the
+    // first folder is scanned ends the program like any other close.
+    QTimer::singleShot(0, &form, &Form1::Form_Load);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "catalogue/thumbnail_batch.h"
 
 #include "catalogue/text_thumbnail.h"
+#include "system/converter_job.h"
 #include "system/file_times.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,10 @@ struct ThumbnailBatch::Shared {
     std::atomic<bool> cancelled{false};
     std::atomic<int> pending{0};
 };
+
+bool makePictureThumbnail(const QString& source, const QString& target) {
+    return thumbnailPicture(source, target);
+}
 
 bool makeThumbnailNow(const ThumbnailJob& job, const PictureThumbnailer& thumbnailer) {
     QDir().mkpath(QFileInfo(job.target).absolutePath());

@@ -50,6 +50,10 @@ private:
     int applied_ = 0;
 };
 
+// The converter's Thumbnail operation, done in this process: the picture
+// fitted into 112 x 84 and saved by the target's extension. Safe on worker threads.
+bool makePictureThumbnail(const QString& source, const QString& target);
+
 // Makes one thumbnail now (a picture through `thumbnailer`, a text file by
 // printing it) and dates it; true when the thumbnail file exists afterwards.
 bool makeThumbnailNow(const ThumbnailJob& job, const PictureThumbnailer& thumbnailer);

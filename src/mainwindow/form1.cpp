@@ -4,7 +4,6 @@
 #include "app/setup_ini.h"
 #include "app/startup.h"
 #include "app/unit_scale.h"
-#include "catalogue/picture_thumbnail.h"
 #include "catalogue/thumbnail_grid.h"
 #include "mainwindow/frm_tool_tip.h"
 #include "system/column_menu.h"
@@ -12,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -337,6 +337,8 @@ void Form1::Form_Unload() {
 void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
+    // A scan in progress stops making thumbnails; what is made stays.
+    if (scanLoop_) scanLoop_->quit();
 }
 
 } // namespace quiverel

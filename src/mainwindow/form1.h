@@ -14,6 +14,7 @@
 class QLabel;
 class QPushButton;
 class QTimer;
+class QEventLoop;
 class QTabBar;
 class QMenu;
 
@@ -144,6 +145,7 @@ private:
     bool scanning_ = false;
     bool rescan_ = false;
     class frmSplash* splash_ = nullptr;
+    QEventLoop* scanLoop_ = nullptr; // while thumbnails are made
     frmToolTip* toolTip_ = nullptr;
     int hoverIndex_ = -1;
     QString hoverText_;

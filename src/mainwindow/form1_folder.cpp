@@ -44,7 +44,7 @@ void Form1::ShowFolder() {
     do {
         rescan_ = false;
         scanOnce();
-    } while (rescan_);
+    } while (rescan_ && !unloaded_);
     scanning_ = false;
     setEnabled(true);
     raise();
@@ -98,6 +98,10 @@ void Form1::scanOnce() {
     if (pictures > 0) makeMissingThumbnails(failed);
     closeSplash();
     setEnabled(true);
+    if (unloaded_) { // closed while the thumbnails were made
+        QApplication::restoreOverrideCursor();
+        return;
+    }
 
     for (int row : std::as_const(failed)) quarantine(row);
 
@@ -168,7 +172,9 @@ bool Form1::makeMissingThumbnails(QList<int>& failed) {
     connect(&batch, &ThumbnailBatch::finished, &loop, &QEventLoop::quit);
     showSplash(QStringLiteral("Creating thumbnails..."), QString(), total, 0);
     batch.start(jobs);
+    scanLoop_ = &loop;
     loop.exec();
+    scanLoop_ = nullptr;
     return firstShown;
 }
 

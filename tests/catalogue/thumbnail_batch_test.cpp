@@ -1,4 +1,3 @@
-#include "catalogue/picture_thumbnail.h"
 #include "catalogue/text_thumbnail.h"
 #include "catalogue/thumbnail_batch.h"
 #include "picture_files.h"

@@ -9,11 +9,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import Session, check_settings_files, known_fault  # noqa: E402
-
-HANG = "did not end within"
-FAULT = ("a close during the start-up scan is handled before the main event loop "
-         "runs: the settings are written, then the program waits with no window")
+from e2e_support import Session, check_settings_files  # noqa: E402
 
 PICTURES = 600
 
@@ -44,14 +40,12 @@ class CloseWhileBusyTest(unittest.TestCase):
         for name in os.listdir(thumbs) if os.path.isdir(thumbs) else []:
             self.assertGreater(os.path.getsize(os.path.join(thumbs, name)), 0, name)
 
-    @known_fault(HANG, FAULT)
     def test_close_during_the_first_scan(self):
         with Session("close-busy") as s:
             program, main, _, rx = self.start_on_a_big_folder(s)
             s.close_window(main)
             self.check_ended_cleanly(s, program, rx)
 
-    @known_fault(HANG, FAULT)
     def test_sigterm_during_the_first_scan(self):
         with Session("sigterm-busy") as s:
             program, _, _, rx = self.start_on_a_big_folder(s)

@@ -7,7 +7,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import Session, check_settings_files, known_fault  # noqa: E402
+from e2e_support import Session, check_settings_files  # noqa: E402
 
 
 class QuitSignalTest(unittest.TestCase):
@@ -27,9 +27,6 @@ class QuitSignalTest(unittest.TestCase):
             self.assertFalse(os.path.exists(s.path("quiverel.lock")),
                              "the lock file outlives the program")
 
-    @known_fault("did not end within",
-                 "a signal while the start-up message box is open closes the main window "
-                 "under it; answered, the program runs on with no window")
     def test_sigterm_while_a_message_box_is_open(self):
         with Session("signal-box") as s:
             with open(s.ini("Folders.ini"), "wb") as f:
