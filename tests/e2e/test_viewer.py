@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """A double click on a thumbnail of the real program opens the picture viewer:
 a window just the picture's size, centred on the screen, with the title line
-of the picture; Esc closes it and the pointer goes back where it was."""
+of the picture; Esc closes it and the pointer goes back where it was. A
+picture larger than the screen fills it and pans as the real pointer moves."""
 
 import os
 import shutil
+import subprocess
 import sys
 import unittest
 
@@ -37,31 +39,55 @@ def pointer(session):
     return int(out["x"]), int(out["y"])
 
 
+def colour_at(session, x, y):
+    """The screen's colour at a point, as (r, g, b) in 0..255."""
+    shot = os.path.join(session.tmp, "screen.png")
+    session.x(["import", "-window", "root", shot])
+    out = subprocess.run(["convert", shot, "-format",
+                          "%%[fx:int(255*p{%d,%d}.r)] %%[fx:int(255*p{%d,%d}.g)] "
+                          "%%[fx:int(255*p{%d,%d}.b)]" % (x, y, x, y, x, y), "info:"],
+                         stdout=subprocess.PIPE, check=True).stdout.decode()
+    return tuple(int(v) for v in out.split())
+
+
+def near(colour, wanted):
+    return all(abs(a - b) < 40 for a, b in zip(colour, wanted))
+
+
 class ViewerTest(unittest.TestCase):
+    def open_viewer(self, s, name, source=None, make=None):
+        """Starts quiverel on a folder holding one picture and double-clicks it."""
+        rx = s.path("rx")
+        os.makedirs(rx)
+        picture = os.path.join(rx, name)
+        if source:
+            shutil.copy(source, picture)
+        else:
+            make(picture)
+        with open(s.ini("Folders.ini"), "wb") as f:
+            f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+        with open(s.ini("Setup.ini"), "wb") as f:
+            f.write(setup_lines())
+
+        program = s.start()
+        main = program.wait_for_window(MAIN_TITLE)
+        thumb = os.path.splitext(name)[0] + ".jpg"
+        poll("the thumbnail", lambda: os.path.isfile(os.path.join(rx, "ThumbFiles", thumb)),
+             TIMEOUT)
+        wid = str(int(main.wid, 16))
+        geometry = dict(line.split("=", 1) for line in s.x(
+            ["xdotool", "getwindowgeometry", "--shell", wid]).split())
+        x, y = cell_point((int(geometry["WIDTH"]), int(geometry["HEIGHT"])), 0)
+        s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y)])
+        before = pointer(s)
+        s.x(["xdotool", "click", "--repeat", "2", "--delay", "80", "1"])
+        viewer = program.wait_for_window(name, besides=main, timeout=TIMEOUT)
+        return program, main, viewer, picture, before
+
     def test_double_click_shows_the_picture_at_its_size_in_the_middle(self):
         with Session("viewer") as s:
-            rx = s.path("rx")
-            os.makedirs(rx)
-            picture = os.path.join(rx, "card.jpg")
-            shutil.copy(s.path("Samples", "test_card.jpg"), picture)  # 320 x 256
-            with open(s.ini("Folders.ini"), "wb") as f:
-                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-            with open(s.ini("Setup.ini"), "wb") as f:
-                f.write(setup_lines())
-
-            program = s.start()
-            main = program.wait_for_window(MAIN_TITLE)
-            poll("the thumbnail", lambda: os.path.isfile(
-                os.path.join(rx, "ThumbFiles", "card.jpg")), TIMEOUT)
-            wid = str(int(main.wid, 16))
-            geometry = dict(line.split("=", 1) for line in s.x(
-                ["xdotool", "getwindowgeometry", "--shell", wid]).split())
-            x, y = cell_point((int(geometry["WIDTH"]), int(geometry["HEIGHT"])), 0)
-            s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y)])
-            before = pointer(s)
-            s.x(["xdotool", "click", "--repeat", "2", "--delay", "80", "1"])
-
-            viewer = program.wait_for_window("card.jpg", besides=main, timeout=TIMEOUT)
+            program, main, viewer, picture, before = self.open_viewer(
+                s, "card.jpg", source=s.path("Samples", "test_card.jpg"))  # 320 x 256
             size = "{:,}".format(os.path.getsize(picture))
             self.assertEqual(s.window_name(viewer),
                              "Original    card.jpg   320 x 256 pixels   %s bytes" % size)
@@ -79,6 +105,53 @@ class ViewerTest(unittest.TestCase):
             self.assertEqual(pointer(s), before, "the pointer goes back")
             self.assertTrue(program.running())
 
+            self.assertEqual(program.close(main), 0, program.log())
+
+    def test_a_large_picture_fills_the_screen_and_pans_with_the_pointer(self):
+        def make(path):
+            # Grey with a green band down the left edge and a blue one down the right.
+            subprocess.run(["convert", "-size", "2000x1500", "xc:gray50",
+                            "-fill", "#00ff00", "-draw", "rectangle 0,0 99,1499",
+                            "-fill", "#0000ff", "-draw", "rectangle 1900,0 1999,1499", path],
+                           check=True)
+
+        with Session("viewer-pan") as s:
+            program, main, viewer, _, _ = self.open_viewer(s, "large.png", make=make)
+            self.assertTrue(s.window_name(viewer).startswith(
+                "Original    large.png   2000 x 1500 pixels   "))
+            left, top, width, height = poll(
+                "the viewer framed", lambda: (lambda g: g if g[0] > 0 else None)(
+                    window_info(s, viewer.wid)), TIMEOUT)
+            frame = s.x(["xprop", "-id", viewer.wid, "_NET_FRAME_EXTENTS"])
+            extents = [int(v) for v in frame.partition("=")[2].split(",")]
+            # The frame fills the screen.
+            self.assertEqual((left - extents[0], top - extents[2]), (0, 0))
+            self.assertEqual(width + extents[0] + extents[1], SCREEN[0])
+            self.assertEqual(height + extents[2] + extents[3], SCREEN[1])
+            row = top + height // 2
+            grey = (128, 128, 128)
+            poll("the middle of the picture", lambda: near(colour_at(s, left + 50, row), grey),
+                 TIMEOUT)
+
+            # The pointer to the left edge: the picture's left edge comes into view.
+            for x in range(480, -1, -40):
+                s.x(["xdotool", "mousemove", str(x), str(row)])
+            s.x(["xdotool", "mousemove", "0", str(row)])
+            poll("the left edge", lambda: near(colour_at(s, left + 50, row), (0, 255, 0)),
+                 TIMEOUT)
+            self.assertTrue(near(colour_at(s, left + 150, row), grey), "and no further")
+            # And across to the right edge.
+            for x in range(40, SCREEN[0], 40):
+                s.x(["xdotool", "mousemove", str(x), str(row)])
+            s.x(["xdotool", "mousemove", str(SCREEN[0] - 1), str(row)])
+            right = left + width - 1
+            poll("the right edge", lambda: near(colour_at(s, right - 50, row), (0, 0, 255)),
+                 TIMEOUT)
+            self.assertTrue(near(colour_at(s, right - 150, row), grey), "and no further")
+
+            s.key(["Escape"], viewer)
+            poll("the viewer to close", lambda: all(
+                w.wid != viewer.wid for w in program.windows()), TIMEOUT)
             self.assertEqual(program.close(main), 0, program.log())
 
 
