@@ -102,7 +102,10 @@ void Form2::ShowPicture() {
         placeAnimation();
         setWindowTitle(c.caption);
         movie->setFileName(file_.path());
-        if (!movie->isValid()) {
+        // Loaded means a first frame could be read, not only a known format.
+        const bool loaded =
+            movie->isValid() && movie->jumpToFrame(0) && !movie->currentImage().isNull();
+        if (!loaded) {
             ctx_.prompts.message(this, QStringLiteral("Brisendale"),
                                  QStringLiteral("Can't display this image"), PromptIcon::Warning,
                                  PromptButtons::Ok);

@@ -227,6 +227,25 @@ TEST_F(ViewerTest, ATwoImageGifPlaysInTheAnimationArea) {
     EXPECT_TRUE(closedAndGone());
 }
 
+TEST_F(ViewerTest, AnAnimationThatWillNotPlayWarnsAndTheViewerStaysOpen) {
+    // A header and two graphic-control blocks, and no picture after them.
+    QByteArray bytes = test::gifBytes(300, 200, 2).left(13);
+    bytes.append(QByteArray::fromHex("21f904040a000000"
+                                     "21f904040a000000"));
+    t.writeBytes(t.rx() + QStringLiteral("odd.gif"), bytes);
+    open(QStringLiteral("odd.gif"));
+    ASSERT_EQ(t.prompts.shown().size(), 1);
+    EXPECT_EQ(t.prompts.shown()[0].title, QStringLiteral("Brisendale"));
+    EXPECT_EQ(t.prompts.shown()[0].text, QStringLiteral("Can't display this image"));
+    ASSERT_FALSE(form.isNull());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(closed->count(), 0);
+    EXPECT_TRUE(form->AniGIF->isVisible()) << "its empty area";
+    QTest::mouseClick(form->AniGIF, Qt::RightButton);
+    EXPECT_TRUE(form->mnuPopup->isVisible());
+    form->mnuPopup->close();
+}
+
 TEST_F(ViewerTest, AOneImageGifIsShownLikeAnyPicture) {
     t.writeBytes(t.rx() + QStringLiteral("still.gif"), test::gifBytes(40, 30, 1));
     open(QStringLiteral("still.gif"));
