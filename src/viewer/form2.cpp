@@ -106,9 +106,7 @@ void Form2::ShowPicture() {
         const bool loaded =
             movie->isValid() && movie->jumpToFrame(0) && !movie->currentImage().isNull();
         if (!loaded) {
-            ctx_.prompts.message(this, QStringLiteral("Brisendale"),
-                                 QStringLiteral("Can't display this image"), PromptIcon::Warning,
-                                 PromptButtons::Ok);
+            warnCantDisplay(); // the viewer stays open with its empty area
         } else {
             AniGIF->setMovie(movie);
             movie->start();
@@ -179,10 +177,14 @@ void Form2::imgInner_MouseMove() {
     }
 }
 
-void Form2::cantDisplay() {
+void Form2::warnCantDisplay() {
     ctx_.prompts.message(this, QStringLiteral("Brisendale"),
                          QStringLiteral("Can't display this image"), PromptIcon::Warning,
                          PromptButtons::Ok);
+}
+
+void Form2::cantDisplay() {
+    warnCantDisplay();
     CloseViewer();
 }
 

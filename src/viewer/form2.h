@@ -72,6 +72,7 @@ private:
     void placeStill(QSize picture);
     void placeAnimation();
     void pointerToCentre();
+    void warnCantDisplay();
     void cantDisplay();
     void refitToFrame();
     QSize frameBorder() const;
