@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     windows.setContext(&ctx);
 
     Form1 form(ctx);
+    windows.setMainWindow(&form);
     onQuitSignals(&form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &Form1::Form_Unload);
     // Start-up runs inside the event loop, so a close or a signal while the

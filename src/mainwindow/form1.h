@@ -56,6 +56,9 @@ public:
     void DeleteMarked();
     void AddFolder();
     void ShowToolTip(const QString& text);
+    // The viewer closed: the main window comes back in front, hovering
+    // computes nothing for a moment, the last hovered thumbnail counts again.
+    void viewerClosed();
     // Waits while the interface goes on.
     void pause(int ms);
     const QString& hoverText() const { return hoverText_; }

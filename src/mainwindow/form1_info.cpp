@@ -157,6 +157,14 @@ void Form1::ShowToolTip(const QString& text) {
     toolTip_->show();
 }
 
+void Form1::viewerClosed() {
+    setEnabled(true);
+    Timer3->start();
+    raise();
+    activateWindow();
+    hoverIndex_ = lastHoverCell_;
+}
+
 void Form1::Timer1_Timer() {
     setWindowTitle(state_.windowTitle + state_.settings.callSign);
     lblInfo->setText(clockLine(state_.text[7], ctx_.clock.localNow(), ctx_.clock.utcNow()));
