@@ -55,7 +55,10 @@ class Program:
                 if title_part is None or title_part in w.title:
                     return w
             return None
-        return poll("a window %r of pid %d" % (title_part, self.pid), probe, timeout)
+        try:
+            return poll("a window %r of pid %d" % (title_part, self.pid), probe, timeout)
+        except AssertionError as e:
+            raise AssertionError("%s; the screen shows %r" % (e, self.display.windows()))
 
     def wait_for_main_window(self, settled=True):
         """The main window; with `settled`, once start-up has made the thumbnails of

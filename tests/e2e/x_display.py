@@ -1,10 +1,14 @@
 """A private X display for a test: Xvfb with the openbox window manager, and
 the X tools that look at it and act on it as a user would."""
 
+import contextlib
+import fcntl
 import os
 import re
+import secrets
 import select
 import subprocess
+import tempfile
 import time
 
 SCREEN = "1024x768x24"
@@ -12,6 +16,23 @@ START_TIMEOUT = 20.0
 
 # wmctrl -l -p: window id, desktop, pid, client machine, then one blank and the title.
 WMCTRL_LINE = re.compile(r"^(0x[0-9a-fA-F]+)\s+-?\d+\s+(\d+)\s+\S+ (.*)$")
+
+
+# An X server that ends removes its socket file by name. Should another server
+# have taken over the same display number in the meantime, it would lose its
+# socket and no client could reach it: servers of parallel tests therefore
+# start and end one at a time.
+XVFB_TURN = os.path.join(tempfile.gettempdir(), "quiverel-e2e-xvfb.lock")
+
+
+@contextlib.contextmanager
+def xvfb_turn():
+    with open(XVFB_TURN, "a") as f:
+        fcntl.flock(f, fcntl.LOCK_EX)
+        try:
+            yield
+        finally:
+            fcntl.flock(f, fcntl.LOCK_UN)
 
 
 def poll(what, probe, timeout):
@@ -41,6 +62,7 @@ class XDisplay:
         self.folder = folder  # logs and the clients' home live here
         self.home = os.path.join(folder, "home")
         self.name = None
+        self.xauthority = os.path.join(folder, "client.xauth")
         self._servers = []  # (Popen, log file), in start order
 
     def start(self):
@@ -49,15 +71,16 @@ class XDisplay:
         self._start_window_manager()
 
     def close(self):
-        for popen, log in reversed(self._servers):
-            if popen.poll() is None:
-                popen.terminate()
-                try:
-                    popen.wait(5)
-                except subprocess.TimeoutExpired:
-                    popen.kill()
-                    popen.wait()
-            log.close()
+        with xvfb_turn():
+            for popen, log in reversed(self._servers):
+                if popen.poll() is None:
+                    popen.terminate()
+                    try:
+                        popen.wait(5)
+                    except subprocess.TimeoutExpired:
+                        popen.kill()
+                        popen.wait()
+                log.close()
         self._servers = []
 
     def env(self):
@@ -71,19 +94,41 @@ class XDisplay:
             "XDG_CACHE_HOME": os.path.join(self.home, ".cache"),
             "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
             "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime"),
+            "XAUTHORITY": self.xauthority,
         })
-        for key in ("WAYLAND_DISPLAY", "XAUTHORITY", "SESSION_MANAGER"):
+        for key in ("WAYLAND_DISPLAY", "SESSION_MANAGER"):
             env.pop(key, None)
         return env
+
+    def logs(self):
+        """What the servers said, for a failure message."""
+        text = ""
+        for name in ("Xvfb", "openbox"):
+            path = os.path.join(self.folder, name + ".log")
+            if os.path.exists(path):
+                with open(path, errors="replace") as f:
+                    text += "--- %s ---\n%s" % (name, f.read())
+        return text
 
     def _log(self, name):
         return open(os.path.join(self.folder, name + ".log"), "wb")
 
     def _start_xvfb(self):
+        with xvfb_turn():
+            self._start_xvfb_now()
+
+    def _start_xvfb_now(self):
+        # A cookie of its own: no client of another test can reach this server
+        # (and, by leaving, make it reset) when display numbers are reused.
+        cookie = secrets.token_hex(16)
+        server_auth = os.path.join(self.folder, "server.xauth")
+        subprocess.run(["xauth", "-q", "-f", server_auth, "add", ":0", ".", cookie],
+                       check=True, stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         read_end, write_end = os.pipe()
         log = self._log("Xvfb")
         popen = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp",
+             "-auth", server_auth, "-noreset"],
             pass_fds=(write_end,), stdout=log, stderr=subprocess.STDOUT,
             stdin=subprocess.DEVNULL)
         self._servers.append((popen, log))
@@ -101,6 +146,8 @@ class XDisplay:
         finally:
             os.close(read_end)
         self.name = ":" + number.decode().strip()
+        subprocess.run(["xauth", "-q", "-f", self.xauthority, "add", self.name, ".", cookie],
+                       check=True, stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def _start_window_manager(self):
         log = self._log("openbox")
@@ -110,7 +157,9 @@ class XDisplay:
 
         def ready():
             if popen.poll() is not None:
-                raise AssertionError("openbox ended with status %s" % popen.returncode)
+                raise AssertionError("openbox on %s ended with status %s: %s\n%s"
+                                     % (self.name, popen.returncode, self.logs(),
+                                        sorted(os.listdir("/tmp/.X11-unix"))))
             return "window id" in self.x(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                          check=False)
         poll("the window manager", ready, START_TIMEOUT)
