@@ -165,7 +165,6 @@ void Form1::Form_Load() {
 }
 
 void Form1::applyCaptions() {
-    const auto& t = state_.text;
     mnuPaste->setText(state_.settings.autoPaste ? entryOr(104, QStringLiteral("Auto &Paste On"))
                                                 : entryOr(105, QStringLiteral("Auto &Paste Off")));
     mnuFolder->setTitle(entryOr(103, QStringLiteral("&Select Folders")));
@@ -176,7 +175,6 @@ void Form1::applyCaptions() {
     for (auto [item, entry] : tools) mnuTool[item]->setText(entryOr(entry, mnuTool[item]->text()));
     mnuGui->setTitle(entryOr(21, QStringLiteral("GUI size")));
     for (int i = 0; i < 3; ++i) mnuSize[i]->setText(entryOr(22 + i, mnuSize[i]->text()));
-    Q_UNUSED(t);
 }
 
 void Form1::enableWindowItems() {
