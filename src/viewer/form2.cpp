@@ -2,6 +2,7 @@
 
 #include "system/numbers.h"
 #include "system/prompts.h"
+#include "viewer/picture_area.h"
 #include "viewer/viewer_geometry.h"
 
 #include <QAction>
@@ -24,13 +25,9 @@ Form2::Form2(Context& ctx, QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     setFocusPolicy(Qt::StrongFocus);
 
-    picOuter = new QWidget(this);
-    picOuter->setObjectName(QStringLiteral("picOuter"));
-    picOuter->setAutoFillBackground(true);
-    imgInner = new QLabel(picOuter);
-    imgInner->setObjectName(QStringLiteral("imgInner"));
-    imgInner->setScaledContents(false);
-    imgInner->setMouseTracking(true); // panning follows the pointer without a button held
+    const PictureArea area = makePictureArea(this);
+    picOuter = area.picOuter;
+    imgInner = area.imgInner;
     AniGIF = new QLabel(this);
     AniGIF->setObjectName(QStringLiteral("AniGIF"));
     AniGIF->setScaledContents(true);

@@ -1,6 +1,7 @@
 #include "viewer/form4.h"
 
 #include "system/numbers.h"
+#include "viewer/picture_area.h"
 #include "viewer/viewer_geometry.h"
 
 #include <QCloseEvent>
@@ -19,13 +20,9 @@ Form4::Form4(Context& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
-    picOuter = new QWidget(this);
-    picOuter->setObjectName(QStringLiteral("picOuter"));
-    picOuter->setAutoFillBackground(true);
-    imgInner = new QLabel(picOuter);
-    imgInner->setObjectName(QStringLiteral("imgInner"));
-    imgInner->setScaledContents(false);
-    imgInner->setMouseTracking(true);
+    const PictureArea area = makePictureArea(this);
+    picOuter = area.picOuter;
+    imgInner = area.imgInner;
     picOuter->installEventFilter(this);
     imgInner->installEventFilter(this);
     resize(kOpeningClient);
