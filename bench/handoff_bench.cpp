@@ -13,8 +13,8 @@
 #include "system/scripted_prompts.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QString appFolder = dir.path();
-    const QString exe = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/i__view32.exe");
+    const QString exe =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../app/i__view32.exe");
     QDir().mkpath(appFolder + QStringLiteral("/ini"));
     QDir().mkpath(appFolder + QStringLiteral("/rx"));
     writeIviewIni(appFolder + QStringLiteral("/ini/i_view32.ini"), 12000);
@@ -107,14 +108,16 @@ int main(int argc, char** argv) {
     state.settings.resizeEnabled = false;
     const double smallIn = handOffMs(inProcess, state, rx, QStringLiteral("small.jpg"), 20);
     const double smallPer = handOffMs(perProcess, state, rx, QStringLiteral("small.jpg"), 20);
-    std::printf("640 x 496 JPEG, no resize:          in-process %7.1f ms   per process %7.1f ms (goal < 50 ms)\n",
+    std::printf("640 x 496 JPEG, no resize:          in-process %7.1f ms   per process %7.1f ms "
+                "(goal < 50 ms)\n",
                 smallIn, smallPer);
     state.settings.resizeEnabled = true;
     state.settings.resizeWidth = 800;
     state.settings.resizeHeight = 600;
     const double largeIn = handOffMs(inProcess, state, rx, QStringLiteral("large.jpg"), 20);
     const double largePer = handOffMs(perProcess, state, rx, QStringLiteral("large.jpg"), 20);
-    std::printf("1600 x 1200 JPEG to 800x600 + 12k:  in-process %7.1f ms   per process %7.1f ms (goal < 400 ms)\n",
+    std::printf("1600 x 1200 JPEG to 800x600 + 12k:  in-process %7.1f ms   per process %7.1f ms "
+                "(goal < 400 ms)\n",
                 largeIn, largePer);
     const qint64 jp2 = QFileInfo(state.transmit.txFolder + QStringLiteral("/large.jp2")).size();
     std::printf("the 12k JPEG 2000 came out at %lld bytes\n", static_cast<long long>(jp2));

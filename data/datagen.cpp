@@ -47,8 +47,8 @@ void caption(QPainter& p, const QRect& r, const QString& text, int px, QColor fi
 QImage colourBars(QSize s) {
     QImage img(s, QImage::Format_RGB32);
     QPainter p(&img);
-    const QColor bars[] = {Qt::white, Qt::yellow, Qt::cyan, Qt::green,
-                           Qt::magenta, Qt::red, Qt::blue, Qt::black};
+    const QColor bars[] = {Qt::white,   Qt::yellow, Qt::cyan, Qt::green,
+                           Qt::magenta, Qt::red,    Qt::blue, Qt::black};
     const int n = 8;
     for (int i = 0; i < n; ++i)
         p.fillRect(QRect(i * s.width() / n, 0, s.width() / n + 1, s.height() * 2 / 3), bars[i]);
@@ -89,8 +89,8 @@ QImage sunset(QSize s) {
         const double half = s.width() * (0.08 - i * 0.012);
         p.drawLine(QPointF(mx - half, y), QPointF(mx + half, y));
     }
-    caption(p, QRect(0, 10, s.width(), s.height() / 5), QStringLiteral("CQ SSTV"),
-            s.height() / 7, QColor(255, 230, 80));
+    caption(p, QRect(0, 10, s.width(), s.height() / 5), QStringLiteral("CQ SSTV"), s.height() / 7,
+            QColor(255, 230, 80));
     return img;
 }
 
@@ -121,7 +121,7 @@ QImage qslCard(QSize s) {
     p.fillRect(table, QColor(255, 255, 255, 210));
     p.setPen(Qt::black);
     p.setFont(sans(s.height() / 18, false));
-    const QStringList cells = {"To", "Date", "UTC", "MHz", "Mode", "RST",
+    const QStringList cells = {"To",     "Date",       "UTC",   "MHz",    "Mode", "RST",
                                "QV2ABC", "2024-05-17", "14:30", "14.230", "SSTV", "595"};
     const int cw = table.width() / 6, ch = table.height() / 2;
     for (int i = 0; i < 12; ++i) {
@@ -187,14 +187,38 @@ int main(int argc, char** argv) {
             std::function<QImage()> draw;
         };
         const Sample list[] = {
-            {"cq_sstv.jpg", [] { return sunset({640, 496}); }},
-            {"test_card.jpg", [] { return colourBars({320, 256}); }},
-            {"greetings 73.jpg", [] { return greeting({640, 496}, "73!", {120, 20, 80}, {250, 120, 40}); }},
-            {"qsl_qv1dev.jpg", [] { return qslCard({800, 600}); }},
-            {"band_open.png", [] { return greeting({400, 300}, "20 m open", {0, 70, 120}, {0, 180, 160}); }},
-            {"portrait.bmp", [] { return greeting({240, 320}, "DE", {60, 60, 60}, {160, 160, 200}); }},
-            {"sunset_wide.jpg", [] { return sunset({800, 200}); }},
-            {"thanks.jpg", [] { return greeting({320, 256}, "TNX QSO", {20, 100, 20}, {200, 220, 40}); }},
+            {"cq_sstv.jpg",
+             [] {
+                 return sunset({640, 496});
+             }},
+            {"test_card.jpg",
+             [] {
+                 return colourBars({320, 256});
+             }},
+            {"greetings 73.jpg",
+             [] {
+                 return greeting({640, 496}, "73!", {120, 20, 80}, {250, 120, 40});
+             }},
+            {"qsl_qv1dev.jpg",
+             [] {
+                 return qslCard({800, 600});
+             }},
+            {"band_open.png",
+             [] {
+                 return greeting({400, 300}, "20 m open", {0, 70, 120}, {0, 180, 160});
+             }},
+            {"portrait.bmp",
+             [] {
+                 return greeting({240, 320}, "DE", {60, 60, 60}, {160, 160, 200});
+             }},
+            {"sunset_wide.jpg",
+             [] {
+                 return sunset({800, 200});
+             }},
+            {"thanks.jpg",
+             [] {
+                 return greeting({320, 256}, "TNX QSO", {20, 100, 20}, {200, 220, 40});
+             }},
         };
         // Received a few minutes apart, newest last in this list.
         QDateTime when = QDateTime::currentDateTime().addSecs(-3600);
@@ -202,7 +226,8 @@ int main(int argc, char** argv) {
             const QString path = samples + u'/' + QString::fromUtf8(s.name);
             s.draw().save(path, nullptr, 90);
             QFile f(path);
-            if (f.open(QIODevice::ReadWrite)) f.setFileTime(when, QFileDevice::FileModificationTime);
+            if (f.open(QIODevice::ReadWrite))
+                f.setFileTime(when, QFileDevice::FileModificationTime);
             when = when.addSecs(300);
         }
         quiverel::writeTextLines(samples + QStringLiteral("/Welcome.txt"),

@@ -5,10 +5,10 @@
 #include "mainwindow/form1.h"
 #include "program_windows.h"
 #include "system/in_process_converter.h"
-#include "system/x11_desktop.h"
 #include "system/qt_prompts.h"
 #include "system/quit_signals.h"
 #include "system/single_instance.h"
+#include "system/x11_desktop.h"
 
 #include <QApplication>
 #include <QTimer>

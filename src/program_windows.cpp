@@ -8,8 +8,10 @@ namespace quiverel {
 
 bool ProgramWindows::available(WindowKind kind) const {
     switch (kind) {
-    case WindowKind::Viewer: return true;
-    default: return false;
+    case WindowKind::Viewer:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -22,7 +24,8 @@ bool ProgramWindows::open(WindowKind kind) {
         viewer->Form_Load();
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -24,7 +24,8 @@ QList<FolderRow> readFoldersIni(const QString& path, const QString& appFolder) {
 
 bool writeFoldersIni(const QString& path, const QList<FolderRow>& rows) {
     QStringList lines;
-    for (const FolderRow& r : rows) lines << r.caption << r.path;
+    for (const FolderRow& r : rows)
+        lines << r.caption << r.path;
     return writeTextLines(path, lines);
 }
 
@@ -36,7 +37,8 @@ void sortFolderList(QList<FolderRow>& rows) {
 
 QString withTrailingSlash(const QString& folder) {
     QString f = folder;
-    while (f.endsWith(u'/') && f.size() > 1) f.chop(1);
+    while (f.endsWith(u'/') && f.size() > 1)
+        f.chop(1);
     return f == u"/" ? f : f + u'/';
 }
 

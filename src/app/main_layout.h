@@ -7,12 +7,12 @@
 namespace quiverel {
 
 struct MainLayout {
-    int perPage = 20;          // the page size whose table row this is
-    QSize windowTwips;         // window width x height in twips (x GUI scale)
+    int perPage = 20;            // the page size whose table row this is
+    QSize windowTwips;           // window width x height in twips (x GUI scale)
     bool atSavedPosition = true; // false: the window goes to 0, 0
-    QSize scale;               // the window's own scale units
-    QRect pic2;                // in window scale units
-    QSize pic2Scale;           // pic2's own scale units
+    QSize scale;                 // the window's own scale units
+    QRect pic2;                  // in window scale units
+    QSize pic2Scale;             // pic2's own scale units
     int rows = 4;
     int columns = 5;
     QRect lblPics, lblSize, lblInfo;
@@ -29,6 +29,8 @@ QRect ckBackRect(const MainLayout& layout);
 QRect tabsRect(const MainLayout& layout);
 
 // A window size in twips at a GUI scale, in pixels.
-inline int twipsToPixels(int twips, double guiScale) { return int(twips * guiScale / 15.0 + 0.5); }
+inline int twipsToPixels(int twips, double guiScale) {
+    return int(twips * guiScale / 15.0 + 0.5);
+}
 
 } // namespace quiverel

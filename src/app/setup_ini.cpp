@@ -9,7 +9,9 @@ namespace quiverel {
 
 namespace {
 
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 // Moves past the line break at i (CR LF, LF or CR).
 qsizetype skipLineEnd(const QString& t, qsizetype i) {
@@ -18,7 +20,9 @@ qsizetype skipLineEnd(const QString& t, qsizetype i) {
     return i;
 }
 
-QString numberText(double v) { return QString::number(v, 'g', 10); }
+QString numberText(double v) {
+    return QString::number(v, 'g', 10);
+}
 
 } // namespace
 
@@ -27,7 +31,8 @@ QStringList splitSetupItems(const QString& t) {
     const qsizetype n = t.size();
     qsizetype i = 0;
     while (i < n) {
-        while (i < n && (t[i] == u' ' || t[i] == u'\t')) ++i;
+        while (i < n && (t[i] == u' ' || t[i] == u'\t'))
+            ++i;
         QString item;
         if (i < n && t[i] == u'"') {
             const qsizetype open = i + 1;
@@ -35,7 +40,8 @@ QStringList splitSetupItems(const QString& t) {
             for (qsizetype j = open; j < n && !isLineEnd(t[j]); ++j) {
                 if (t[j] != u'"') continue;
                 qsizetype k = j + 1;
-                while (k < n && (t[k] == u' ' || t[k] == u'\t')) ++k;
+                while (k < n && (t[k] == u' ' || t[k] == u'\t'))
+                    ++k;
                 if (k >= n || t[k] == u',' || isLineEnd(t[k])) {
                     end = j;
                     break;
@@ -43,19 +49,24 @@ QStringList splitSetupItems(const QString& t) {
             }
             if (end < 0) { // no closing quote: the rest of the line
                 end = open;
-                while (end < n && !isLineEnd(t[end])) ++end;
+                while (end < n && !isLineEnd(t[end]))
+                    ++end;
             }
             item = t.mid(open, end - open);
             i = end + 1;
-            while (i < n && t[i] != u',' && !isLineEnd(t[i])) ++i;
+            while (i < n && t[i] != u',' && !isLineEnd(t[i]))
+                ++i;
         } else {
             const qsizetype start = i;
-            while (i < n && t[i] != u',' && !isLineEnd(t[i])) ++i;
+            while (i < n && t[i] != u',' && !isLineEnd(t[i]))
+                ++i;
             item = t.mid(start, i - start).trimmed();
         }
         items.append(item);
-        if (i < n && t[i] == u',') ++i;
-        else i = skipLineEnd(t, i);
+        if (i < n && t[i] == u',')
+            ++i;
+        else
+            i = skipLineEnd(t, i);
     }
     return items;
 }
@@ -65,32 +76,84 @@ void storeSetupItems(Settings& s, const QStringList& items) {
     for (int k = 0; k < count; ++k) {
         const QString& v = items[k];
         switch (k + 1) {
-        case 1: s.winDrmFolder = v; break;
-        case 2: s.callSign = v; break;
-        case 3: s.callSignPrefix = v; break;
-        case 4: s.resizeSetting = v; break;
-        case 5: s.languageName = v; break;
-        case 6: s.line6 = leadingInt16(v); break;
-        case 7: s.guiSize = leadingInt16(v); break;
-        case 8: s.qslFrequency = v; break;
-        case 9: s.qslMode = v; break;
-        case 10: s.startupFolder = v; break;
-        case 11: s.autoPaste = v.compare(u"Y", Qt::CaseInsensitive) == 0; break;
-        case 12: s.savedLeft = leadingInt32(v); break;
-        case 13: s.savedTop = leadingInt32(v); break;
-        case 14: s.thumbsPerPage = leadingInt16(v); break;
-        case 15: s.textDefaults.fontName = v; break;
-        case 16: s.textDefaults.bold = leadingNumber(v) != 0.0; break;
-        case 17: s.textDefaults.italic = leadingNumber(v) != 0.0; break;
-        case 18: s.textDefaults.fontSize = leadingNumber(v); break;
-        case 19: s.textDefaults.text = v; break;
-        case 20: s.qslColours[0] = leadingInt32(v); break;
-        case 21: s.qslColours[1] = leadingInt32(v); break;
-        case 22: s.qslColours[2] = leadingInt32(v); break;
-        case 23: s.ftpServer = v; break;
-        case 24: s.ftpUser = v; break;
-        case 25: s.ftpPassword = v; break;
-        case 26: s.ftpFolder = v; break;
+        case 1:
+            s.winDrmFolder = v;
+            break;
+        case 2:
+            s.callSign = v;
+            break;
+        case 3:
+            s.callSignPrefix = v;
+            break;
+        case 4:
+            s.resizeSetting = v;
+            break;
+        case 5:
+            s.languageName = v;
+            break;
+        case 6:
+            s.line6 = leadingInt16(v);
+            break;
+        case 7:
+            s.guiSize = leadingInt16(v);
+            break;
+        case 8:
+            s.qslFrequency = v;
+            break;
+        case 9:
+            s.qslMode = v;
+            break;
+        case 10:
+            s.startupFolder = v;
+            break;
+        case 11:
+            s.autoPaste = v.compare(u"Y", Qt::CaseInsensitive) == 0;
+            break;
+        case 12:
+            s.savedLeft = leadingInt32(v);
+            break;
+        case 13:
+            s.savedTop = leadingInt32(v);
+            break;
+        case 14:
+            s.thumbsPerPage = leadingInt16(v);
+            break;
+        case 15:
+            s.textDefaults.fontName = v;
+            break;
+        case 16:
+            s.textDefaults.bold = leadingNumber(v) != 0.0;
+            break;
+        case 17:
+            s.textDefaults.italic = leadingNumber(v) != 0.0;
+            break;
+        case 18:
+            s.textDefaults.fontSize = leadingNumber(v);
+            break;
+        case 19:
+            s.textDefaults.text = v;
+            break;
+        case 20:
+            s.qslColours[0] = leadingInt32(v);
+            break;
+        case 21:
+            s.qslColours[1] = leadingInt32(v);
+            break;
+        case 22:
+            s.qslColours[2] = leadingInt32(v);
+            break;
+        case 23:
+            s.ftpServer = v;
+            break;
+        case 24:
+            s.ftpUser = v;
+            break;
+        case 25:
+            s.ftpPassword = v;
+            break;
+        case 26:
+            s.ftpFolder = v;
+            break;
         }
     }
 }
@@ -129,8 +192,8 @@ QStringList formatSetupLines(const Settings& s, SetupStyle style) {
     for (QString& v : lines) {
         // A bare item that would not read back as itself (a comma would split
         // it and shift every later setting) is quoted all the same.
-        const bool needsQuotes = style == SetupStyle::Quoted || v.contains(u',') ||
-                                 v.contains(u'"') || v != v.trimmed();
+        const bool needsQuotes =
+            style == SetupStyle::Quoted || v.contains(u',') || v.contains(u'"') || v != v.trimmed();
         if (needsQuotes) v = u'"' + v + u'"';
     }
     return lines;
@@ -155,17 +218,20 @@ void applySetupDefaults(Settings& s, QSize screen) {
         if (s.qslColours[i] == 0) s.qslColours[i] = defaults[i];
     if (s.savedLeft < 0 || s.savedLeft > screen.width() * 15) s.savedLeft = 0;
     if (s.savedTop < 0 || s.savedTop > screen.height() * 15) s.savedTop = 0;
-    if (s.thumbsPerPage < 12) s.thumbsPerPage = 20;
-    else if (s.thumbsPerPage > 30) s.thumbsPerPage = 30;
+    if (s.thumbsPerPage < 12)
+        s.thumbsPerPage = 20;
+    else if (s.thumbsPerPage > 30)
+        s.thumbsPerPage = 30;
 }
 
-int guiSizeMenuIndex(int guiSize) { return std::abs(guiSize / 100 - 8); }
+int guiSizeMenuIndex(int guiSize) {
+    return std::abs(guiSize / 100 - 8);
+}
 
 void deriveResize(Settings& s) {
-    static const QStringList kSizes = {"320x256",  "400x300",  "640x480",
-                                       "768x548",  "800x600",  "1024x768",
-                                       "1152x864", "1200x900", "1600x1200",
-                                       "No Resize"};
+    static const QStringList kSizes = {"320x256",   "400x300",  "640x480",  "768x548",
+                                       "800x600",   "1024x768", "1152x864", "1200x900",
+                                       "1600x1200", "No Resize"};
     s.resizeIndex = int(kSizes.indexOf(s.resizeSetting)) + 1;
     const qsizetype p = s.resizeSetting.indexOf(u'x');
     if (p > 0) {

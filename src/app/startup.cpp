@@ -32,7 +32,8 @@ QString winDrmFolderInUse(const QString& setting, const QString& appFolder) {
         !QFileInfo(setting).isDir())
         return appFolder;
     QString f = setting;
-    while (f.size() > 1 && f.endsWith(u'/')) f.chop(1);
+    while (f.size() > 1 && f.endsWith(u'/'))
+        f.chop(1);
     return f;
 }
 
@@ -80,8 +81,7 @@ void chooseStartupFolder(AppState& state) {
 }
 
 void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips) {
-    writeIviewIni(state.iniFile(QString::fromLatin1(kIviewIniName)),
-                  state.settings.jp2TargetSize);
+    writeIviewIni(state.iniFile(QString::fromLatin1(kIviewIniName)), state.settings.jp2TargetSize);
     Settings saved = state.settings;
     if (windowTwips) {
         saved.savedLeft = windowTwips->x();

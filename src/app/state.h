@@ -27,26 +27,26 @@ struct TextDefaults {
 
 // The 26 positional Setup.ini settings and what start-up derives from them.
 struct Settings {
-    QString winDrmFolder;          // 1
-    QString callSign;              // 2
-    QString callSignPrefix;        // 3, "Y" or "N"
-    QString resizeSetting;         // 4
-    QString languageName;          // 5
-    int line6 = 0;                 // 6, kept and written back
-    int guiSize = 0;               // 7, 670..870
-    QString qslFrequency;          // 8
-    QString qslMode;               // 9
-    QString startupFolder;         // 10
-    bool autoPaste = false;        // 11
-    int savedLeft = 0;             // 12, twips
-    int savedTop = 0;              // 13, twips
-    int thumbsPerPage = 0;         // 14
-    TextDefaults textDefaults;     // 15..19
+    QString winDrmFolder;                   // 1
+    QString callSign;                       // 2
+    QString callSignPrefix;                 // 3, "Y" or "N"
+    QString resizeSetting;                  // 4
+    QString languageName;                   // 5
+    int line6 = 0;                          // 6, kept and written back
+    int guiSize = 0;                        // 7, 670..870
+    QString qslFrequency;                   // 8
+    QString qslMode;                        // 9
+    QString startupFolder;                  // 10
+    bool autoPaste = false;                 // 11
+    int savedLeft = 0;                      // 12, twips
+    int savedTop = 0;                       // 13, twips
+    int thumbsPerPage = 0;                  // 14
+    TextDefaults textDefaults;              // 15..19
     std::array<ColourCode, 3> qslColours{}; // 20..22
-    QString ftpServer;             // 23
-    QString ftpUser;               // 24
-    QString ftpPassword;           // 25
-    QString ftpFolder;             // 26
+    QString ftpServer;                      // 23
+    QString ftpUser;                        // 24
+    QString ftpPassword;                    // 25
+    QString ftpFolder;                      // 26
 
     // Derived at start-up.
     int resizeIndex = 0; // 1..10, 0 when the setting matches no entry
@@ -92,7 +92,7 @@ struct Catalogue {
 };
 
 struct CurrentPicture {
-    QString folder;    // ends in "/"
+    QString folder; // ends in "/"
     int folderIndex = 0;
     QString fileName;
     QString baseName;  // the name less its last four characters

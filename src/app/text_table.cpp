@@ -9,7 +9,8 @@ bool loadTextTable(std::array<QString, kTextEntries>& table, const QString& lang
     const QString name = languageName.isEmpty() ? QStringLiteral("English") : languageName;
     const QString header = u'[' + name + u']';
     table[0] = name;
-    for (int k = 1; k < kTextEntries; ++k) table[k].clear();
+    for (int k = 1; k < kTextEntries; ++k)
+        table[k].clear();
     qsizetype i = 0;
     for (; i < lines.size(); ++i) {
         const QString& line = lines[i];
@@ -19,7 +20,8 @@ bool loadTextTable(std::array<QString, kTextEntries>& table, const QString& lang
         if (found) break;
     }
     if (i >= lines.size()) return false;
-    for (int k = 1; k < kTextEntries && i + k < lines.size(); ++k) table[k] = lines[i + k];
+    for (int k = 1; k < kTextEntries && i + k < lines.size(); ++k)
+        table[k] = lines[i + k];
     return true;
 }
 

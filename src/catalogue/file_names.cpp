@@ -5,22 +5,29 @@
 
 namespace quiverel {
 
-QString extensionOf(const QString& name) { return name.right(4).toUpper(); }
+QString extensionOf(const QString& name) {
+    return name.right(4).toUpper();
+}
 
-QString baseNameOf(const QString& name) { return name.left(std::max<qsizetype>(name.size() - 4, 0)); }
+QString baseNameOf(const QString& name) {
+    return name.left(std::max<qsizetype>(name.size() - 4, 0));
+}
 
 bool isPictureType(const QString& name) {
     static const QStringList kTypes = {".TXT", ".PNG", ".JPG", ".BMP", ".GIF", ".JP2"};
     return kTypes.contains(extensionOf(name));
 }
 
-bool isTextType(const QString& name) { return extensionOf(name) == u".TXT"; }
+bool isTextType(const QString& name) {
+    return extensionOf(name) == u".TXT";
+}
 
 QString sanitisedName(const QString& name) {
     const QString ext = name.right(4);
     QString base = name;
     if (!ext.isEmpty()) base.remove(ext);
-    for (QChar c : {u'*', u'?', u'/', u'\\', u':', u'|', u'<', u'>', u'.'}) base.replace(c, u'_');
+    for (QChar c : {u'*', u'?', u'/', u'\\', u':', u'|', u'<', u'>', u'.'})
+        base.replace(c, u'_');
     return base + ext;
 }
 
@@ -44,7 +51,9 @@ QString SanitiseFileName(const QString& folder, const QString& name) {
     return QFile::rename(folder + name, folder + target) ? target : name;
 }
 
-QString thumbnailFolderOf(const QString& folder) { return folder + QStringLiteral("ThumbFiles/"); }
+QString thumbnailFolderOf(const QString& folder) {
+    return folder + QStringLiteral("ThumbFiles/");
+}
 
 QString thumbnailPathOf(const QString& folder, const QString& name) {
     return thumbnailFolderOf(folder) + baseNameOf(name) + QStringLiteral(".jpg");

@@ -32,9 +32,8 @@ FolderRead readFolder(const QString& folder) {
         // by its "last four characters" could lose its extension.
         if (!isPictureType(info.fileName())) continue;
         const QString name = SanitiseFileName(folder, info.fileName());
-        const QDateTime changed = name == info.fileName()
-                                      ? info.lastModified()
-                                      : QFileInfo(folder + name).lastModified();
+        const QDateTime changed =
+            name == info.fileName() ? info.lastModified() : QFileInfo(folder + name).lastModified();
         out.rows.append({dateTimeText(changed), name, changed.toSecsSinceEpoch()});
         if (isTextType(name)) {
             const QString thumb = thumbnailPathOf(folder, name);
@@ -50,7 +49,8 @@ void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows) {
     });
     QSet<QString> bases; // every base in the folder, in capitals
     const QStringList all = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& n : all) bases.insert(beforeFirstDot(n).toUpper());
+    for (const QString& n : all)
+        bases.insert(beforeFirstDot(n).toUpper());
     for (qsizetype i = 0; i + 1 < rows.size(); ++i) {
         const QString base = beforeFirstDot(rows[i].fileName);
         if (base.toUpper() != beforeFirstDot(rows[i + 1].fileName).toUpper()) continue;
@@ -65,7 +65,8 @@ void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows) {
         const QString oldName = rows[i].fileName;
         const qsizetype dot = oldName.indexOf(u'.');
         const QString newName = renamed + (dot < 0 ? QString() : oldName.mid(dot));
-        if (QFileInfo::exists(folder + newName) || !QFile::rename(folder + oldName, folder + newName))
+        if (QFileInfo::exists(folder + newName) ||
+            !QFile::rename(folder + oldName, folder + newName))
             continue;
         bases.insert(renamed.toUpper());
         rows[i].fileName = newName;
@@ -74,7 +75,8 @@ void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows) {
 
 void DeleteStaleThumbnails(const QString& folder, const QList<CatalogueRow>& rows) {
     QSet<QString> wanted;
-    for (const CatalogueRow& r : rows) wanted.insert(baseNameOf(r.fileName).toUpper());
+    for (const CatalogueRow& r : rows)
+        wanted.insert(baseNameOf(r.fileName).toUpper());
     const QString thumbs = thumbnailFolderOf(folder);
     const QStringList files = QDir(thumbs).entryList(QDir::Files | QDir::Hidden);
     for (const QString& t : files)
@@ -102,8 +104,9 @@ QString picturesCaption(const QString& folderCaption, int count, const QString& 
 }
 
 QString quarantineMessage(const QString& folder, const QString& name, const QString& appFolder) {
-    return folder + name + u'\n' + QStringLiteral("may be a corrupt file & will be moved to the    ") +
-           u'\n' + appFolder + QStringLiteral("/Corrupt folder.");
+    return folder + name + u'\n' +
+           QStringLiteral("may be a corrupt file & will be moved to the    ") + u'\n' + appFolder +
+           QStringLiteral("/Corrupt folder.");
 }
 
 std::optional<QString> moveToQuarantine(const QString& folder, const QString& name,

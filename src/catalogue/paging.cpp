@@ -4,11 +4,17 @@
 
 namespace quiverel {
 
-int pageOffset(int page, int perPage) { return perPage * (page - 1); }
+int pageOffset(int page, int perPage) {
+    return perPage * (page - 1);
+}
 
-int nextPage(int page, int pageCount) { return page >= pageCount ? 1 : page + 1; }
+int nextPage(int page, int pageCount) {
+    return page >= pageCount ? 1 : page + 1;
+}
 
-int previousPage(int page, int pageCount) { return page <= 1 ? pageCount : page - 1; }
+int previousPage(int page, int pageCount) {
+    return page <= 1 ? pageCount : page - 1;
+}
 
 TabMove tabMoveOf(int previous, int current, int pageCount) {
     if (current == previous + 1 || (current == 1 && previous == pageCount)) return TabMove::Forward;
@@ -41,13 +47,16 @@ RowRange pageRows(int page, int perPage, int lastIndex) {
 QList<bool> keepMarks(int page, int perPage, int rowCount) {
     QList<bool> keep(rowCount, false);
     const auto mark = [&](int first, int last) {
-        for (int i = std::max(first, 0); i <= std::min(last, rowCount - 1); ++i) keep[i] = true;
+        for (int i = std::max(first, 0); i <= std::min(last, rowCount - 1); ++i)
+            keep[i] = true;
     };
     const int offset = pageOffset(page, perPage);
     mark(offset, offset + 2 * perPage);
     mark(0, perPage);
-    if (page > 1) mark(offset - perPage, offset);
-    else mark(rowCount - perPage - 1, rowCount - 1);
+    if (page > 1)
+        mark(offset - perPage, offset);
+    else
+        mark(rowCount - perPage - 1, rowCount - 1);
     return keep;
 }
 

@@ -23,7 +23,8 @@ void SortByDate(QList<CatalogueRow>& rows) {
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     QList<CatalogueRow> sorted;
     sorted.reserve(rows.size());
-    for (const auto& k : keys) sorted.append(rows[k.second]);
+    for (const auto& k : keys)
+        sorted.append(rows[k.second]);
     rows = std::move(sorted);
 }
 
@@ -31,18 +32,22 @@ void SortByName(QList<CatalogueRow>& rows) {
     if (rows.isEmpty() || rows.first().fileName.isEmpty()) return;
     QList<std::pair<QString, qsizetype>> keys;
     keys.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) keys.append({baseNameOf(rows[i].fileName).toUpper(), i});
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        keys.append({baseNameOf(rows[i].fileName).toUpper(), i});
     std::stable_sort(keys.begin(), keys.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     QList<CatalogueRow> sorted;
     sorted.reserve(rows.size());
-    for (const auto& k : keys) sorted.append(rows[k.second]);
+    for (const auto& k : keys)
+        sorted.append(rows[k.second]);
     rows = std::move(sorted);
 }
 
 void sortCatalogue(QList<CatalogueRow>& rows, int sortOrder) {
-    if (sortOrder == 2) SortByName(rows);
-    else SortByDate(rows);
+    if (sortOrder == 2)
+        SortByName(rows);
+    else
+        SortByDate(rows);
 }
 
 } // namespace quiverel

@@ -40,7 +40,9 @@ ThumbnailBatch::~ThumbnailBatch() {
     // Running jobs finish on their own; they hold the shared state, not us.
 }
 
-bool ThumbnailBatch::isRunning() const { return shared_ && applied_ < jobs_.size(); }
+bool ThumbnailBatch::isRunning() const {
+    return shared_ && applied_ < jobs_.size();
+}
 
 void ThumbnailBatch::start(QList<ThumbnailJob> jobs) {
     if (shared_) shared_->cancelled = true;

@@ -18,7 +18,9 @@ ThumbnailGrid::ThumbnailGrid(QWidget* parent)
     createCells(1, columns_);
 }
 
-void ThumbnailGrid::setScaleSize(QSizeF u) { units_->setScaleSize(u); }
+void ThumbnailGrid::setScaleSize(QSizeF u) {
+    units_->setScaleSize(u);
+}
 
 void ThumbnailGrid::createCells(int cells, int columns) {
     columns_ = std::max(columns, 1);

@@ -32,8 +32,12 @@ public:
     void setCellPicture(int k, const QImage& picture);
     void setCellSelected(int k, bool selected);
     void setCellMarked(int k, bool marked);
-    bool isCellSelected(int k) const { return k >= 0 && k < frameState_.size() && frameState_[k] == 1; }
-    bool isCellMarked(int k) const { return k >= 0 && k < frameState_.size() && frameState_[k] == 2; }
+    bool isCellSelected(int k) const {
+        return k >= 0 && k < frameState_.size() && frameState_[k] == 1;
+    }
+    bool isCellMarked(int k) const {
+        return k >= 0 && k < frameState_.size() && frameState_[k] == 2;
+    }
     bool hasPicture(int k) const;
     // Every frame back to the button face.
     void resetFrames();

@@ -61,10 +61,14 @@ QSize pictureSizeOfFile(const QString& path) {
     if (!f.open(QIODevice::ReadOnly)) return {};
     const QByteArray head = f.read(4096);
     switch (detectPictureFormat(head)) {
-    case PictureFormat::Jp2: return jp2BoxSize(head);
-    case PictureFormat::J2k: return codestreamSize(head, 0);
-    case PictureFormat::Unknown: return {};
-    default: break;
+    case PictureFormat::Jp2:
+        return jp2BoxSize(head);
+    case PictureFormat::J2k:
+        return codestreamSize(head, 0);
+    case PictureFormat::Unknown:
+        return {};
+    default:
+        break;
     }
     f.close();
     QImageReader reader(path);

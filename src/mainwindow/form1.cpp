@@ -53,9 +53,19 @@ void Form1::createMenus() {
         connect(mnuSize[i], &QAction::triggered, this, [this, i] { mnuSize_Click(i); });
     }
     mnuTools->addSeparator(); // mnuSep
-    const char* tools[14] = {"Find file by keyword", "Set file size", nullptr, "Sort by name",
-                             "Sort by date", nullptr, "Find folders not in menu", nullptr,
-                             "Add Folder", "Remove Folder", nullptr, "Setup", "Languages",
+    const char* tools[14] = {"Find file by keyword",
+                             "Set file size",
+                             nullptr,
+                             "Sort by name",
+                             "Sort by date",
+                             nullptr,
+                             "Find folders not in menu",
+                             nullptr,
+                             "Add Folder",
+                             "Remove Folder",
+                             nullptr,
+                             "Setup",
+                             "Languages",
                              "Help"};
     for (int i = 0; i < 14; ++i) {
         if (!tools[i]) {
@@ -70,7 +80,8 @@ void Form1::createMenus() {
     connect(mnuTools, &QMenu::aboutToShow, this, [this] {
         // Exactly the entry of the GUI size in use is checked.
         const int checked = guiSizeMenuIndex(state_.settings.guiSize);
-        for (int i = 0; i < 3; ++i) mnuSize[i]->setChecked(i == checked);
+        for (int i = 0; i < 3; ++i)
+            mnuSize[i]->setChecked(i == checked);
     });
 
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
@@ -135,18 +146,22 @@ void Form1::Form_Load() {
     const QSize screen = ctx_.desktop.screenSize();
     loadSettings(state_, screen);
 
-    if (state_.folders.rows.isEmpty()) setFolderEntries({QStringLiteral("No folders")});
-    else BuildFolderMenu();
+    if (state_.folders.rows.isEmpty())
+        setFolderEntries({QStringLiteral("No folders")});
+    else
+        BuildFolderMenu();
 
     const int checked = guiSizeMenuIndex(state_.settings.guiSize);
-    for (int i = 0; i < 3; ++i) mnuSize[i]->setChecked(i == checked);
+    for (int i = 0; i < 3; ++i)
+        mnuSize[i]->setChecked(i == checked);
     move(int(state_.settings.savedLeft / 15), int(state_.settings.savedTop / 15));
 
     applyCaptions();
     enableWindowItems();
 
     state_.catalogue.thumbsPerPage = state_.settings.thumbsPerPage;
-    pic2->createCells(state_.settings.thumbsPerPage, mainLayoutFor(state_.settings.thumbsPerPage).columns);
+    pic2->createCells(state_.settings.thumbsPerPage,
+                      mainLayoutFor(state_.settings.thumbsPerPage).columns);
     watchCells();
     LayoutMainWindow();
 
@@ -170,19 +185,22 @@ void Form1::applyCaptions() {
     mnuFolder->setTitle(entryOr(103, QStringLiteral("&Select Folders")));
     mnuAbout->setText(entryOr(106, QStringLiteral("&About")));
     mnuTools->setTitle(entryOr(5, QStringLiteral("Options")));
-    const std::pair<int, int> tools[] = {{0, 107}, {1, 1},  {3, 2},   {4, 3},   {6, 4},
+    const std::pair<int, int> tools[] = {{0, 107}, {1, 1},   {3, 2},   {4, 3},   {6, 4},
                                          {8, 101}, {9, 102}, {11, 13}, {12, 12}, {13, 11}};
-    for (auto [item, entry] : tools) mnuTool[item]->setText(entryOr(entry, mnuTool[item]->text()));
+    for (auto [item, entry] : tools)
+        mnuTool[item]->setText(entryOr(entry, mnuTool[item]->text()));
     mnuGui->setTitle(entryOr(21, QStringLiteral("GUI size")));
-    for (int i = 0; i < 3; ++i) mnuSize[i]->setText(entryOr(22 + i, mnuSize[i]->text()));
+    for (int i = 0; i < 3; ++i)
+        mnuSize[i]->setText(entryOr(22 + i, mnuSize[i]->text()));
 }
 
 void Form1::enableWindowItems() {
     const std::pair<int, WindowKind> items[] = {
-        {0, WindowKind::Search},        {1, WindowKind::SizeWindow},
-        {9, WindowKind::FolderRemoval}, {11, WindowKind::HelpSetup},
+        {0, WindowKind::Search},         {1, WindowKind::SizeWindow},
+        {9, WindowKind::FolderRemoval},  {11, WindowKind::HelpSetup},
         {12, WindowKind::HelpLanguages}, {13, WindowKind::HelpText}};
-    for (auto [item, kind] : items) mnuTool[item]->setEnabled(ctx_.windows.available(kind));
+    for (auto [item, kind] : items)
+        mnuTool[item]->setEnabled(ctx_.windows.available(kind));
     mnuText->setEnabled(ctx_.windows.available(WindowKind::TextFileCreator));
     mnuAbout->setEnabled(ctx_.windows.available(WindowKind::HelpAbout));
 }
@@ -203,7 +221,8 @@ void Form1::setFolderEntries(const QStringList& captions) {
 
 void Form1::BuildFolderMenu() {
     QStringList captions;
-    for (const FolderRow& r : std::as_const(state_.folders.rows)) captions.append(r.caption);
+    for (const FolderRow& r : std::as_const(state_.folders.rows))
+        captions.append(r.caption);
     setFolderEntries(captions);
 }
 
@@ -256,7 +275,8 @@ void Form1::mnuSize_Click(int index) {
     static constexpr int kValues[3] = {870, 770, 670};
     if (index < 0 || index > 2) return;
     state_.settings.guiSize = kValues[index];
-    for (int i = 0; i < 3; ++i) mnuSize[i]->setChecked(i == index);
+    for (int i = 0; i < 3; ++i)
+        mnuSize[i]->setChecked(i == index);
     LayoutMainWindow();
 }
 
@@ -278,8 +298,12 @@ void Form1::mnuFolderEntry_Click(int index) {
 
 void Form1::mnuTool_Click(int index) {
     switch (index) {
-    case 0: ctx_.windows.open(WindowKind::Search); break;
-    case 1: ctx_.windows.open(WindowKind::SizeWindow); break;
+    case 0:
+        ctx_.windows.open(WindowKind::Search);
+        break;
+    case 1:
+        ctx_.windows.open(WindowKind::SizeWindow);
+        break;
     case 3:
     case 4:
         state_.catalogue.sortOrder = index == 3 ? 2 : 1;
@@ -299,12 +323,23 @@ void Form1::mnuTool_Click(int index) {
         resetSelectedFrame();
         break;
     }
-    case 8: AddFolder(); break;
-    case 9: ctx_.windows.open(WindowKind::FolderRemoval); break;
-    case 11: ctx_.windows.open(WindowKind::HelpSetup); break;
-    case 12: ctx_.windows.open(WindowKind::HelpLanguages); break;
-    case 13: ctx_.windows.open(WindowKind::HelpText); break;
-    default: break;
+    case 8:
+        AddFolder();
+        break;
+    case 9:
+        ctx_.windows.open(WindowKind::FolderRemoval);
+        break;
+    case 11:
+        ctx_.windows.open(WindowKind::HelpSetup);
+        break;
+    case 12:
+        ctx_.windows.open(WindowKind::HelpLanguages);
+        break;
+    case 13:
+        ctx_.windows.open(WindowKind::HelpText);
+        break;
+    default:
+        break;
     }
     unsetCursor();
 }

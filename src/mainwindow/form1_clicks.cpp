@@ -86,7 +86,8 @@ void Form1::ClickThumbnail() {
     cur.width = cur.picture.width();
     cur.height = cur.picture.height();
     cur.aspectRatio = cur.width > 0 ? double(cur.height) / cur.width : 0.0;
-    if ((clickedModifiers_ & Qt::ShiftModifier) && !animated) ctx_.windows.open(WindowKind::Composer);
+    if ((clickedModifiers_ & Qt::ShiftModifier) && !animated)
+        ctx_.windows.open(WindowKind::Composer);
     leftClick_ = left;
     state_.transmit.picture = cur.picture;
     HandOff handOff{cur.folder, cur.fileName, cur.picture, animated, left, hoverIndex_ > -1};
@@ -133,15 +134,17 @@ void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         const int k = cat.selectedIndex;
         if (!pic2->isCellSelected(k) && !pic2->isCellMarked(k)) return;
         bool anyMarked = false;
-        for (int c = 0; c < pic2->cellCount(); ++c) anyMarked = anyMarked || pic2->isCellMarked(c);
+        for (int c = 0; c < pic2->cellCount(); ++c)
+            anyMarked = anyMarked || pic2->isCellMarked(c);
         PromptAnswer answer;
         if (anyMarked) {
             answer = ctx_.prompts.message(this, QStringLiteral("Multiple delete"),
                                           QStringLiteral("Confirm multiple delete"),
                                           PromptIcon::Critical, PromptButtons::YesNo);
         } else {
-            const QString path = state_.current.folder +
-                                 cat.rows.value(pageOffset(cat.currentPage, cat.thumbsPerPage) + k).fileName;
+            const QString path =
+                state_.current.folder +
+                cat.rows.value(pageOffset(cat.currentPage, cat.thumbsPerPage) + k).fileName;
             answer = ctx_.prompts.message(this, path, state_.text[33] + QStringLiteral("  ") + path,
                                           PromptIcon::Critical, PromptButtons::YesNo);
         }
@@ -157,9 +160,10 @@ void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 bool Form1::recycle(const QString& path) {
     if (ctx_.desktop.recycleFile(path)) return true;
-    ctx_.prompts.message(this, QStringLiteral("Brisendale"),
-                         path + QStringLiteral("\ncould not be moved to the trash and stays where it is."),
-                         PromptIcon::Warning);
+    ctx_.prompts.message(
+        this, QStringLiteral("Brisendale"),
+        path + QStringLiteral("\ncould not be moved to the trash and stays where it is."),
+        PromptIcon::Warning);
     return false;
 }
 

@@ -57,7 +57,8 @@ void Form1::scanOnce() {
 
     for (const QString& old : oldThumbnailFolders(folder))
         DeleteFolderTree(old, [this](const QString& path) {
-            showSplash(QStringLiteral("Quiverel"), QStringLiteral("Deleteing old thumbnails"), 1, 0);
+            showSplash(QStringLiteral("Quiverel"), QStringLiteral("Deleteing old thumbnails"), 1,
+                       0);
             Q_UNUSED(path);
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
@@ -103,7 +104,8 @@ void Form1::scanOnce() {
         return;
     }
 
-    for (int row : std::as_const(failed)) quarantine(row);
+    for (int row : std::as_const(failed))
+        quarantine(row);
 
     if (!rescan_) {
         ShowPage();
@@ -124,7 +126,8 @@ bool Form1::makeMissingThumbnails(QList<int>& failed) {
     QDir().mkpath(thumbs);
     QSet<QString> present;
     const QStringList existing = QDir(thumbs).entryList(QDir::Files);
-    for (const QString& t : existing) present.insert(t);
+    for (const QString& t : existing)
+        present.insert(t);
 
     QList<ThumbnailJob> jobs;
     for (int i = 0; i < cat.rows.size(); ++i) {
@@ -138,7 +141,8 @@ bool Form1::makeMissingThumbnails(QList<int>& failed) {
     const int firstPageLast = std::min(perPage, int(cat.rows.size())) - 1;
     // The rows of page 1 whose thumbnails exist can be shown at once.
     QSet<int> pending;
-    for (const ThumbnailJob& j : std::as_const(jobs)) pending.insert(j.row);
+    for (const ThumbnailJob& j : std::as_const(jobs))
+        pending.insert(j.row);
     const auto firstPageReady = [&] {
         for (int i = 0; i <= firstPageLast; ++i)
             if (pending.contains(i)) return false;
@@ -159,8 +163,10 @@ bool Form1::makeMissingThumbnails(QList<int>& failed) {
     QEventLoop loop;
     connect(&batch, &ThumbnailBatch::made, this, [&](int row, bool ok) {
         pending.remove(row);
-        if (!ok) failed.append(row);
-        else if (row < perPage) cat.pictureCache[row] = loadThumbnail(folder, cat.rows[row].fileName);
+        if (!ok)
+            failed.append(row);
+        else if (row < perPage)
+            cat.pictureCache[row] = loadThumbnail(folder, cat.rows[row].fileName);
         if (!firstShown && firstPageReady()) {
             ShowPage();
             firstShown = true;
@@ -192,8 +198,10 @@ void Form1::quarantine(int row) {
 void Form1::rebuildTabs() {
     const bool suppressed = state_.catalogue.tabClickSuppressed;
     state_.catalogue.tabClickSuppressed = true;
-    while (Tabs->count() > 0) Tabs->removeTab(Tabs->count() - 1);
-    for (int p = 1; p <= state_.catalogue.pageCount; ++p) Tabs->addTab(QString::number(p));
+    while (Tabs->count() > 0)
+        Tabs->removeTab(Tabs->count() - 1);
+    for (int p = 1; p <= state_.catalogue.pageCount; ++p)
+        Tabs->addTab(QString::number(p));
     Tabs->setCurrentIndex(0);
     state_.catalogue.tabClickSuppressed = suppressed;
 }

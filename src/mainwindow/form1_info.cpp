@@ -13,8 +13,8 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTimer>
@@ -82,7 +82,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             // Consumed here: passed on to pic2 it would read as leaving the thumbnail.
             Image1_MouseMove(cell);
             return true;
-        default: break;
+        default:
+            break;
         }
     } else if (event->type() == QEvent::MouseMove) {
         hoverIndex_ = -1;

@@ -18,14 +18,16 @@ void Form1::AddFolder() {
     const QString path = withTrailingSlash(QDir::cleanPath(chosen));
     for (const FolderRow& r : std::as_const(folders.rows)) {
         if (r.path == path) {
-            ctx_.prompts.message(this, {}, QStringLiteral("Folder\n") + chosen +
-                                               QStringLiteral("\nis already in menus."));
+            ctx_.prompts.message(this, {},
+                                 QStringLiteral("Folder\n") + chosen +
+                                     QStringLiteral("\nis already in menus."));
             return;
         }
     }
     const QString last = QDir::cleanPath(chosen).section(u'/', -1);
-    const auto caption = ctx_.prompts.input(this, QStringLiteral("Add new folder"),
-                                            QStringLiteral("Enter caption to appear in menu."), last);
+    const auto caption =
+        ctx_.prompts.input(this, QStringLiteral("Add new folder"),
+                           QStringLiteral("Enter caption to appear in menu."), last);
     if (!caption || caption->isEmpty()) return;
     if (!folders.rows.isEmpty() && folders.rows.last().caption.isEmpty())
         folders.rows.last() = {*caption, path};

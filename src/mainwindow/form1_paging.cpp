@@ -39,8 +39,9 @@ void Form1::loadRows(int first, int last) {
             // A damaged or missing thumbnail is made again rather than ending the program.
             const QString thumb = thumbnailPathOf(folder, row.fileName);
             QFile::remove(thumb);
-            if (makeThumbnailNow({i, folder + row.fileName, thumb, row.dateTime, isTextType(row.fileName)},
-                                 thumbnailer_))
+            if (makeThumbnailNow(
+                    {i, folder + row.fileName, thumb, row.dateTime, isTextType(row.fileName)},
+                    thumbnailer_))
                 cat.pictureCache[i] = loadThumbnail(folder, row.fileName);
         }
     }
@@ -119,7 +120,8 @@ void Form1::ckNext_MouseDown() {
 
 void Form1::ckBack_MouseDown() {
     ckBack->setChecked(false);
-    Tabs->setCurrentIndex(previousPage(state_.catalogue.currentPage, state_.catalogue.pageCount) - 1);
+    Tabs->setCurrentIndex(previousPage(state_.catalogue.currentPage, state_.catalogue.pageCount) -
+                          1);
     resetSelectedFrame();
     Tabs->setFocus();
 }
@@ -155,7 +157,8 @@ void Form1::refreshAfterRemoval() {
     cat.pageCount = pageCountFor(pictures, cat.thumbsPerPage);
     if (cat.currentPage > cat.pageCount) cat.currentPage = cat.pageCount;
     cat.tabClickSuppressed = true;
-    while (Tabs->count() > cat.pageCount) Tabs->removeTab(Tabs->count() - 1);
+    while (Tabs->count() > cat.pageCount)
+        Tabs->removeTab(Tabs->count() - 1);
     Tabs->setCurrentIndex(cat.currentPage - 1);
     cat.tabClickSuppressed = false;
     cat.previousPage = cat.currentPage;
@@ -172,7 +175,8 @@ void Form1::updatePicturesCaption(int pictures) {
     const int index = state_.current.folderIndex;
     if (!state_.folders.notInMenu && index >= 0 && index < state_.folders.rows.size())
         caption = state_.folders.rows[index].caption;
-    lblPics->setText(picturesCaption(caption, pictures, state_.text[6], state_.catalogue.searchResults));
+    lblPics->setText(
+        picturesCaption(caption, pictures, state_.text[6], state_.catalogue.searchResults));
 }
 
 } // namespace quiverel

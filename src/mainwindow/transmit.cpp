@@ -24,7 +24,8 @@ ResizeChoice resizeForHandOff(const Settings& s, QSize picture) {
 void emptyTxFolder(const QString& txFolder) {
     const QDir dir(txFolder);
     const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& f : files) QFile::remove(dir.filePath(f));
+    for (const QString& f : files)
+        QFile::remove(dir.filePath(f));
 }
 
 namespace {
@@ -64,7 +65,8 @@ bool SendToTransmit(Context& ctx, const HandOff& h, const Pause& pause) {
     if (h.animatedGif) {
         const QString copy = txBase + h.fileName;
         QFile::copy(source, copy);
-        ctx.desktop.setClipboard({loadPicture(copy), QFileInfo::exists(copy) ? copy : QString(), copy});
+        ctx.desktop.setClipboard(
+            {loadPicture(copy), QFileInfo::exists(copy) ? copy : QString(), copy});
     } else if (extensionOf(h.fileName) != u".JP2") {
         if (resize.enabled) {
             const QString temp = txBase + QStringLiteral("Temp.bmp");
@@ -92,7 +94,8 @@ bool SendToTransmit(Context& ctx, const HandOff& h, const Pause& pause) {
     }
 
     pause(500);
-    if (h.hovering && state.settings.autoPaste && h.leftClick) PasteIntoSstvPrograms(ctx.desktop, pause);
+    if (h.hovering && state.settings.autoPaste && h.leftClick)
+        PasteIntoSstvPrograms(ctx.desktop, pause);
     return true;
 }
 

@@ -20,7 +20,8 @@ ColumnMenu::ColumnMenu(const QString& title, QWidget* parent) : QMenu(title, par
 }
 
 void ColumnMenu::setEntries(const QList<QAction*>& entries, int rowsPerColumn) {
-    for (QToolButton* b : std::as_const(buttons_)) delete b;
+    for (QToolButton* b : std::as_const(buttons_))
+        delete b;
     buttons_.clear();
     entries_ = entries;
     rows_ = std::max(rowsPerColumn, 1);
@@ -72,15 +73,28 @@ bool ColumnMenu::eventFilter(QObject* watched, QEvent* event) {
     const int index = int(buttons_.indexOf(qobject_cast<QToolButton*>(watched)));
     if (index < 0) return QMenu::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Up: moveFocus(index, 0, -1); return true;
-    case Qt::Key_Down: moveFocus(index, 0, 1); return true;
-    case Qt::Key_Left: moveFocus(index, -1, 0); return true;
-    case Qt::Key_Right: moveFocus(index, 1, 0); return true;
+    case Qt::Key_Up:
+        moveFocus(index, 0, -1);
+        return true;
+    case Qt::Key_Down:
+        moveFocus(index, 0, 1);
+        return true;
+    case Qt::Key_Left:
+        moveFocus(index, -1, 0);
+        return true;
+    case Qt::Key_Right:
+        moveFocus(index, 1, 0);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: entries_[index]->trigger(); return true;
-    case Qt::Key_Escape: close(); return true;
-    default: break;
+    case Qt::Key_Space:
+        entries_[index]->trigger();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        break;
     }
     return QMenu::eventFilter(watched, event);
 }

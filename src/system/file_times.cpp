@@ -30,6 +30,8 @@ bool SetFileDate(const QString& path, const QString& text) {
     return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
 
-QDateTime LocalToUtc(const QDateTime& local) { return local.toUTC(); }
+QDateTime LocalToUtc(const QDateTime& local) {
+    return local.toUTC();
+}
 
 } // namespace quiverel

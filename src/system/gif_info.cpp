@@ -19,7 +19,8 @@ GifInfoResult readGifInfo(const QString& path) {
     r.width = u16(6);
     r.height = u16(8);
     static const QByteArray kGraphicControl("\x21\xF9\x04", 3);
-    for (qsizetype at = b.indexOf(kGraphicControl); at >= 0; at = b.indexOf(kGraphicControl, at + 1))
+    for (qsizetype at = b.indexOf(kGraphicControl); at >= 0;
+         at = b.indexOf(kGraphicControl, at + 1))
         ++r.imageCount;
     return r;
 }

@@ -17,10 +17,10 @@ std::optional<int> readJp2TargetSize(const QString& iniFile) {
 }
 
 bool writeIviewIni(const QString& iniFile, int targetSize) {
-    return writeTextLines(iniFile, {QStringLiteral("[JP2]"), QStringLiteral("SaveOption = 3"),
-                                    QStringLiteral("SaveQuality = 90"),
-                                    QStringLiteral("SaveCompressionFileSize = ") +
-                                        QString::number(targetSize)});
+    return writeTextLines(
+        iniFile, {QStringLiteral("[JP2]"), QStringLiteral("SaveOption = 3"),
+                  QStringLiteral("SaveQuality = 90"),
+                  QStringLiteral("SaveCompressionFileSize = ") + QString::number(targetSize)});
 }
 
 } // namespace quiverel

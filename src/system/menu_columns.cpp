@@ -15,7 +15,8 @@ MenuColumns menuColumnsFor(int count) {
 QList<int> menuColumnBreaks(int count, int rowsPerColumn) {
     QList<int> breaks;
     if (rowsPerColumn < 1) return breaks;
-    for (int p = rowsPerColumn; p < count; p += rowsPerColumn) breaks.append(p);
+    for (int p = rowsPerColumn; p < count; p += rowsPerColumn)
+        breaks.append(p);
     return breaks;
 }
 

@@ -8,14 +8,17 @@ namespace quiverel {
 double leadingNumber(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
     const qsizetype start = i;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) ++i;
     const qsizetype digitsStart = i;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) ++i;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128)
+        ++i;
     if (i < n && text[i] == u'.') {
         ++i;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) ++i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128)
+            ++i;
     }
     if (i == digitsStart || (i == digitsStart + 1 && text[digitsStart] == u'.')) return 0.0;
     qsizetype end = i;
@@ -23,7 +26,8 @@ double leadingNumber(QStringView text) {
         qsizetype j = i + 1;
         if (j < n && (text[j] == u'+' || text[j] == u'-')) ++j;
         const qsizetype expStart = j;
-        while (j < n && text[j].isDigit() && text[j].unicode() < 128) ++j;
+        while (j < n && text[j].isDigit() && text[j].unicode() < 128)
+            ++j;
         if (j > expStart) end = j;
     }
     bool ok = false;
@@ -45,7 +49,9 @@ int clampedInt(QStringView text, double lo, double hi) {
 }
 } // namespace
 
-int leadingInt16(QStringView text) { return clampedInt(text, -32768.0, 32767.0); }
+int leadingInt16(QStringView text) {
+    return clampedInt(text, -32768.0, 32767.0);
+}
 
 int leadingInt32(QStringView text) {
     return clampedInt(text, double(std::numeric_limits<int>::min()),

@@ -16,7 +16,9 @@ QSize QtDesktop::screenSize() const {
     return s ? s->geometry().size() : QSize(1024, 768);
 }
 
-QPoint QtDesktop::cursorPos() const { return QCursor::pos(); }
+QPoint QtDesktop::cursorPos() const {
+    return QCursor::pos();
+}
 
 bool QtDesktop::setCursorPos(QPoint screen) {
     QCursor::setPos(screen);
@@ -30,14 +32,15 @@ void QtDesktop::setClipboard(const ClipboardContent& content) {
         const QUrl url = QUrl::fromLocalFile(content.filePath);
         data->setUrls({url});
         // File managers paste a copied file from this form.
-        data->setData(QStringLiteral("x-special/gnome-copied-files"),
-                      "copy\n" + url.toEncoded());
+        data->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + url.toEncoded());
     }
     if (!content.text.isEmpty()) data->setText(content.text);
     QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 
-bool QtDesktop::recycleFile(const QString& path) { return QFile::moveToTrash(path); }
+bool QtDesktop::recycleFile(const QString& path) {
+    return QFile::moveToTrash(path);
+}
 
 bool QtDesktop::openTextFile(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));

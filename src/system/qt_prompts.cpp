@@ -11,23 +11,32 @@ namespace quiverel {
 namespace {
 QMessageBox::Icon toIcon(PromptIcon icon) {
     switch (icon) {
-    case PromptIcon::Information: return QMessageBox::Information;
-    case PromptIcon::Warning: return QMessageBox::Warning;
-    case PromptIcon::Critical: return QMessageBox::Critical;
-    case PromptIcon::Question: return QMessageBox::Question;
-    case PromptIcon::None: break;
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Warning:
+        return QMessageBox::Warning;
+    case PromptIcon::Critical:
+        return QMessageBox::Critical;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons toButtons(PromptButtons b) {
     switch (b) {
-    case PromptButtons::Ok: return QMessageBox::Ok;
-    case PromptButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::Ok:
+        return QMessageBox::Ok;
+    case PromptButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case PromptButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case PromptButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case PromptButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case PromptButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -38,16 +47,21 @@ PromptAnswer QtPrompts::message(QWidget* owner, const QString& title, const QStr
     QMessageBox box(toIcon(icon), title.isEmpty() ? defaultPromptTitle() : title, text,
                     toButtons(buttons), owner);
     switch (box.exec()) {
-    case QMessageBox::Ok: return PromptAnswer::Ok;
-    case QMessageBox::Yes: return PromptAnswer::Yes;
-    case QMessageBox::No: return PromptAnswer::No;
-    case QMessageBox::Retry: return PromptAnswer::Retry;
-    default: return PromptAnswer::Cancel;
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Retry:
+        return PromptAnswer::Retry;
+    default:
+        return PromptAnswer::Cancel;
     }
 }
 
-std::optional<QString> QtPrompts::input(QWidget* owner, const QString& title,
-                                        const QString& prompt, const QString& initial) {
+std::optional<QString> QtPrompts::input(QWidget* owner, const QString& title, const QString& prompt,
+                                        const QString& initial) {
     bool ok = false;
     const QString text =
         QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, initial, &ok);

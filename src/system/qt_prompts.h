@@ -7,8 +7,8 @@ namespace quiverel {
 
 class QtPrompts : public Prompts {
 public:
-    PromptAnswer message(QWidget* owner, const QString& title, const QString& text,
-                         PromptIcon icon, PromptButtons buttons) override;
+    PromptAnswer message(QWidget* owner, const QString& title, const QString& text, PromptIcon icon,
+                         PromptButtons buttons) override;
     std::optional<QString> input(QWidget* owner, const QString& title, const QString& prompt,
                                  const QString& initial) override;
     QString folder(QWidget* owner, const QString& title, const QString& start) override;

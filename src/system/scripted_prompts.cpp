@@ -4,7 +4,9 @@
 
 namespace quiverel {
 
-QString defaultPromptTitle() { return QStringLiteral("Quiverel"); }
+QString defaultPromptTitle() {
+    return QStringLiteral("Quiverel");
+}
 
 QStringList ScriptedPrompts::messages() const {
     QStringList out;
@@ -26,14 +28,17 @@ PromptAnswer ScriptedPrompts::message(QWidget*, const QString& title, const QStr
     const QVariant v = next();
     if (v.typeId() == QMetaType::Int) return PromptAnswer(v.toInt());
     switch (buttons) {
-    case PromptButtons::Ok: return PromptAnswer::Ok;
-    case PromptButtons::YesNo: return PromptAnswer::No;
-    default: return PromptAnswer::Cancel;
+    case PromptButtons::Ok:
+        return PromptAnswer::Ok;
+    case PromptButtons::YesNo:
+        return PromptAnswer::No;
+    default:
+        return PromptAnswer::Cancel;
     }
 }
 
-std::optional<QString> ScriptedPrompts::input(QWidget*, const QString& title,
-                                              const QString& prompt, const QString& initial) {
+std::optional<QString> ScriptedPrompts::input(QWidget*, const QString& title, const QString& prompt,
+                                              const QString& initial) {
     shown_.append({QStringLiteral("input"), title, prompt + u'\n' + initial});
     const QVariant v = next();
     if (v.typeId() == QMetaType::QString) return v.toString();

@@ -31,7 +31,10 @@ public:
     const QList<ShownPrompt>& shown() const { return shown_; }
     // The texts of the messages shown, in order.
     QStringList messages() const;
-    void clear() { shown_.clear(); answers_.clear(); }
+    void clear() {
+        shown_.clear();
+        answers_.clear();
+    }
     bool allAnswersUsed() const { return answers_.empty(); }
 
     PromptAnswer message(QWidget*, const QString& title, const QString& text, PromptIcon icon,

@@ -40,7 +40,8 @@ const QHash<QString, quint32>& namedKeys() {
             {QStringLiteral("MULTIPLY"), keysym::KeypadMultiply},
             {QStringLiteral("DIVIDE"), keysym::KeypadDivide},
         };
-        for (int f = 1; f <= 16; ++f) n.insert(QStringLiteral("F%1").arg(f), keysym::F1 + f - 1);
+        for (int f = 1; f <= 16; ++f)
+            n.insert(QStringLiteral("F%1").arg(f), keysym::F1 + f - 1);
         return n;
     }();
     return names;
@@ -62,16 +63,18 @@ struct Parser {
     const QList<uint>& text;
     qsizetype pos = 0;
     QList<SentKey> keys;
-    unsigned pending = 0;         // modifiers written before the next key or group
-    QList<unsigned> groups;       // modifiers held by each open "( )" group
+    unsigned pending = 0;   // modifiers written before the next key or group
+    QList<unsigned> groups; // modifiers held by each open "( )" group
     unsigned held() const {
         unsigned m = pending;
-        for (unsigned g : groups) m |= g;
+        for (unsigned g : groups)
+            m |= g;
         return m;
     }
 
     void add(quint32 sym, unsigned extra, int times = 1) {
-        for (int i = 0; i < times; ++i) keys.append({sym, held() | extra});
+        for (int i = 0; i < times; ++i)
+            keys.append({sym, held() | extra});
         pending = 0;
     }
 

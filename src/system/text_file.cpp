@@ -85,8 +85,8 @@ QStringList readTextLines(const QString& path) {
 bool writeFileAtomic(const QString& path, const QByteArray& bytes,
                      QFileDevice::Permissions permissions) {
     const QFileInfo info(path);
-    QByteArray pattern = QFile::encodeName(info.absolutePath() + u"/." + info.fileName() +
-                                           u".XXXXXX");
+    QByteArray pattern =
+        QFile::encodeName(info.absolutePath() + u"/." + info.fileName() + u".XXXXXX");
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
     bool ok = true;

@@ -66,7 +66,9 @@ private:
     XErrorHandler previous_ = nullptr;
 };
 
-Atom atom(Display* d, const char* name) { return XInternAtom(d, name, False); }
+Atom atom(Display* d, const char* name) {
+    return XInternAtom(d, name, False);
+}
 
 // A property of 32-bit items (windows, atoms, cardinals); empty when absent.
 std::vector<unsigned long> longsProperty(Display* d, Window w, Atom property, Atom type) {
@@ -105,8 +107,8 @@ QString windowTitle(Display* d, Window w) {
                                &count, &after, &data) == Success &&
             data && format == 8 && count > 0) {
             const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(count));
-            const QByteArray text = bytes.left(bytes.indexOf('\0') < 0 ? bytes.size()
-                                                                      : bytes.indexOf('\0'));
+            const QByteArray text =
+                bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
             if (type == utf8) {
                 title = QString::fromUtf8(text);
             } else if (type == XA_STRING) {
@@ -248,7 +250,8 @@ bool activateThroughWindowManager(Display* d, Window root, Window w, ErrorTrap& 
 // focus; it is in front when the focus is on it or inside it.
 bool activateThroughFocus(Display* d, Window root, Window w, ErrorTrap& trap) {
     Window top = w;
-    for (Window p = parentOf(d, top); p && p != root; p = parentOf(d, top)) top = p;
+    for (Window p = parentOf(d, top); p && p != root; p = parentOf(d, top))
+        top = p;
     if (top != w) XMapRaised(d, top);
     XMapRaised(d, w);
     XWindowAttributes attributes{};
@@ -323,8 +326,8 @@ QPoint X11Desktop::cursorPos() const {
     Window root = 0, child = 0;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x,
-                       &y, &mask))
+    if (!XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y,
+                       &mask))
         return QtDesktop::cursorPos();
     return {rootX, rootY};
 }
@@ -354,7 +357,9 @@ unsigned long X11Desktop::findWindow(const QString& titlePart) const {
     return searchTree(d, root, titlePart);
 }
 
-bool X11Desktop::findWindowByTitle(const QString& titlePart) { return findWindow(titlePart) != 0; }
+bool X11Desktop::findWindowByTitle(const QString& titlePart) {
+    return findWindow(titlePart) != 0;
+}
 
 bool X11Desktop::activateWindowByTitle(const QString& titlePart) {
     const Window w = findWindow(titlePart);
@@ -408,7 +413,8 @@ void X11Desktop::sendKeys(const QString& keys) {
 
         if (!first) QThread::msleep(kKeyGapMs);
         first = false;
-        for (KeyCode m : held) XTestFakeKeyEvent(d, m, True, CurrentTime);
+        for (KeyCode m : held)
+            XTestFakeKeyEvent(d, m, True, CurrentTime);
         XTestFakeKeyEvent(d, code, True, CurrentTime);
         XTestFakeKeyEvent(d, code, False, CurrentTime);
         for (auto m = held.rbegin(); m != held.rend(); ++m)

@@ -6,8 +6,7 @@
 using namespace quiverel;
 
 TEST(FoldersIni, PairsWithEmptyCaptionsAreSkippedAndEmptyPathsFilledIn) {
-    const QStringList lines = {"Received", "/data/rx/", "", "/ignored/", "Mine, old", "",
-                               "Last"};
+    const QStringList lines = {"Received", "/data/rx/", "", "/ignored/", "Mine, old", "", "Last"};
     const QList<FolderRow> rows = parseFolderLines(lines, QStringLiteral("/opt/q"));
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].path, QStringLiteral("/data/rx/"));
@@ -17,7 +16,8 @@ TEST(FoldersIni, PairsWithEmptyCaptionsAreSkippedAndEmptyPathsFilledIn) {
 }
 
 TEST(FoldersIni, SortsByCaptionIgnoringCaseAndRoundTrips) {
-    QList<FolderRow> rows = {{"beta", "/b/"}, {"Alpha", "/a/"}, {"alpha2", "/a2/"}, {"Beta", "/B/"}};
+    QList<FolderRow> rows = {
+        {"beta", "/b/"}, {"Alpha", "/a/"}, {"alpha2", "/a2/"}, {"Beta", "/B/"}};
     sortFolderList(rows);
     EXPECT_EQ(rows[0].caption, QStringLiteral("Alpha"));
     EXPECT_EQ(rows[1].caption, QStringLiteral("alpha2"));
@@ -25,7 +25,8 @@ TEST(FoldersIni, SortsByCaptionIgnoringCaseAndRoundTrips) {
     test::TempApp app;
     const QString path = app.ini(QStringLiteral("Folders.ini"));
     ASSERT_TRUE(writeFoldersIni(path, rows));
-    EXPECT_TRUE(app.read(QStringLiteral("ini/Folders.ini")).startsWith("Alpha\r\n/a/\r\nalpha2\r\n"));
+    EXPECT_TRUE(
+        app.read(QStringLiteral("ini/Folders.ini")).startsWith("Alpha\r\n/a/\r\nalpha2\r\n"));
     const QList<FolderRow> back = readFoldersIni(path, app.path());
     ASSERT_EQ(back.size(), 4);
     EXPECT_EQ(back[3].path, rows[3].path);

@@ -23,7 +23,8 @@ Settings sample() {
     s.savedLeft = 1500;
     s.savedTop = 750;
     s.thumbsPerPage = 30;
-    s.textDefaults = {QStringLiteral("Liberation Sans"), true, false, 24.5, QStringLiteral(" 73, de QV1DEV ")};
+    s.textDefaults = {QStringLiteral("Liberation Sans"), true, false, 24.5,
+                      QStringLiteral(" 73, de QV1DEV ")};
     s.qslColours = {255, 65280, 16711680};
     s.ftpServer = QStringLiteral("ftp.example.org:2121");
     s.ftpUser = QStringLiteral("op");
@@ -34,7 +35,8 @@ Settings sample() {
 
 Settings readBack(const QStringList& lines) {
     Settings s;
-    storeSetupItems(s, splitSetupItems(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    storeSetupItems(s,
+                    splitSetupItems(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     return s;
 }
 
@@ -57,13 +59,13 @@ TEST(SetupIni, QuotedAndBareFilesReadBackToTheSameSettings) {
 }
 
 TEST(SetupIni, ABareCommaSplitsTheItemAndShiftsTheRest) {
-    const Settings s = readBack({"/w", "QV1DEV", "Y", "800x600", "English", "0", "770",
-                                 "14.230", "SSTV, Scottie 1", "/start/"});
+    const Settings s = readBack({"/w", "QV1DEV", "Y", "800x600", "English", "0", "770", "14.230",
+                                 "SSTV, Scottie 1", "/start/"});
     EXPECT_EQ(s.qslMode, QStringLiteral("SSTV"));
     EXPECT_EQ(s.startupFolder, QStringLiteral("Scottie 1"));
     EXPECT_FALSE(s.autoPaste); // "/start/" landed in line 11
-    const Settings q = readBack({"/w", "QV1DEV", "Y", "800x600", "English", "0", "770",
-                                 "14.230", "\"SSTV, Scottie 1\"", "\"/start/\""});
+    const Settings q = readBack({"/w", "QV1DEV", "Y", "800x600", "English", "0", "770", "14.230",
+                                 "\"SSTV, Scottie 1\"", "\"/start/\""});
     EXPECT_EQ(q.qslMode, QStringLiteral("SSTV, Scottie 1"));
     EXPECT_EQ(q.startupFolder, QStringLiteral("/start/"));
 }
@@ -76,8 +78,8 @@ TEST(SetupIni, ItemsKeepInnerQuotesAndBlanksAndEmptyLines) {
 
 TEST(SetupIni, NumbersAreReadLeniently) {
     Settings s;
-    storeSetupItems(s, {"", "", "", "", "", "x", "770 px", "", "", "", "y", "-5", "abc", "15",
-                        "", "2", "0", "12.5pt"});
+    storeSetupItems(s, {"", "", "", "", "", "x", "770 px", "", "", "", "y", "-5", "abc", "15", "",
+                        "2", "0", "12.5pt"});
     EXPECT_EQ(s.guiSize, 770);
     EXPECT_TRUE(s.autoPaste);
     EXPECT_EQ(s.savedLeft, -5);
@@ -119,7 +121,8 @@ TEST_P(SetupDefaults, ClampGuiSizeAndPageSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SetupDefaults,
-                         ::testing::Values(ClampCase{0, 670, 2, 0, 20}, ClampCase{900, 870, 0, 5, 20},
+                         ::testing::Values(ClampCase{0, 670, 2, 0, 20},
+                                           ClampCase{900, 870, 0, 5, 20},
                                            ClampCase{770, 770, 1, 31, 30},
                                            ClampCase{700, 700, 1, 15, 15},
                                            ClampCase{870, 870, 0, 12, 12}));

@@ -76,7 +76,8 @@ TEST(Startup, ShutdownWritesTheSettingsAndRemovesScratchFiles) {
     test::TempApp app;
     app.write(QStringLiteral("ini/Setup.ini"),
               "\"\"\r\n\"QV1DEV\"\r\n\"N\"\r\n\"640x480\"\r\n\"\"\r\n\"7\"\r\n\"770\"\r\n");
-    app.write(QStringLiteral("ini/i_view32.ini"), "[JP2]\r\na\r\nb\r\nSaveCompressionFileSize = 15000\r\n");
+    app.write(QStringLiteral("ini/i_view32.ini"),
+              "[JP2]\r\na\r\nb\r\nSaveCompressionFileSize = 15000\r\n");
     app.write(QStringLiteral("ini/Folders.ini"), "Keep\r\n/keep/\r\n");
     app.write(QStringLiteral("Temp.bmp"), "x");
     app.write(QStringLiteral("QSL.bmp"), "x");
@@ -90,8 +91,10 @@ TEST(Startup, ShutdownWritesTheSettingsAndRemovesScratchFiles) {
     EXPECT_FALSE(app.exists(QStringLiteral("Temp.bmp")));
     EXPECT_FALSE(app.exists(QStringLiteral("QSL.bmp")));
     EXPECT_EQ(app.read(QStringLiteral("ini/Folders.ini")), QByteArray("Keep\r\n/keep/\r\n"));
-    EXPECT_EQ(app.read(QStringLiteral("ini/i_view32.ini")),
-              QByteArray("[JP2]\r\nSaveOption = 3\r\nSaveQuality = 90\r\nSaveCompressionFileSize = 15000\r\n"));
+    EXPECT_EQ(
+        app.read(QStringLiteral("ini/i_view32.ini")),
+        QByteArray(
+            "[JP2]\r\nSaveOption = 3\r\nSaveQuality = 90\r\nSaveCompressionFileSize = 15000\r\n"));
     const QStringList setup = readTextLines(app.ini(QStringLiteral("Setup.ini")));
     ASSERT_EQ(setup.size(), 26);
     EXPECT_EQ(setup[0], u'"' + app.path() + u'"'); // the WinDRM folder in use
@@ -108,7 +111,8 @@ TEST(Startup, ShutdownWritesTheSettingsAndRemovesScratchFiles) {
 TEST(Startup, AMangledLanguageFileOrSetupFileStillStarts) {
     test::TempApp app;
     QByteArray noise(5000, '\0');
-    for (int i = 0; i < noise.size(); ++i) noise[i] = char((i * 7919) % 256);
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919) % 256);
     app.write(QStringLiteral("ini/Language.ini"), noise);
     app.write(QStringLiteral("ini/Setup.ini"), noise);
     app.write(QStringLiteral("ini/Folders.ini"), noise);

@@ -9,7 +9,8 @@ using namespace quiverel;
 namespace {
 QStringList section(const QString& header, int count, const QString& prefix) {
     QStringList lines{header};
-    for (int i = 1; i <= count; ++i) lines << prefix + QString::number(i);
+    for (int i = 1; i <= count; ++i)
+        lines << prefix + QString::number(i);
     return lines;
 }
 } // namespace
@@ -26,7 +27,8 @@ TEST(TextTable, StartupFindsTheHeaderAnywhereInAnyCaseAChangeOnlyExactly) {
     const QStringList exact = section("[English] comment", 110, "x");
     EXPECT_TRUE(loadTextTable(t, QStringLiteral("English"), exact, HeaderMatch::LanguageChange));
     const QStringList indented = section(" [English]", 110, "x");
-    EXPECT_FALSE(loadTextTable(t, QStringLiteral("English"), indented, HeaderMatch::LanguageChange));
+    EXPECT_FALSE(
+        loadTextTable(t, QStringLiteral("English"), indented, HeaderMatch::LanguageChange));
 }
 
 TEST(TextTable, AShortSectionRunsIntoTheNextAndStopsAtTheEnd) {

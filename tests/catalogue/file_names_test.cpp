@@ -19,12 +19,15 @@ TEST(FileNames, TypesAreTheLastFourCharactersInCapitals) {
 }
 
 TEST(FileNames, SanitisingReplacesDotsAndReservedCharacters) {
-    EXPECT_EQ(sanitisedName(QStringLiteral("holiday.2024.png")), QStringLiteral("holiday_2024.png"));
+    EXPECT_EQ(sanitisedName(QStringLiteral("holiday.2024.png")),
+              QStringLiteral("holiday_2024.png"));
     EXPECT_EQ(sanitisedName(QStringLiteral("my.pic.jpg")), QStringLiteral("my_pic.jpg"));
-    EXPECT_EQ(sanitisedName(QStringLiteral("a*b?c:d|e<f>g\\h.jpg")), QStringLiteral("a_b_c_d_e_f_g_h.jpg"));
+    EXPECT_EQ(sanitisedName(QStringLiteral("a*b?c:d|e<f>g\\h.jpg")),
+              QStringLiteral("a_b_c_d_e_f_g_h.jpg"));
     // Every copy of the extension text leaves the base.
     EXPECT_EQ(sanitisedName(QStringLiteral("x.jpg.jpg")), QStringLiteral("x.jpg"));
-    EXPECT_EQ(sanitisedName(QString::fromUtf8("-Grüße \"73\".jpg")), QString::fromUtf8("-Grüße \"73\".jpg"));
+    EXPECT_EQ(sanitisedName(QString::fromUtf8("-Grüße \"73\".jpg")),
+              QString::fromUtf8("-Grüße \"73\".jpg"));
 }
 
 TEST(FileNames, SanitiseRenamesOnDiskButNeverOverAnotherFile) {

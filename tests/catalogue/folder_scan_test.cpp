@@ -1,5 +1,5 @@
-#include "catalogue/folder_scan.h"
 #include "catalogue/file_names.h"
+#include "catalogue/folder_scan.h"
 #include "picture_files.h"
 #include "support/temp_app.h"
 #include "system/folder_tree.h"
@@ -14,7 +14,8 @@ using namespace quiverel;
 namespace {
 QStringList names(const QList<CatalogueRow>& rows) {
     QStringList out;
-    for (const auto& r : rows) out.append(r.fileName);
+    for (const auto& r : rows)
+        out.append(r.fileName);
     out.sort();
     return out;
 }
@@ -30,8 +31,8 @@ TEST(FolderScan, ReadsCatalogueTypesAndSanitisesNames) {
     app.write(QStringLiteral("rx/.hidden.jpg"), "x");
     const FolderRead read = readFolder(f);
     ASSERT_TRUE(read.readable);
-    EXPECT_EQ(names(read.rows),
-              QStringList({QString::fromUtf8("--Grüße 'mit' \"Zitat\".jpg"), "holiday_2024.png", "notes.txt"}));
+    EXPECT_EQ(names(read.rows), QStringList({QString::fromUtf8("--Grüße 'mit' \"Zitat\".jpg"),
+                                             "holiday_2024.png", "notes.txt"}));
     EXPECT_TRUE(QFileInfo::exists(f + QStringLiteral("scan.JPEG")));
     EXPECT_FALSE(readFolder(app.path() + QStringLiteral("/missing/")).readable);
 }
@@ -73,24 +74,31 @@ TEST(FolderScan, PagesAndCaptions) {
               QStringLiteral("Rx  13 pictures"));
     EXPECT_EQ(picturesCaption(QStringLiteral("Rx"), 4, QStringLiteral("pictures"), true),
               QStringLiteral("Found  4 pictures"));
-    EXPECT_EQ(quarantineMessage(QStringLiteral("/rx/"), QStringLiteral("bad.jpg"), QStringLiteral("/app")),
-              QStringLiteral("/rx/bad.jpg\nmay be a corrupt file & will be moved to the    \n/app/Corrupt folder."));
-    EXPECT_EQ(scanFailureMessage(QStringLiteral("/rx/"), QStringLiteral("a.jpg"), 12, 5, QStringLiteral("bad")),
+    EXPECT_EQ(
+        quarantineMessage(QStringLiteral("/rx/"), QStringLiteral("bad.jpg"),
+                          QStringLiteral("/app")),
+        QStringLiteral(
+            "/rx/bad.jpg\nmay be a corrupt file & will be moved to the    \n/app/Corrupt folder."));
+    EXPECT_EQ(scanFailureMessage(QStringLiteral("/rx/"), QStringLiteral("a.jpg"), 12, 5,
+                                 QStringLiteral("bad")),
               QStringLiteral("/rx/a.jpg\n12 - 5  bad"));
 }
 
 TEST(FolderScan, QuarantineNeverOverwritesAnEarlierCopy) {
     test::TempApp app;
     app.write(QStringLiteral("rx/bad.jpg"), "first");
-    ASSERT_TRUE(moveToQuarantine(app.path() + QStringLiteral("/rx/"), QStringLiteral("bad.jpg"), app.path()));
+    ASSERT_TRUE(moveToQuarantine(app.path() + QStringLiteral("/rx/"), QStringLiteral("bad.jpg"),
+                                 app.path()));
     app.write(QStringLiteral("rx/bad.jpg"), "second!");
-    const auto second = moveToQuarantine(app.path() + QStringLiteral("/rx/"), QStringLiteral("bad.jpg"), app.path());
+    const auto second = moveToQuarantine(app.path() + QStringLiteral("/rx/"),
+                                         QStringLiteral("bad.jpg"), app.path());
     ASSERT_TRUE(second);
     EXPECT_EQ(app.read(QStringLiteral("Corrupt/bad.jpg")), QByteArray("first"));
     EXPECT_EQ(app.read(QStringLiteral("Corrupt/bad-1.jpg")), QByteArray("second!"));
     EXPECT_FALSE(app.exists(QStringLiteral("rx/bad.jpg")));
     // A file that cannot be copied stays where it is.
-    EXPECT_FALSE(moveToQuarantine(app.path() + QStringLiteral("/rx/"), QStringLiteral("none.jpg"), app.path()));
+    EXPECT_FALSE(moveToQuarantine(app.path() + QStringLiteral("/rx/"), QStringLiteral("none.jpg"),
+                                  app.path()));
 }
 
 TEST(FolderTree, DeletesInsideOnlyAndNeverFollowsLinks) {
@@ -99,8 +107,10 @@ TEST(FolderTree, DeletesInsideOnlyAndNeverFollowsLinks) {
     app.write(QStringLiteral("rx/Thumbs/a.jpg"), "a");
     app.write(QStringLiteral("rx/Thumbs/deep/b.jpg"), "b");
     app.write(QStringLiteral("rx/Thumbs/.hidden"), "h");
-    QFile::link(app.path() + QStringLiteral("/outside"), app.path() + QStringLiteral("/rx/Thumbs/link"));
-    QFile::link(app.path() + QStringLiteral("/outside"), app.path() + QStringLiteral("/rx/Thumbnails"));
+    QFile::link(app.path() + QStringLiteral("/outside"),
+                app.path() + QStringLiteral("/rx/Thumbs/link"));
+    QFile::link(app.path() + QStringLiteral("/outside"),
+                app.path() + QStringLiteral("/rx/Thumbnails"));
     QStringList seen;
     EXPECT_TRUE(DeleteFolderTree(app.path() + QStringLiteral("/rx/Thumbs"),
                                  [&](const QString& p) { seen.append(p); }));

@@ -17,8 +17,10 @@ TEST(ThumbnailBatch, ResultsArriveInCatalogueOrderWithFailuresNamed) {
     QList<ThumbnailJob> jobs;
     for (int i = 0; i < 24; ++i) {
         const QString name = QStringLiteral("p%1.jpg").arg(i);
-        if (i != 7) test::writePicture(f + name, {320 + i, 256});
-        else app.write(QStringLiteral("rx/p7.jpg"), "not a picture");
+        if (i != 7)
+            test::writePicture(f + name, {320 + i, 256});
+        else
+            app.write(QStringLiteral("rx/p7.jpg"), "not a picture");
         jobs.append({i, f + name, f + QStringLiteral("ThumbFiles/p%1.jpg").arg(i),
                      QStringLiteral("2024-05-17 10:00:00"), false});
     }
@@ -34,7 +36,8 @@ TEST(ThumbnailBatch, ResultsArriveInCatalogueOrderWithFailuresNamed) {
     batch.start(jobs);
     ASSERT_TRUE(finished.wait(30000));
     QList<int> expected;
-    for (int i = 0; i < 24; ++i) expected.append(i);
+    for (int i = 0; i < 24; ++i)
+        expected.append(i);
     EXPECT_EQ(order, expected);
     EXPECT_EQ(failed, QList<int>({7}));
     EXPECT_FALSE(QFileInfo::exists(f + QStringLiteral("ThumbFiles/p7.jpg")));
@@ -61,6 +64,7 @@ TEST(ThumbnailBatch, TextThumbnailIsABitmapUnderTheJpgNameFromTheStartOnly) {
     const QImage img = reader.read();
     bool ink = false;
     for (int y = 0; y < 15 && !ink; ++y)
-        for (int x = 0; x < 60 && !ink; ++x) ink = img.pixelColor(x, y).lightness() < 128;
+        for (int x = 0; x < 60 && !ink; ++x)
+            ink = img.pixelColor(x, y).lightness() < 128;
     EXPECT_TRUE(ink);
 }

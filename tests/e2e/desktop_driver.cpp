@@ -37,9 +37,9 @@ void say(const QString& line) {
 void paste(X11Desktop& desktop) {
     const auto step = [&](const char* title, auto keys) {
         const bool active = desktop.activateWindowByTitle(QString::fromLatin1(title));
-        say(QStringLiteral("%1 %2").arg(QLatin1String(title),
-                                         active ? QStringLiteral("active")
-                                                : QStringLiteral("not active")));
+        say(QStringLiteral("%1 %2").arg(QLatin1String(title), active
+                                                                  ? QStringLiteral("active")
+                                                                  : QStringLiteral("not active")));
         if (active) {
             wait(500);
             keys();

@@ -23,7 +23,9 @@ namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
 
-void onSignal(int) { stopRequested = 1; }
+void onSignal(int) {
+    stopRequested = 1;
+}
 
 std::string modifierNames(unsigned int state) {
     std::string s;
@@ -78,7 +80,9 @@ int main(int argc, char** argv) {
     XFlush(d);
 
     bool mapped = false;
-    struct pollfd pfd {ConnectionNumber(d), POLLIN, 0};
+    struct pollfd pfd {
+        ConnectionNumber(d), POLLIN, 0
+    };
     while (!stopRequested) {
         while (XPending(d)) {
             XEvent e;

@@ -22,10 +22,13 @@ struct ClickTest : ::testing::Test {
     std::unique_ptr<Form1> form;
 
     void open(int pictures, int perPage = 12) {
-        t.app.write(QStringLiteral("ini/Folders.ini"), "Rx\r\n" + QFile::encodeName(t.app.path()) + "/rx/\r\n");
+        t.app.write(QStringLiteral("ini/Folders.ini"),
+                    "Rx\r\n" + QFile::encodeName(t.app.path()) + "/rx/\r\n");
         t.app.write(QStringLiteral("ini/Setup.ini"),
-                    "\"\"\r\n\"\"\r\n\"N\"\r\n\"\"\r\n\"English\"\r\n\"0\"\r\n\"770\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"
-                    "\"N\"\r\n\"0\"\r\n\"0\"\r\n\"" + QByteArray::number(perPage) + "\"\r\n");
+                    "\"\"\r\n\"\"\r\n\"N\"\r\n\"\"\r\n\"English\"\r\n\"0\"\r\n\"770\"\r\n\"\"\r\n\""
+                    "\"\r\n\"\"\r\n"
+                    "\"N\"\r\n\"0\"\r\n\"0\"\r\n\"" +
+                        QByteArray::number(perPage) + "\"\r\n");
         QDir().mkpath(t.app.path() + QStringLiteral("/rx"));
         for (int i = 0; i < pictures; ++i) {
             QImage img(40 + i, 30, QImage::Format_RGB32);
@@ -55,7 +58,8 @@ TEST_F(ClickTest, CtrlClickOnlyMarksAndAClickSelectsAndHandsOff) {
     EXPECT_FALSE(form->pic2->isCellMarked(1));
     EXPECT_TRUE(form->pic2->isCellSelected(2));
     EXPECT_EQ(t.state.current.fileName, nameAt(2));
-    EXPECT_TRUE(QFileInfo::exists(t.state.transmit.txFolder + u'/' + t.state.current.baseName + QStringLiteral(".bmp")));
+    EXPECT_TRUE(QFileInfo::exists(t.state.transmit.txFolder + u'/' + t.state.current.baseName +
+                                  QStringLiteral(".bmp")));
     // A right click prepares the files and asks for the options panel.
     click(0, {}, Qt::RightButton);
     EXPECT_EQ(t.windows.opened.last(), WindowKind::OptionsPanel);
@@ -68,14 +72,16 @@ TEST_F(ClickTest, DeleteAsksForOnePictureOrForTheMarkedOnes) {
     t.prompts.answer(PromptAnswer::No);
     form->Form_KeyDown(Qt::Key_Delete, {});
     ASSERT_EQ(t.prompts.shown().size(), 1);
-    EXPECT_EQ(t.prompts.shown()[0].text, t.state.text[33] + QStringLiteral("  ") + t.state.current.folder + first);
+    EXPECT_EQ(t.prompts.shown()[0].text,
+              t.state.text[33] + QStringLiteral("  ") + t.state.current.folder + first);
     EXPECT_EQ(t.state.catalogue.rows.size(), 5);
 
     t.prompts.answer(PromptAnswer::Yes);
     form->Form_KeyDown(Qt::Key_Delete, {});
     EXPECT_EQ(t.state.catalogue.rows.size(), 4);
     EXPECT_FALSE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/") + first));
-    EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("trash ") + t.app.path() + QStringLiteral("/rx/") + first));
+    EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("trash ") + t.app.path() +
+                                       QStringLiteral("/rx/") + first));
 
     const QString a = nameAt(1), b = nameAt(3);
     click(1, Qt::ControlModifier);
@@ -86,7 +92,8 @@ TEST_F(ClickTest, DeleteAsksForOnePictureOrForTheMarkedOnes) {
     EXPECT_EQ(t.prompts.shown().last().title, QStringLiteral("Multiple delete"));
     EXPECT_EQ(t.state.catalogue.rows.size(), 2);
     EXPECT_FALSE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/") + a));
-    EXPECT_FALSE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/ThumbFiles/") + b.left(b.size() - 4) + QStringLiteral(".jpg")));
+    EXPECT_FALSE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/ThumbFiles/") +
+                                   b.left(b.size() - 4) + QStringLiteral(".jpg")));
     EXPECT_EQ(form->lblPics->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
 }
 
@@ -132,7 +139,8 @@ TEST_F(ClickTest, HoverTextShowsTheTruePictureSizeOnceAndTextFilesOpenInTheEdito
         if (nameAt(i).endsWith(QStringLiteral(".txt"))) textCell = i;
     ASSERT_GE(textCell, 0);
     form->Image1_DblClick(textCell);
-    EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("edit ") + t.app.path() + QStringLiteral("/rx/zz notes.txt")));
+    EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("edit ") + t.app.path() +
+                                       QStringLiteral("/rx/zz notes.txt")));
     EXPECT_FALSE(t.windows.opened.contains(WindowKind::Viewer));
 }
 
@@ -144,13 +152,14 @@ TEST_F(ClickTest, AddFolderSortsTheMenuAndRefusesAFolderTwice) {
     form->AddFolder();
     ASSERT_EQ(form->mnuFolderEntry.size(), 2);
     EXPECT_EQ(form->mnuFolderEntry[0]->text(), QStringLiteral("Alpha"));
-    EXPECT_EQ(readTextLines(t.app.ini(QStringLiteral("Folders.ini"))).first(), QStringLiteral("Alpha"));
+    EXPECT_EQ(readTextLines(t.app.ini(QStringLiteral("Folders.ini"))).first(),
+              QStringLiteral("Alpha"));
     EXPECT_EQ(t.state.folders.rows[0].path, t.app.path() + QStringLiteral("/abc/"));
 
     t.prompts.answerText(t.app.path() + QStringLiteral("/abc/"));
     form->AddFolder();
-    EXPECT_EQ(t.prompts.shown().last().text,
-              QStringLiteral("Folder\n") + t.app.path() + QStringLiteral("/abc/\nis already in menus."));
+    EXPECT_EQ(t.prompts.shown().last().text, QStringLiteral("Folder\n") + t.app.path() +
+                                                 QStringLiteral("/abc/\nis already in menus."));
     EXPECT_EQ(form->mnuFolderEntry.size(), 2);
 
     for (int i = 0; i < 8; ++i) {

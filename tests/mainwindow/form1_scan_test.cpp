@@ -26,16 +26,18 @@ void picture(const QString& path, QSize size = {320, 256}) {
 void prepare(test::TestContext& t, int perPage) {
     t.app.write(QStringLiteral("ini/Folders.ini"),
                 "Rx\r\n" + QFile::encodeName(t.app.path()) + "/rx/\r\n");
-    t.app.write(QStringLiteral("ini/Setup.ini"), "\"\"\r\n\"\"\r\n\"N\"\r\n\"\"\r\n\"English\"\r\n\"0\"\r\n\"770\"\r\n"
-                                                 "\"\"\r\n\"\"\r\n\"\"\r\n\"N\"\r\n\"0\"\r\n\"0\"\r\n\"" +
-                                                     QByteArray::number(perPage) + "\"\r\n");
+    t.app.write(QStringLiteral("ini/Setup.ini"),
+                "\"\"\r\n\"\"\r\n\"N\"\r\n\"\"\r\n\"English\"\r\n\"0\"\r\n\"770\"\r\n"
+                "\"\"\r\n\"\"\r\n\"\"\r\n\"N\"\r\n\"0\"\r\n\"0\"\r\n\"" +
+                    QByteArray::number(perPage) + "\"\r\n");
 }
 } // namespace
 
 TEST(Form1Scan, ThirteenPicturesMakeTwoPagesAndEveryThumbnail) {
     test::TestContext t;
     prepare(t, 12);
-    for (int i = 0; i < 13; ++i) picture(t.app.path() + QStringLiteral("/rx/p%1.jpg").arg(i));
+    for (int i = 0; i < 13; ++i)
+        picture(t.app.path() + QStringLiteral("/rx/p%1.jpg").arg(i));
     picture(t.app.path() + QString::fromUtf8("/rx/-Grüße \"73\" 'de'.png"), {300, 400});
     QFile::remove(t.app.path() + QStringLiteral("/rx/p12.jpg"));
     picture(t.app.path() + QStringLiteral("/rx/p12.bmp"), {800, 200});
@@ -45,7 +47,8 @@ TEST(Form1Scan, ThirteenPicturesMakeTwoPagesAndEveryThumbnail) {
     EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  14 ") + t.state.text[6]);
     for (const CatalogueRow& r : std::as_const(t.state.catalogue.rows))
         EXPECT_TRUE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/ThumbFiles/") +
-                                      r.fileName.left(r.fileName.size() - 4) + QStringLiteral(".jpg")))
+                                      r.fileName.left(r.fileName.size() - 4) +
+                                      QStringLiteral(".jpg")))
             << r.fileName.toStdString();
     EXPECT_TRUE(form.pic2->Image1[11]->isVisible() || !form.isVisible());
     EXPECT_FALSE(form.pic2->Image1[11]->pixmap().isNull());
@@ -70,7 +73,8 @@ TEST(Form1Scan, ACorruptPictureIsQuarantinedWithItsMessageAndTheFolderScannedAga
     form.Form_Load();
     ASSERT_EQ(t.prompts.shown().size(), 1);
     EXPECT_EQ(t.prompts.shown()[0].title, QStringLiteral("Brisendale"));
-    EXPECT_TRUE(t.prompts.shown()[0].text.startsWith(t.app.path() + QStringLiteral("/rx/broken.jpg\nmay be a corrupt file")));
+    EXPECT_TRUE(t.prompts.shown()[0].text.startsWith(
+        t.app.path() + QStringLiteral("/rx/broken.jpg\nmay be a corrupt file")));
     EXPECT_TRUE(t.app.exists(QStringLiteral("Corrupt/broken.jpg")));
     EXPECT_FALSE(t.app.exists(QStringLiteral("rx/broken.jpg")));
     EXPECT_EQ(t.state.catalogue.rows.size(), 1);
@@ -80,7 +84,8 @@ TEST(Form1Scan, ACorruptPictureIsQuarantinedWithItsMessageAndTheFolderScannedAga
 TEST(Form1Scan, ThreePagesWrapAndAJumpLoadsThePageAndItsNeighbours) {
     test::TestContext t;
     prepare(t, 12);
-    for (int i = 0; i < 30; ++i) picture(t.app.path() + QStringLiteral("/rx/p%1.jpg").arg(i), {40, 30});
+    for (int i = 0; i < 30; ++i)
+        picture(t.app.path() + QStringLiteral("/rx/p%1.jpg").arg(i), {40, 30});
     Form1 form(t.ctx);
     form.Form_Load();
     ASSERT_EQ(form.Tabs->count(), 3);
@@ -92,7 +97,8 @@ TEST(Form1Scan, ThreePagesWrapAndAJumpLoadsThePageAndItsNeighbours) {
     EXPECT_EQ(t.state.catalogue.currentPage, 2);
     // The cache holds no more than the pages around the current one.
     int cached = 0;
-    for (const QImage& img : std::as_const(t.state.catalogue.pictureCache)) cached += !img.isNull();
+    for (const QImage& img : std::as_const(t.state.catalogue.pictureCache))
+        cached += !img.isNull();
     EXPECT_LE(cached, 30);
 }
 

@@ -53,13 +53,15 @@ TEST_P(Form1Layout, LaysTheWindowOutByTheTable) {
     const PageCase c = GetParam();
     test::TestContext t;
     t.app.write(QStringLiteral("ini/Setup.ini"), setupWith(c.guiSize, c.perPage));
-    t.app.write(QStringLiteral("ini/i_view32.ini"), "[JP2]\r\na\r\nb\r\nSaveCompressionFileSize = 12500\r\n");
+    t.app.write(QStringLiteral("ini/i_view32.ini"),
+                "[JP2]\r\na\r\nb\r\nSaveCompressionFileSize = 12500\r\n");
     Form1 form(t.ctx);
     form.Form_Load();
     QApplication::processEvents();
 
     const double scale = 768.0 / c.guiSize;
-    const QSize client(int(c.scaleUnits.width() * scale + 0.5), int(c.scaleUnits.height() * scale + 0.5));
+    const QSize client(int(c.scaleUnits.width() * scale + 0.5),
+                       int(c.scaleUnits.height() * scale + 0.5));
     EXPECT_EQ(form.centralWidget()->size(), client);
     EXPECT_EQ(form.pic2->cellCount(), c.cells);
     const MainLayout& l = form.layout();
@@ -69,8 +71,10 @@ TEST_P(Form1Layout, LaysTheWindowOutByTheTable) {
     expectNear(form.lblSize->geometry(), expected(l.lblSize, scale));
     expectNear(form.lblInfo->geometry(), expected(l.lblInfo, scale));
     EXPECT_EQ(form.lblSize->text(), QStringLiteral("800x600  12.5k"));
-    if (c.perPage == 30) EXPECT_EQ(form.pos(), QPoint(0, 0));
-    else EXPECT_EQ(form.pos(), QPoint(100, 50));
+    if (c.perPage == 30)
+        EXPECT_EQ(form.pos(), QPoint(0, 0));
+    else
+        EXPECT_EQ(form.pos(), QPoint(100, 50));
 
     // The last cell's frame lies inside pic2 at 130 x 100 units.
     const int last = c.cells - 1;
@@ -121,7 +125,8 @@ TEST(Form1, MenusCarryTheTextTableCaptionsAndMissingWindowsAreDisabled) {
 TEST(Form1, TenFoldersMakeAFolderMenuOfColumnsAndAChoiceShowsTheFolder) {
     test::TestContext t;
     QByteArray folders;
-    for (int i = 9; i >= 0; --i) folders += "Folder " + QByteArray::number(i) + "\r\n/rx/" + QByteArray::number(i) + "/\r\n";
+    for (int i = 9; i >= 0; --i)
+        folders += "Folder " + QByteArray::number(i) + "\r\n/rx/" + QByteArray::number(i) + "/\r\n";
     t.app.write(QStringLiteral("ini/Folders.ini"), folders);
     Form1 form(t.ctx);
     form.Form_Load();
@@ -168,7 +173,6 @@ TEST(Form1, RestartWithAnotherPageSizeRebuildsTheGridAndCloseSavesOnce) {
     const QStringList setup = readTextLines(t.app.ini(QStringLiteral("Setup.ini")));
     ASSERT_EQ(setup.size(), 26);
     EXPECT_EQ(setup[13], QStringLiteral("\"30\""));
-    EXPECT_EQ(readTextLines(t.app.ini(QStringLiteral("Folders.ini"))),
-              QStringList({"Rx", "/rx/"}));
+    EXPECT_EQ(readTextLines(t.app.ini(QStringLiteral("Folders.ini"))), QStringList({"Rx", "/rx/"}));
     EXPECT_TRUE(t.app.exists(QStringLiteral("ini/i_view32.ini")));
 }

@@ -33,8 +33,9 @@ QImage photo(QSize size) {
             s = s * 1103515245u + 12345u;
             const int n = int((s >> 16) % 31) - 15;
             const QRgb c = img.pixel(x, y);
-            img.setPixel(x, y, qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
-                                    qBound(0, qBlue(c) + n, 255)));
+            img.setPixel(x, y,
+                         qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
+                              qBound(0, qBlue(c) + n, 255)));
         }
     return img;
 }
@@ -84,7 +85,8 @@ TEST_F(HandOffTest, CallSignPrefixNamesTheBitmapAndTheOldFilesGo) {
     EXPECT_EQ(txFiles(), QStringList({"sunset.bmp"}));
     // The clipboard holds the bitmap as a picture and as a file.
     EXPECT_EQ(t.desktop.clipboard.picture.size(), QSize(320, 256));
-    EXPECT_EQ(t.desktop.clipboard.filePath, t.state.transmit.txFolder + QStringLiteral("/sunset.bmp"));
+    EXPECT_EQ(t.desktop.clipboard.filePath,
+              t.state.transmit.txFolder + QStringLiteral("/sunset.bmp"));
     EXPECT_EQ(pauses.first(), 500);
 }
 
@@ -92,16 +94,19 @@ TEST_F(HandOffTest, PicturesAreNeverEnlargedAndLargerOnesAreResampledWithAJp2) {
     resizeTo("800x600");
     SendToTransmit(ctx, picture(QStringLiteral("small.jpg"), {640, 480}), pause);
     EXPECT_EQ(txFiles(), QStringList({"small.bmp"}));
-    EXPECT_EQ(QImage(t.state.transmit.txFolder + QStringLiteral("/small.bmp")).size(), QSize(640, 480));
+    EXPECT_EQ(QImage(t.state.transmit.txFolder + QStringLiteral("/small.bmp")).size(),
+              QSize(640, 480));
 
     resizeTo("320x256");
     SendToTransmit(ctx, picture(QStringLiteral("big.jpg"), {1024, 768}), pause);
     EXPECT_EQ(txFiles(), QStringList({"big.bmp", "big.jp2"}));
-    EXPECT_EQ(QImage(t.state.transmit.txFolder + QStringLiteral("/big.bmp")).size(), QSize(320, 240));
+    EXPECT_EQ(QImage(t.state.transmit.txFolder + QStringLiteral("/big.bmp")).size(),
+              QSize(320, 240));
     const qint64 jp2 = QFileInfo(t.state.transmit.txFolder + QStringLiteral("/big.jp2")).size();
     EXPECT_GT(jp2, 0);
     EXPECT_LE(jp2, 12000);
-    EXPECT_EQ(loadPicture(t.state.transmit.txFolder + QStringLiteral("/big.jp2")).size(), QSize(320, 240));
+    EXPECT_EQ(loadPicture(t.state.transmit.txFolder + QStringLiteral("/big.jp2")).size(),
+              QSize(320, 240));
 }
 
 TEST_F(HandOffTest, ASmallJp2IsCopiedALargeOneCompressedAgain) {

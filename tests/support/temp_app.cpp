@@ -6,7 +6,9 @@
 
 namespace quiverel::test {
 
-TempApp::TempApp() { QDir(dir_.path()).mkpath(QStringLiteral("ini")); }
+TempApp::TempApp() {
+    QDir(dir_.path()).mkpath(QStringLiteral("ini"));
+}
 
 void TempApp::write(const QString& relative, const QByteArray& bytes) const {
     const QString p = path() + u'/' + relative;

@@ -11,7 +11,8 @@ using namespace quiverel;
 TEST(ColumnMenu, EntriesStandInColumnsAndAnswerMouseAndKeys) {
     ColumnMenu menu(QStringLiteral("Folders"));
     QList<QAction*> actions;
-    for (int i = 0; i < 10; ++i) actions.append(new QAction(QStringLiteral("F%1").arg(i), &menu));
+    for (int i = 0; i < 10; ++i)
+        actions.append(new QAction(QStringLiteral("F%1").arg(i), &menu));
     menu.setEntries(actions, 3);
     menu.popup(QPoint(0, 0));
     QApplication::processEvents();

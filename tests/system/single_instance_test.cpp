@@ -26,9 +26,9 @@ TEST(SingleInstance, ALockLeftByACrashedCopyIsTakenOver) {
     gone.start(QStringLiteral("true"));
     ASSERT_TRUE(gone.waitForFinished());
     const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
-    app.write(QStringLiteral("quiverel.lock"),
-              QByteArray::number(deadPid == 0 ? 999999 : deadPid) + "\nquiverel\n" +
-                  QSysInfo::machineHostName().toUtf8() + "\n");
+    app.write(QStringLiteral("quiverel.lock"), QByteArray::number(deadPid == 0 ? 999999 : deadPid) +
+                                                   "\nquiverel\n" +
+                                                   QSysInfo::machineHostName().toUtf8() + "\n");
     SingleInstance next(app.path());
     EXPECT_TRUE(next.acquire());
 }

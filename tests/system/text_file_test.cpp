@@ -32,7 +32,8 @@ TEST(TextFile, WritesCrLfAtomicallyWithTheAskedPermissions) {
     EXPECT_FALSE(perms & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
                           QFileDevice::WriteGroup | QFileDevice::WriteOther));
     // No temporary file is left beside it.
-    EXPECT_EQ(QDir(app.path() + QStringLiteral("/ini")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(
+        QDir(app.path() + QStringLiteral("/ini")).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(TextFile, FailedWriteLeavesTheOldFile) {
@@ -51,7 +52,8 @@ TEST(IviewIni, ReadsTheTargetSizeAfterTheHeader) {
                          "SaveCompressionFileSize = 12500\r\n"));
     EXPECT_EQ(readJp2TargetSize(path), 12500);
 
-    app.write(QStringLiteral("ini/i_view32.ini"), "[Other]\nx=1\n[JP2]\na\nb\nSize = 30000 bytes\n");
+    app.write(QStringLiteral("ini/i_view32.ini"),
+              "[Other]\nx=1\n[JP2]\na\nb\nSize = 30000 bytes\n");
     EXPECT_EQ(readJp2TargetSize(path), 30000);
     app.write(QStringLiteral("ini/i_view32.ini"), "[jp2]\nSaveCompressionFileSize = 1\n");
     EXPECT_FALSE(readJp2TargetSize(path).has_value());
