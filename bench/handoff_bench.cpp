@@ -7,6 +7,7 @@
 #include "bench_corpus.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
+#include "support/recording_windows.h"
 #include "system/in_process_converter.h"
 #include "system/iview_ini.h"
 #include "system/recording_desktop.h"
@@ -51,12 +52,6 @@ private:
     QString exe_;
 };
 
-class NoWindows : public Windows {
-public:
-    bool available(WindowKind) const override { return false; }
-    bool open(WindowKind) override { return false; }
-};
-
 double medianMs(QList<double> v) {
     std::sort(v.begin(), v.end());
     return v.isEmpty() ? 0 : v[v.size() / 2];
@@ -67,7 +62,7 @@ double handOffMs(Converter& converter, AppState& state, const QString& folder, c
     RecordingDesktop desktop;
     ScriptedPrompts prompts;
     FixedClock clock;
-    NoWindows windows;
+    test::RecordingWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, state.appFolder};
     QList<double> times;
     for (int i = 0; i < runs; ++i) {

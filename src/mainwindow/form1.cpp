@@ -86,9 +86,8 @@ void Form1::createMenus() {
 
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
     connect(mnuAbout, &QAction::triggered, this,
-            [this] { ctx_.windows.open(WindowKind::HelpAbout); });
-    connect(mnuText, &QAction::triggered, this,
-            [this] { ctx_.windows.open(WindowKind::TextFileCreator); });
+            [this] { ctx_.windows.showHelp(HelpPage::About); });
+    connect(mnuText, &QAction::triggered, this, [this] { ctx_.windows.showTextFileCreator(); });
 }
 
 void Form1::createControls() {
@@ -299,10 +298,10 @@ void Form1::mnuFolderEntry_Click(int index) {
 void Form1::mnuTool_Click(int index) {
     switch (index) {
     case 0:
-        ctx_.windows.open(WindowKind::Search);
+        ctx_.windows.showSearch();
         break;
     case 1:
-        ctx_.windows.open(WindowKind::SizeWindow);
+        ctx_.windows.showSizeWindow();
         break;
     case 3:
     case 4:
@@ -327,16 +326,16 @@ void Form1::mnuTool_Click(int index) {
         AddFolder();
         break;
     case 9:
-        ctx_.windows.open(WindowKind::FolderRemoval);
+        ctx_.windows.showFolderRemoval();
         break;
     case 11:
-        ctx_.windows.open(WindowKind::HelpSetup);
+        ctx_.windows.showHelp(HelpPage::Setup);
         break;
     case 12:
-        ctx_.windows.open(WindowKind::HelpLanguages);
+        ctx_.windows.showHelp(HelpPage::Languages);
         break;
     case 13:
-        ctx_.windows.open(WindowKind::HelpText);
+        ctx_.windows.showHelp(HelpPage::Help);
         break;
     default:
         break;

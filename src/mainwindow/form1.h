@@ -122,7 +122,7 @@ private:
     QString entryOr(int entry, const QString& designCaption) const;
     // Folder scan steps.
     void scanOnce();
-    bool makeMissingThumbnails(QList<int>& failed);
+    bool makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& failed);
     void quarantine(int row);
     void rebuildTabs();
     void loadRows(int first, int last);

@@ -75,7 +75,7 @@ void Form1::ClickThumbnail() {
             const auto text = readTextFile(path);
             SendTextToTransmit(ctx_, text.value_or(QString()), [this](int ms) { pause(ms); });
         } else {
-            ctx_.windows.open(WindowKind::OptionsPanel);
+            ctx_.windows.showOptionsPanel();
         }
         unsetCursor();
         return;
@@ -86,13 +86,12 @@ void Form1::ClickThumbnail() {
     cur.width = cur.picture.width();
     cur.height = cur.picture.height();
     cur.aspectRatio = cur.width > 0 ? double(cur.height) / cur.width : 0.0;
-    if ((clickedModifiers_ & Qt::ShiftModifier) && !animated)
-        ctx_.windows.open(WindowKind::Composer);
+    if ((clickedModifiers_ & Qt::ShiftModifier) && !animated) ctx_.windows.showComposer();
     leftClick_ = left;
     state_.transmit.picture = cur.picture;
     HandOff handOff{cur.folder, cur.fileName, cur.picture, animated, left, hoverIndex_ > -1};
     SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); });
-    if (!left) ctx_.windows.open(WindowKind::OptionsPanel);
+    if (!left) ctx_.windows.showOptionsPanel();
     unsetCursor();
 }
 
@@ -110,7 +109,7 @@ void Form1::Image1_DblClick(int cell) {
     } else if (cur.extension != u".TXT") {
         clickedCell_ = cell;
         clickedButton_ = Qt::LeftButton;
-        ctx_.windows.open(WindowKind::Viewer);
+        ctx_.windows.showViewer({cur.folder, cur.fileName});
         ClickThumbnail();
     } else {
         pic2->resetFrames();

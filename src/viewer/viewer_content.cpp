@@ -27,7 +27,7 @@ qint64 lengthOf(const QString& path) {
 
 } // namespace
 
-ViewerFile viewerFileOf(const CurrentPicture& current) {
+ViewerFile viewerFileOf(const ViewerRequest& current) {
     ViewerFile f;
     f.folder = current.folder;
     f.fileName = current.fileName;

@@ -3,6 +3,7 @@
 // scripted prompts, fixed clock, and windows that are recorded, not opened.
 
 #include "app/context.h"
+#include "support/recording_windows.h"
 #include "support/temp_app.h"
 #include "system/recording_desktop.h"
 #include "system/scripted_prompts.h"
@@ -10,17 +11,6 @@
 #include <QList>
 
 namespace quiverel::test {
-
-class RecordingWindows : public Windows {
-public:
-    bool available(WindowKind) const override { return availableAll; }
-    bool open(WindowKind kind) override {
-        opened.append(kind);
-        return availableAll;
-    }
-    bool availableAll = false;
-    QList<WindowKind> opened;
-};
 
 class NullConverter : public Converter {
 public:
