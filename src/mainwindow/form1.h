@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -51,6 +52,8 @@ public:
     void Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Image1_DblClick(int cell);
     void Image1_MouseMove(int cell);
+    // Runs the click Image1_MouseDown recorded; one that arrives during a
+    // hand-off is held and run when it ends.
     void ClickThumbnail();
     void Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void DeleteMarked();
@@ -138,6 +141,14 @@ private:
     void Timer4_Timer();
     void Timer5_Timer();
     bool recycle(const QString& path);
+    struct PendingClick {
+        int cell = 0;
+        Qt::MouseButton button = Qt::LeftButton;
+        Qt::KeyboardModifiers modifiers;
+    };
+    void runClick(const PendingClick& click);
+    // Decodes on a worker thread while the window goes on.
+    QImage loadPictureAside(const QString& path);
 
     Context& ctx_;
     AppState& state_;
@@ -159,6 +170,8 @@ private:
     Qt::MouseButton clickedButton_ = Qt::LeftButton;
     Qt::KeyboardModifiers clickedModifiers_;
     bool leftClick_ = true;
+    bool clickRunning_ = false;
+    std::optional<PendingClick> pendingClick_;
 };
 
 } // namespace quiverel

@@ -80,10 +80,9 @@ void Form1::scanOnce() {
     cat.pageCount = plan.pageCount;
     rebuildTabs();
 
-    for (int k = 0; k < pic2->cellCount(); ++k) {
+    for (int k = 0; k < pic2->cellCount(); ++k)
         pic2->setCellPicture(k, QImage());
-        pic2->setCellSelected(k, false);
-    }
+    pic2->resetFrames();
 
     QList<int> failed;
     if (pictures > 0) makeMissingThumbnails(plan.missing, failed);

@@ -105,7 +105,8 @@ void Form1::Tabs_Click() {
         break;
     }
     }
-    resetSelectedFrame();
+    // Frames belong to the page shown: marks made on another page are gone.
+    pic2->resetFrames();
     cat.previousPage = cat.currentPage;
     setEnabled(true);
     QApplication::restoreOverrideCursor();
