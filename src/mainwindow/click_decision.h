@@ -8,13 +8,13 @@
 namespace quiverel {
 
 enum class ClickBranch {
-    Ignore,      // a button other than left and right
-    Mark,        // Ctrl: the thumbnail gets a red frame, nothing is sent
-    EmptyCell,   // no picture in the cell: the current file name is cleared
+    Ignore,        // a button other than left and right
+    Mark,          // Ctrl: the thumbnail gets a red frame, nothing is sent
+    EmptyCell,     // no picture in the cell: the current file name is cleared
     NothingToSend, // an empty or "Faulty" row: selected, nothing sent
-    SendText,    // left click on a text file
-    TextOptions, // right click on a text file: the options panel
-    HandOff,     // a picture: TX files and clipboard, paste keys on a left click
+    SendText,      // left click on a text file
+    TextOptions,   // right click on a text file: the options panel
+    HandOff,       // a picture: TX files and clipboard, paste keys on a left click
 };
 
 struct ClickInput {
@@ -27,8 +27,8 @@ struct ClickInput {
 
 struct ClickDecision {
     ClickBranch branch = ClickBranch::Ignore;
-    bool select = false;           // the clicked thumbnail gets the selected frame
-    bool setsCurrentFile = false;  // the current file name becomes `fileName` (empty: cleared)
+    bool select = false;          // the clicked thumbnail gets the selected frame
+    bool setsCurrentFile = false; // the current file name becomes `fileName` (empty: cleared)
     QString fileName;
     QString baseName;              // the name less its last four characters
     QString extension;             // its last four characters in capitals

@@ -13,14 +13,14 @@
 #include "system/text_file.h"
 
 #include <QApplication>
-#include <QFutureWatcher>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QEventLoop>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTabBar>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace quiverel {
 

@@ -215,11 +215,22 @@ TEST_F(ClickTest, AClickDuringAHandOffIsHeldAndThenSentWhole) {
     EXPECT_EQ(QDir(tx).entryList(QDir::Files), QStringList({baseNameOf(nameAt(1)) + ".bmp"}));
     EXPECT_EQ(t.desktop.clipboard.filePath, tx + baseNameOf(nameAt(1)) + ".bmp");
     // Each hand-off typed its whole sequence, one after the other.
-    const QStringList sequence = {"activate EasyPal", "keys {F7}", "activate MMSSTV",
-                                  "keys %{E}", "keys p"};
+    const QStringList sequence = {"activate EasyPal", "keys {F7}", "activate MMSSTV", "keys %{E}",
+                                  "keys p"};
     QStringList keys;
     for (const QString& line : std::as_const(t.desktop.log))
         if (line.startsWith(QStringLiteral("activate")) || line.startsWith(QStringLiteral("keys")))
             keys.append(line);
     EXPECT_EQ(keys, sequence + sequence);
+}
+
+TEST_F(ClickTest, AfterAddFolderTheInformationLineStillNamesTheFolderShown) {
+    open(2); // shows "Rx"
+    QDir().mkpath(t.app.path() + QStringLiteral("/abc"));
+    t.prompts.answerText(t.app.path() + QStringLiteral("/abc"));
+    t.prompts.answerText(QStringLiteral("Alpha")); // sorts before "Rx"
+    form->AddFolder();
+    EXPECT_EQ(t.state.folders.rows[t.state.current.folderIndex].caption, QStringLiteral("Rx"));
+    form->ShowFolder();
+    EXPECT_TRUE(form->lblPics->text().startsWith(QStringLiteral("Rx  ")));
 }
