@@ -147,8 +147,6 @@ private:
         Qt::KeyboardModifiers modifiers;
     };
     void runClick(const PendingClick& click);
-    // Decodes on a worker thread while the window goes on.
-    QImage loadPictureAside(const QString& path);
 
     Context& ctx_;
     AppState& state_;

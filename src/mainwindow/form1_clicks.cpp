@@ -9,6 +9,7 @@
 #include "mainwindow/click_decision.h"
 #include "mainwindow/frm_tool_tip.h"
 #include "mainwindow/transmit.h"
+#include "system/background_work.h"
 #include "system/gif_info.h"
 #include "system/text_file.h"
 
@@ -63,15 +64,6 @@ void Form1::ClickThumbnail() {
     unsetCursor();
 }
 
-QImage Form1::loadPictureAside(const QString& path) {
-    QFutureWatcher<QImage> watcher;
-    QEventLoop loop;
-    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([path] { return loadPicture(path); }));
-    if (!watcher.isFinished()) loop.exec();
-    return watcher.result();
-}
-
 void Form1::runClick(const PendingClick& click) {
     Catalogue& cat = state_.catalogue;
     CurrentPicture& cur = state_.current;
@@ -114,7 +106,7 @@ void Form1::runClick(const PendingClick& click) {
         return;
     }
 
-    const QImage picture = loadPictureAside(path);
+    const QImage picture = loadPictureInBackground(path);
     if (unloaded_) return;
     cur.picture = picture;
     cur.width = picture.width();

@@ -3,6 +3,7 @@
 #include "catalogue/file_names.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/picture_info.h"
+#include "system/background_work.h"
 #include "system/converter_job.h"
 #include "system/gif_info.h"
 #include "viewer/tx_estimate.h"
@@ -17,7 +18,7 @@ namespace {
 QImage convertedPicture(Converter& converter, const QString& source, const QString& appFolder) {
     const QString temp = appFolder + QStringLiteral("/Temp.bmp");
     if (!converter.convert(source, temp)) return QImage();
-    return loadPicture(temp);
+    return loadPictureInBackground(temp);
 }
 
 qint64 lengthOf(const QString& path) {
@@ -58,7 +59,7 @@ ViewerContent loadViewerContent(Converter& converter, const AppState& state,
     if (file.extension == u".JP2" || file.extension == u".PNG")
         c.picture = convertedPicture(converter, path, appFolder);
     else
-        c.picture = loadPicture(path);
+        c.picture = loadPictureInBackground(path);
 
     const QString firstJp2 = state.transmit.txFolder + QStringLiteral("/*.jp2");
     c.shown = compressed ? convertedPicture(converter, firstJp2, appFolder) : c.picture;
