@@ -7,7 +7,7 @@
 #include "catalogue/thumbnail_grid.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/click_decision.h"
-#include "mainwindow/frm_tool_tip.h"
+#include "mainwindow/hover_info.h"
 #include "mainwindow/transmit.h"
 #include "system/background_work.h"
 #include "system/gif_info.h"
@@ -115,7 +115,8 @@ void Form1::runClick(const PendingClick& click) {
     if (d.openComposer) ctx_.windows.showComposer();
     leftClick_ = d.leftClick;
     state_.transmit.picture = picture;
-    HandOff handOff{folder, d.fileName, picture, input.animatedGif, d.leftClick, hoverIndex_ > -1};
+    HandOff handOff{folder,      d.fileName,          picture, input.animatedGif,
+                    d.leftClick, hover_->index() > -1};
     SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); });
     if (d.openOptionsPanel) ctx_.windows.showOptionsPanel();
 }

@@ -151,8 +151,8 @@ TEST_F(ClickTest, AddFolderSortsTheMenuAndRefusesAFolderTwice) {
     t.prompts.answerText(t.app.path() + QStringLiteral("/abc"));
     t.prompts.answerText(QStringLiteral("Alpha"));
     form->AddFolder();
-    ASSERT_EQ(form->mnuFolderEntry.size(), 2);
-    EXPECT_EQ(form->mnuFolderEntry[0]->text(), QStringLiteral("Alpha"));
+    ASSERT_EQ(form->menus.mnuFolderEntry.size(), 2);
+    EXPECT_EQ(form->menus.mnuFolderEntry[0]->text(), QStringLiteral("Alpha"));
     EXPECT_EQ(readTextLines(t.app.ini(QStringLiteral("Folders.ini"))).first(),
               QStringLiteral("Alpha"));
     EXPECT_EQ(t.state.folders.rows[0].path, t.app.path() + QStringLiteral("/abc/"));
@@ -161,15 +161,15 @@ TEST_F(ClickTest, AddFolderSortsTheMenuAndRefusesAFolderTwice) {
     form->AddFolder();
     EXPECT_EQ(t.prompts.shown().last().text, QStringLiteral("Folder\n") + t.app.path() +
                                                  QStringLiteral("/abc/\nis already in menus."));
-    EXPECT_EQ(form->mnuFolderEntry.size(), 2);
+    EXPECT_EQ(form->menus.mnuFolderEntry.size(), 2);
 
     for (int i = 0; i < 8; ++i) {
         t.prompts.answerText(QStringLiteral("/f%1").arg(i));
         t.prompts.answerText(QStringLiteral("F%1").arg(i));
         form->AddFolder();
     }
-    EXPECT_EQ(form->mnuFolderEntry.size(), 10);
-    EXPECT_EQ(form->mnuFolder->rowsPerColumn(), 3);
+    EXPECT_EQ(form->menus.mnuFolderEntry.size(), 10);
+    EXPECT_EQ(form->menus.mnuFolder->rowsPerColumn(), 3);
 }
 
 TEST_F(ClickTest, MarksDoNotSurviveAPageChangeSoDeleteTakesOnlyWhatTheUserSeesMarked) {
