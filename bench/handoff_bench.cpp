@@ -5,12 +5,12 @@
 
 #include "app/context.h"
 #include "bench_corpus.h"
+#include "convert/in_process_converter.h"
+#include "convert/iview_ini.h"
+#include "desktop/recording_desktop.h"
+#include "desktop/scripted_prompts.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
-#include "system/in_process_converter.h"
-#include "system/iview_ini.h"
-#include "system/recording_desktop.h"
-#include "system/scripted_prompts.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 #include "app/startup.h"
 #include "app/unit_scale.h"
 #include "catalogue/thumbnail_grid.h"
+#include "desktop/column_menu.h"
+#include "desktop/menu_column_breaks.h"
 #include "mainwindow/frm_tool_tip.h"
-#include "system/column_menu.h"
-#include "system/menu_columns.h"
 
 #include <QCloseEvent>
 #include <QDir>

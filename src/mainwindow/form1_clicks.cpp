@@ -5,11 +5,11 @@
 #include "catalogue/file_names.h"
 #include "catalogue/paging.h"
 #include "catalogue/thumbnail_grid.h"
+#include "convert/gif_info.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/frm_tool_tip.h"
 #include "mainwindow/transmit.h"
-#include "system/gif_info.h"
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 // title line, without a window.
 
 #include "app/state.h"
-#include "system/converter.h"
+#include "convert/converter.h"
 
 #include <QImage>
 #include <QSize>

@@ -3,9 +3,9 @@
 // scripted prompts, fixed clock, and windows that are recorded, not opened.
 
 #include "app/context.h"
+#include "desktop/recording_desktop.h"
+#include "desktop/scripted_prompts.h"
 #include "support/temp_app.h"
-#include "system/recording_desktop.h"
-#include "system/scripted_prompts.h"
 
 #include <QList>
 

@@ -4,11 +4,11 @@
 // pictures the tests look at, written into that folder.
 
 #include "app/context.h"
+#include "convert/in_process_converter.h"
+#include "desktop/clock.h"
+#include "desktop/recording_desktop.h"
+#include "desktop/scripted_prompts.h"
 #include "support/temp_app.h"
-#include "system/clock.h"
-#include "system/in_process_converter.h"
-#include "system/recording_desktop.h"
-#include "system/scripted_prompts.h"
 
 #include <QByteArray>
 #include <QImage>
