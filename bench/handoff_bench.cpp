@@ -7,10 +7,11 @@
 #include "bench_corpus.h"
 #include "convert/in_process_converter.h"
 #include "convert/iview_ini.h"
-#include "desktop/recording_desktop.h"
-#include "desktop/scripted_prompts.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
+#include "support/fixed_clock.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_prompts.h"
 
 #include <QDir>
 #include <QElapsedTimer>

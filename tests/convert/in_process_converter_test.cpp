@@ -1,8 +1,8 @@
 #include "convert/in_process_converter.h"
 #include "convert/iview_ini.h"
 #include "converter/editor_window.h"
-#include "desktop/scripted_prompts.h"
 #include "imaging/picture_file.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_app.h"
 
 #include <QDir>

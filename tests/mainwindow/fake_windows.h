@@ -3,8 +3,9 @@
 // scripted prompts, fixed clock, and windows that are recorded, not opened.
 
 #include "app/context.h"
-#include "desktop/recording_desktop.h"
-#include "desktop/scripted_prompts.h"
+#include "support/fixed_clock.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_app.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
-#include "desktop/scripted_prompts.h"
 #include "process/process_launch.h"
 #include "process/process_wait.h"
 #include "process/shell_and_wait.h"
+#include "support/scripted_prompts.h"
 #include "util/error_text.h"
 
 #include <QFile>

@@ -5,9 +5,9 @@
 
 #include "app/context.h"
 #include "convert/in_process_converter.h"
-#include "desktop/clock.h"
-#include "desktop/recording_desktop.h"
-#include "desktop/scripted_prompts.h"
+#include "support/fixed_clock.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_app.h"
 
 #include <QByteArray>

@@ -1,12 +1,6 @@
-#include "desktop/scripted_prompts.h"
-
-#include <QCoreApplication>
+#include "support/scripted_prompts.h"
 
 namespace quiverel {
-
-QString defaultPromptTitle() {
-    return QStringLiteral("Quiverel");
-}
 
 QStringList ScriptedPrompts::messages() const {
     QStringList out;
