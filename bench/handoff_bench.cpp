@@ -5,13 +5,14 @@
 
 #include "app/context.h"
 #include "bench_corpus.h"
+#include "convert/in_process_converter.h"
+#include "convert/iview_ini.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
+#include "support/fixed_clock.h"
+#include "support/recording_desktop.h"
 #include "support/recording_windows.h"
-#include "system/in_process_converter.h"
-#include "system/iview_ini.h"
-#include "system/recording_desktop.h"
-#include "system/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QDir>
 #include <QElapsedTimer>

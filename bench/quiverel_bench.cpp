@@ -3,12 +3,12 @@
 // ImageMagick for reference; JPEG 2000 at target sizes. Figures only.
 #include "bench_corpus.h"
 
+#include "convert/converter_command_line.h"
+#include "convert/converter_job.h"
+#include "convert/iview_ini.h"
 #include "imaging/picture_decoder.h"
 #include "imaging/picture_file.h"
 #include "imaging/thumbnail.h"
-#include "system/converter_command_line.h"
-#include "system/converter_job.h"
-#include "system/iview_ini.h"
 
 #include <QCoreApplication>
 #include <QDir>

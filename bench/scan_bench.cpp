@@ -6,9 +6,9 @@
 #include "bench_corpus.h"
 #include "catalogue/file_names.h"
 #include "catalogue/folder_scan.h"
+#include "catalogue/load_thumbnail.h"
 #include "catalogue/sort_orders.h"
 #include "catalogue/thumbnail_batch.h"
-#include "catalogue/thumbnail_cache.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // i__view32.exe: the stand-in image converter. It takes the converter's
 // command lines as argument lists, writes the target or leaves none, and
 // says why in one line on standard error.
+#include "convert/converter_command_line.h"
+#include "convert/converter_job.h"
 #include "converter/editor_window.h"
 #include "imaging/picture_file.h"
-#include "system/converter_command_line.h"
-#include "system/converter_job.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // about picture, a sample folder) and writes a first folder list. Files that
 // exist are left alone, so a user's own settings survive every rebuild.
 
-#include "system/iview_ini.h"
-#include "system/text_file.h"
+#include "convert/iview_ini.h"
+#include "util/text_file.h"
 
 #include <QDateTime>
 #include <QDir>

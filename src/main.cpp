@@ -2,13 +2,13 @@
 // the SSTV programs.
 
 #include "app/context.h"
+#include "convert/in_process_converter.h"
+#include "desktop/qt_prompts.h"
+#include "desktop/quit_signals.h"
+#include "desktop/single_instance.h"
+#include "desktop/x11_desktop.h"
 #include "mainwindow/form1.h"
 #include "program_windows.h"
-#include "system/in_process_converter.h"
-#include "system/qt_prompts.h"
-#include "system/quit_signals.h"
-#include "system/single_instance.h"
-#include "system/x11_desktop.h"
 
 #include <QApplication>
 #include <QTimer>

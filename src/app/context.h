@@ -3,10 +3,10 @@
 
 #include "app/state.h"
 #include "app/windows.h"
-#include "system/clock.h"
-#include "system/converter.h"
-#include "system/desktop.h"
-#include "system/prompts.h"
+#include "convert/converter.h"
+#include "desktop/clock.h"
+#include "desktop/desktop.h"
+#include "desktop/prompts.h"
 
 namespace quiverel {
 

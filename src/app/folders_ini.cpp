@@ -1,6 +1,6 @@
 #include "app/folders_ini.h"
 
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "app/setup_ini.h"
 
-#include "system/numbers.h"
-#include "system/text_file.h"
+#include "util/numbers.h"
+#include "util/text_file.h"
 
 #include <cstdlib>
 

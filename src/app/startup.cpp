@@ -3,7 +3,7 @@
 #include "app/folders_ini.h"
 #include "app/setup_ini.h"
 #include "app/text_table.h"
-#include "system/iview_ini.h"
+#include "convert/iview_ini.h"
 
 #include <QDir>
 #include <QFile>

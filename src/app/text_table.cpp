@@ -1,6 +1,6 @@
 #include "app/text_table.h"
 
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 namespace quiverel {
 

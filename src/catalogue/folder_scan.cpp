@@ -1,7 +1,7 @@
 #include "catalogue/folder_scan.h"
 
 #include "catalogue/file_names.h"
-#include "system/file_times.h"
+#include "util/file_times.h"
 
 #include <QDir>
 #include <QFile>

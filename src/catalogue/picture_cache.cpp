@@ -2,7 +2,7 @@
 
 #include "catalogue/file_names.h"
 #include "catalogue/paging.h"
-#include "catalogue/thumbnail_cache.h"
+#include "catalogue/load_thumbnail.h"
 
 #include <QFile>
 

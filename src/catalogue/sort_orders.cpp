@@ -1,7 +1,7 @@
 #include "catalogue/sort_orders.h"
 
 #include "catalogue/file_names.h"
-#include "system/file_times.h"
+#include "util/file_times.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "catalogue/text_thumbnail.h"
 
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 #include <QBuffer>
 #include <QFont>

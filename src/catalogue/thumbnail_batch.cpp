@@ -1,8 +1,8 @@
 #include "catalogue/thumbnail_batch.h"
 
 #include "catalogue/text_thumbnail.h"
-#include "system/converter_job.h"
-#include "system/file_times.h"
+#include "convert/converter_job.h"
+#include "util/file_times.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,13 +5,13 @@
 #include "catalogue/file_names.h"
 #include "catalogue/paging.h"
 #include "catalogue/thumbnail_grid.h"
+#include "convert/gif_info.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/click_decision.h"
 #include "mainwindow/hover_info.h"
 #include "mainwindow/transmit.h"
-#include "system/background_work.h"
-#include "system/gif_info.h"
-#include "system/text_file.h"
+#include "process/background_work.h"
+#include "util/text_file.h"
 
 #include <QApplication>
 #include <QEventLoop>

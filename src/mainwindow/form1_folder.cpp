@@ -5,10 +5,10 @@
 #include "catalogue/file_names.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/frm_splash.h"
+#include "catalogue/load_thumbnail.h"
 #include "catalogue/scan_plan.h"
-#include "catalogue/thumbnail_cache.h"
 #include "catalogue/thumbnail_grid.h"
-#include "system/folder_tree.h"
+#include "util/folder_tree.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 #include "mainwindow/form1.h"
 
 #include "app/folders_ini.h"
-#include "system/column_menu.h"
+#include "desktop/column_menu.h"
 
 #include <QDir>
 

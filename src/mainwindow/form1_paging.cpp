@@ -4,9 +4,9 @@
 
 #include "catalogue/file_names.h"
 #include "catalogue/folder_scan.h"
+#include "catalogue/load_thumbnail.h"
 #include "catalogue/paging.h"
 #include "catalogue/picture_cache.h"
-#include "catalogue/thumbnail_cache.h"
 #include "catalogue/thumbnail_grid.h"
 
 #include <QApplication>

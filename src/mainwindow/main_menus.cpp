@@ -1,7 +1,7 @@
 #include "mainwindow/main_menus.h"
 
-#include "system/column_menu.h"
-#include "system/menu_columns.h"
+#include "desktop/column_menu.h"
+#include "desktop/menu_column_breaks.h"
 
 #include <QAction>
 #include <QMenu>

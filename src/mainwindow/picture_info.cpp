@@ -1,16 +1,10 @@
 #include "mainwindow/picture_info.h"
 
+#include "util/numbers.h"
+
 #include <QLocale>
 
 namespace quiverel {
-
-QString thousands(qint64 value) {
-    if (value == 0) return {};
-    QString digits = QString::number(value < 0 ? -value : value);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
-    return value < 0 ? u'-' + digits : digits;
-}
 
 QString datePart(const QString& dateTime) {
     return dateTime.section(u' ', 0, 0);

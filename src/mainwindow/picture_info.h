@@ -7,9 +7,6 @@
 
 namespace quiverel {
 
-// "###,###": thousands separated by commas; 0 gives an empty text.
-QString thousands(qint64 value);
-
 // The date part of a catalogue date-time text.
 QString datePart(const QString& dateTime);
 

@@ -1,7 +1,7 @@
 #include "viewer/form2.h"
 
-#include "system/numbers.h"
-#include "system/prompts.h"
+#include "desktop/prompts.h"
+#include "util/numbers.h"
 #include "viewer/picture_area.h"
 #include "viewer/viewer_geometry.h"
 

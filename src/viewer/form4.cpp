@@ -1,6 +1,6 @@
 #include "viewer/form4.h"
 
-#include "system/numbers.h"
+#include "util/numbers.h"
 #include "viewer/picture_area.h"
 #include "viewer/viewer_geometry.h"
 

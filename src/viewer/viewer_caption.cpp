@@ -1,6 +1,6 @@
 #include "viewer/viewer_caption.h"
 
-#include "mainwindow/picture_info.h"
+#include "util/numbers.h"
 
 namespace quiverel {
 

@@ -1,11 +1,11 @@
 #include "viewer/viewer_content.h"
 
 #include "catalogue/file_names.h"
+#include "convert/converter_job.h"
+#include "convert/gif_info.h"
 #include "imaging/picture_file.h"
-#include "mainwindow/picture_info.h"
-#include "system/background_work.h"
-#include "system/converter_job.h"
-#include "system/gif_info.h"
+#include "process/background_work.h"
+#include "util/numbers.h"
 #include "viewer/tx_estimate.h"
 #include "viewer/viewer_caption.h"
 

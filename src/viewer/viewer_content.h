@@ -4,7 +4,7 @@
 
 #include "app/state.h"
 #include "app/windows.h"
-#include "system/converter.h"
+#include "convert/converter.h"
 
 #include <QImage>
 #include <QSize>

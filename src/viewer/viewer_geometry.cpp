@@ -1,6 +1,6 @@
 #include "viewer/viewer_geometry.h"
 
-#include "system/numbers.h"
+#include "util/numbers.h"
 
 #include <algorithm>
 #include <cmath>

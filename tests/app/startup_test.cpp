@@ -1,6 +1,6 @@
 #include "app/startup.h"
 #include "support/temp_app.h"
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "app/text_table.h"
 #include "support/temp_app.h"
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "catalogue/folder_scan.h"
 #include "picture_files.h"
 #include "support/temp_app.h"
-#include "system/folder_tree.h"
+#include "util/folder_tree.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "catalogue/grid_geometry.h"
 #include "catalogue/paging.h"
 #include "catalogue/sort_orders.h"
-#include "system/file_times.h"
+#include "util/file_times.h"
 
 #include <gtest/gtest.h>
 

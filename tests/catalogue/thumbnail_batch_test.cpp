@@ -2,7 +2,7 @@
 #include "catalogue/thumbnail_batch.h"
 #include "picture_files.h"
 #include "support/temp_app.h"
-#include "system/file_times.h"
+#include "util/file_times.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -10,7 +10,7 @@
 //                                    on the clipboard, prints "ready" and
 //                                    keeps them there until ended
 
-#include "system/x11_desktop.h"
+#include "desktop/x11_desktop.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

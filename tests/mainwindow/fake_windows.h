@@ -3,10 +3,11 @@
 // scripted prompts, fixed clock, and windows that are recorded, not opened.
 
 #include "app/context.h"
+#include "support/fixed_clock.h"
+#include "support/recording_desktop.h"
 #include "support/recording_windows.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_app.h"
-#include "system/recording_desktop.h"
-#include "system/scripted_prompts.h"
 
 #include <QList>
 

@@ -2,9 +2,9 @@
 
 #include "catalogue/file_names.h"
 #include "catalogue/thumbnail_grid.h"
+#include "desktop/column_menu.h"
 #include "fake_windows.h"
-#include "system/column_menu.h"
-#include "system/text_file.h"
+#include "util/text_file.h"
 
 #include <QApplication>
 #include <QDir>

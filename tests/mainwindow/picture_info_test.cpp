@@ -5,9 +5,6 @@
 using namespace quiverel;
 
 TEST(PictureInfo, HoverTextsAndSizes) {
-    EXPECT_EQ(thousands(1000000), QStringLiteral("1,000,000"));
-    EXPECT_EQ(thousands(999), QStringLiteral("999"));
-    EXPECT_EQ(thousands(0), QString());
     EXPECT_EQ(pictureHoverText(QStringLiteral("a.png"), QStringLiteral("2024-05-17 10:00:00"),
                                QSize(640, 480), 1000000),
               QStringLiteral(" a.png   2024-05-17 \n  640 x 480   1,000,000 bytes "));

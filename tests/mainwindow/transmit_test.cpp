@@ -1,10 +1,10 @@
 #include "mainwindow/transmit.h"
 
+#include "convert/in_process_converter.h"
+#include "convert/iview_ini.h"
 #include "fake_windows.h"
 #include "imaging/jp2_target_size.h"
 #include "imaging/picture_file.h"
-#include "system/in_process_converter.h"
-#include "system/iview_ini.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,12 +4,12 @@
 // bytes); --pan moves the pointer to X, Y once the viewer is up.
 
 #include "app/text_table.h"
+#include "convert/in_process_converter.h"
+#include "desktop/qt_desktop.h"
+#include "desktop/qt_prompts.h"
 #include "imaging/picture_encoder.h"
 #include "imaging/picture_file.h"
 #include "support/recording_windows.h"
-#include "system/in_process_converter.h"
-#include "system/qt_desktop.h"
-#include "system/qt_prompts.h"
 #include "viewer/form2.h"
 
 #include <QApplication>

@@ -4,12 +4,12 @@
 // pictures the tests look at, written into that folder.
 
 #include "app/context.h"
+#include "convert/in_process_converter.h"
+#include "support/fixed_clock.h"
+#include "support/recording_desktop.h"
 #include "support/recording_windows.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_app.h"
-#include "system/clock.h"
-#include "system/in_process_converter.h"
-#include "system/recording_desktop.h"
-#include "system/scripted_prompts.h"
 
 #include <QByteArray>
 #include <QImage>

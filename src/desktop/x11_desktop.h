@@ -1,0 +1,35 @@
+#pragma once
+// The desktop on an X11 display: other programs' windows found by title and
+// brought to the front through the window manager (or the input focus when
+// there is none), keys typed through XTest, the pointer moved for real. The
+// rest is Qt's. Works on Qt's own X connection; on any other platform the
+// window steps fail as for a missing window.
+
+#include "desktop/qt_desktop.h"
+
+struct _XDisplay; // Xlib's Display; its header stays out of the program's headers
+
+namespace quiverel {
+
+class X11Desktop : public QtDesktop {
+public:
+    X11Desktop();
+
+    // Whether the X connection is there (the program runs on xcb).
+    bool onX11() const { return display_ != nullptr; }
+
+    QPoint cursorPos() const override;
+    bool setCursorPos(QPoint screen) override;
+
+    bool findWindowByTitle(const QString& titlePart) override;
+    bool activateWindowByTitle(const QString& titlePart) override;
+    void sendKeys(const QString& keys) override;
+
+private:
+    // The X window id, or 0.
+    unsigned long findWindow(const QString& titlePart) const;
+
+    _XDisplay* display_ = nullptr;
+};
+
+} // namespace quiverel

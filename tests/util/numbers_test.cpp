@@ -1,0 +1,53 @@
+#include "util/numbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace quiverel;
+
+struct NumberCase {
+    const char* text;
+    double value;
+};
+
+class LeadingNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(LeadingNumber, ReadsTheNumberAtTheStart) {
+    EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumber,
+                         ::testing::Values(NumberCase{"770", 770}, NumberCase{"770 px", 770},
+                                           NumberCase{"  -12", -12}, NumberCase{"abc", 0},
+                                           NumberCase{"", 0}, NumberCase{"12.5k", 12.5},
+                                           NumberCase{".5", 0.5}, NumberCase{"-", 0},
+                                           NumberCase{"1e3x", 1000}, NumberCase{"7e", 7},
+                                           NumberCase{"+8", 8}, NumberCase{"1,5", 1}));
+
+TEST(Numbers, RoundsHalvesToEvenAndClampsToTheWidth) {
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(leadingInt16(QStringLiteral("99999")), 32767);
+    EXPECT_EQ(leadingInt16(QStringLiteral("-99999")), -32768);
+    EXPECT_EQ(leadingInt32(QStringLiteral("1e30")), 2147483647);
+    EXPECT_EQ(leadingInt32(QStringLiteral("12.5")), 12);
+}
+
+struct ThousandsCase {
+    qint64 value;
+    const char* text;
+};
+
+class Thousands : public ::testing::TestWithParam<ThousandsCase> {};
+
+TEST_P(Thousands, GroupsDigitsByThreeWithCommas) {
+    EXPECT_EQ(thousands(GetParam().value), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, Thousands,
+                         ::testing::Values(ThousandsCase{0, ""}, ThousandsCase{999, "999"},
+                                           ThousandsCase{1000, "1,000"},
+                                           ThousandsCase{1000000, "1,000,000"},
+                                           ThousandsCase{-1234567, "-1,234,567"},
+                                           // Beyond 32 bits: a file size from a large disk.
+                                           ThousandsCase{5000000000LL, "5,000,000,000"}));
