@@ -83,7 +83,7 @@ void frmText::buildControls() {
     txtText->setFont(QFont(QStringLiteral("Arial"), 10));
     txtText->setTabChangesFocus(true);
     txtText->installEventFilter(this);
-    units_->place(txtText, QRectF(8, 20, 262, 64));
+    units_->place(txtText, QRectF(8, 20, 262, 50));
     connect(txtText, &QPlainTextEdit::textChanged, this, &frmText::txtText_Change);
 
     cmdFont = button(this, QStringLiteral("cmdFont"), QStringLiteral("Font"));
@@ -104,21 +104,21 @@ void frmText::buildControls() {
 
     // Font / Style: the eight styles.
     Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Font / Style"));
-    units_->place(Frame1, QRectF(8, 90, 140, 144));
-    auto* frame1Units = new UnitScale(Frame1, QSizeF(140, 144));
+    units_->place(Frame1, QRectF(8, 76, 158, 140));
+    auto* frame1Units = new UnitScale(Frame1, QSizeF(158, 140));
     auto* styles = new QButtonGroup(this);
     for (int i = 0; i < kTextStyles; ++i) {
         opt[size_t(i)] = new QRadioButton(styleCaption(TextStyle(i)), Frame1);
         opt[size_t(i)]->setObjectName(QStringLiteral("opt%1").arg(i));
         styles->addButton(opt[size_t(i)], i);
-        frame1Units->place(opt[size_t(i)], QRectF(8, 17 + i * 15.5, 128, 15));
+        frame1Units->place(opt[size_t(i)], QRectF(8, 17 + i * 15, 146, 15));
     }
     connect(styles, &QButtonGroup::idClicked, this, &frmText::opt_Click);
 
     // The style's colours and the gradient kinds.
     Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Plain text"));
-    units_->place(Frame3, QRectF(154, 90, 200, 144));
-    auto* frame3Units = new UnitScale(Frame3, QSizeF(200, 144));
+    units_->place(Frame3, QRectF(172, 76, 186, 140));
+    auto* frame3Units = new UnitScale(Frame3, QSizeF(186, 140));
     cmdFcol = button(Frame3, QStringLiteral("cmdFcol"), QStringLiteral("Font color"));
     lblFcol = makeSwatch(Frame3, QStringLiteral("lblFcol"), QStringLiteral("Font color"));
     cmdSHcol = button(Frame3, QStringLiteral("cmdSHcol"), QStringLiteral("Color"));
@@ -132,14 +132,14 @@ void frmText::buildControls() {
         optGradient[size_t(i)] = new QRadioButton(gradientCaption(GradientKind(i + 1)), Frame3);
         optGradient[size_t(i)]->setObjectName(QStringLiteral("optGradient%1").arg(i));
         gradients->addButton(optGradient[size_t(i)], i);
-        frame3Units->place(optGradient[size_t(i)], QRectF(8, 76 + i * 16, 184, 16));
+        frame3Units->place(optGradient[size_t(i)], QRectF(8, 76 + i * 15, 174, 15));
     }
     connect(gradients, &QButtonGroup::idClicked, this, &frmText::optGradient_Click);
 
     // 3D text: face and extrusion colours, the direction.
     Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("3D text"));
-    units_->place(Frame2, QRectF(360, 90, 212, 144));
-    auto* frame2Units = new UnitScale(Frame2, QSizeF(212, 144));
+    units_->place(Frame2, QRectF(364, 76, 208, 140));
+    auto* frame2Units = new UnitScale(Frame2, QSizeF(208, 140));
     cmdColor = button(Frame2, QStringLiteral("cmdColor"), QStringLiteral("Font color"));
     Label2 = makeSwatch(Frame2, QStringLiteral("Label2"), QStringLiteral("3d face color"));
     color3d = button(Frame2, QStringLiteral("color3d"), QStringLiteral("3d color 1"));
@@ -158,7 +158,7 @@ void frmText::buildControls() {
         Option2[size_t(i)]->setObjectName(QStringLiteral("Option2_%1").arg(i));
         directions->addButton(Option2[size_t(i)], i);
         frame2Units->place(Option2[size_t(i)],
-                           QRectF(8 + (i % 2) * 100, 104 + (i / 2) * 18, 98, 16));
+                           QRectF(8 + (i % 2) * 98, 100 + (i / 2) * 18, 98, 16));
     }
     Option2[0]->setChecked(true);
     connect(directions, &QButtonGroup::idClicked, this, &frmText::Option2_Click);
@@ -181,10 +181,10 @@ void frmText::buildControls() {
     P->setObjectName(QStringLiteral("P"));
     P->setAccessibleName(QStringLiteral("Preview"));
     P2->setWidget(P);
-    units_->place(P2, QRectF(8, 240, 480, 86));
+    units_->place(P2, QRectF(8, 222, 480, 104));
 
     cmdOk = button(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
-    units_->place(cmdOk, QRectF(496, 290, 76, 32));
+    units_->place(cmdOk, QRectF(496, 294, 76, 32));
     connect(cmdOk, &QPushButton::clicked, this, &frmText::cmdOk_Click);
 
     Timer1 = new QTimer(this);

@@ -34,67 +34,99 @@ int stripeStep(double centre, double length, int lag) {
     return std::min(255, int(std::floor(centre / s)) + lag);
 }
 
-// Ring k (0..128) is the box from k to 256 - k in 256ths. Steps 0..128 draw
-// rings 0..128 inwards, steps 129..255 rings 127..1 outwards again; a ring is
-// `pen` pixels wide, widened to the ring spacing so no background shows.
-int rectangularStep(QSize size, int pen, double xc, double yc) {
-    const double sx = size.width() / 256.0, sy = size.height() / 256.0;
-    if (sx <= 0 || sy <= 0) return -1;
-    const double tx = std::max<double>(pen, std::ceil(sx));
-    const double ty = std::max<double>(pen, std::ceil(sy));
-    const double sides[4][3] = {
-        {xc, sx, tx}, {size.width() - xc, sx, tx}, {yc, sy, ty}, {size.height() - yc, sy, ty}};
-    int inner = 128; // the innermost ring whose box holds the pixel
-    int first = 128; // the outermost ring whose band holds it
-    for (const auto& side : sides) {
-        inner = std::min(inner, int(std::floor(side[0] / side[1])));
-        first = std::min(first, int(std::floor((side[0] - side[2]) / side[1])) + 1);
-    }
-    if (inner < 0) return -1;
-    if (inner == 0) return 0; // only the outermost ring, drawn once
-    // Of the rings holding the pixel, the one drawn last is the outermost
-    // but ring 0, in its second drawing at step 256 - k.
-    return 256 - std::clamp(first, 1, inner);
-}
-
-// Circle i has radius i + 2 in 512ths of the width, round in pixels, about
-// the middle; later circles over earlier ones. The innermost disc takes step 0.
-int sphericalStep(QSize size, int pen, double xc, double yc) {
-    const double s = size.width() / 512.0;
-    if (s <= 0) return -1;
-    const double t = std::max<double>(pen, std::ceil(s));
-    const double d = std::hypot(xc - size.width() / 2.0, yc - size.height() / 2.0);
-    if (d > 257.0 * s) return -1;
-    const int i = int(std::ceil((d + t) / s - 2.0)) - 1;
-    return std::clamp(i, 0, 255);
-}
-
 } // namespace
 
-int gradientStep(GradientKind kind, QSize size, int pen, int x, int y) {
-    const double xc = x + 0.5, yc = y + 0.5;
+GradientSampler::GradientSampler(GradientKind kind, QSize size, int pen)
+    : kind_(kind), size_(size) {
+    const int w = std::max(size.width(), 0), h = std::max(size.height(), 0);
     switch (kind) {
     case GradientKind::Horizontal:
-        return stripeStep(xc, size.width(), 1);
+        across_.resize(size_t(w));
+        for (int x = 0; x < w; ++x)
+            across_[size_t(x)] = stripeStep(x + 0.5, w, 1);
+        break;
     case GradientKind::Vertical:
-        return stripeStep(yc, size.height(), 2);
-    case GradientKind::Rectangular:
-        return rectangularStep(size, pen, xc, yc);
-    case GradientKind::Spherical:
-        return sphericalStep(size, pen, xc, yc);
+        down_.resize(size_t(h));
+        for (int y = 0; y < h; ++y)
+            down_[size_t(y)] = stripeStep(y + 0.5, h, 2);
+        break;
+    case GradientKind::Rectangular: {
+        // Ring k (0..128) is the box from k to 256 - k in 256ths. Per column
+        // and per row: the innermost ring whose box holds the pixel, and the
+        // outermost whose band (the pen, widened to the ring spacing so no
+        // background shows) holds it.
+        const double sx = w / 256.0, sy = h / 256.0;
+        const double tx = std::max<double>(pen, std::ceil(sx));
+        const double ty = std::max<double>(pen, std::ceil(sy));
+        auto fill = [](std::vector<int>& inner, std::vector<int>& first, int n, double s,
+                       double t) {
+            inner.resize(size_t(n));
+            first.resize(size_t(n));
+            for (int i = 0; i < n; ++i) {
+                const double near = std::min(i + 0.5, n - (i + 0.5));
+                inner[size_t(i)] = s > 0 ? int(std::floor(near / s)) : -1;
+                first[size_t(i)] = s > 0 ? int(std::floor((near - t) / s)) + 1 : -1;
+            }
+        };
+        fill(across_, acrossFirst_, w, sx, tx);
+        fill(down_, downFirst_, h, sy, ty);
+        break;
+    }
+    case GradientKind::Spherical: {
+        // Circle i has radius i + 2 in 512ths of the width, round in pixels.
+        scale_ = w / 512.0;
+        ring_ = std::max<double>(pen, std::ceil(scale_));
+        squaresAcross_.resize(size_t(w));
+        squaresDown_.resize(size_t(h));
+        for (int x = 0; x < w; ++x)
+            squaresAcross_[size_t(x)] = std::pow(x + 0.5 - w / 2.0, 2);
+        for (int y = 0; y < h; ++y)
+            squaresDown_[size_t(y)] = std::pow(y + 0.5 - h / 2.0, 2);
+        break;
+    }
+    }
+}
+
+int GradientSampler::step(int x, int y) const {
+    if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height()) return -1;
+    switch (kind_) {
+    case GradientKind::Horizontal:
+        return across_[size_t(x)];
+    case GradientKind::Vertical:
+        return down_[size_t(y)];
+    case GradientKind::Rectangular: {
+        const int inner = std::min({across_[size_t(x)], down_[size_t(y)], 128});
+        if (inner < 0) return -1;
+        if (inner == 0) return 0; // only the outermost ring, drawn once
+        // Of the rings holding the pixel, the one drawn last is the outermost
+        // but ring 0, in its second drawing at step 256 - k.
+        const int first = std::min(acrossFirst_[size_t(x)], downFirst_[size_t(y)]);
+        return 256 - std::clamp(first, 1, inner);
+    }
+    case GradientKind::Spherical: {
+        if (scale_ <= 0) return -1;
+        const double d = std::sqrt(squaresAcross_[size_t(x)] + squaresDown_[size_t(y)]);
+        if (d > 257.0 * scale_) return -1;
+        // The last circle drawn over the pixel; the innermost disc takes step 0.
+        return std::clamp(int(std::ceil((d + ring_) / scale_ - 2.0)) - 1, 0, 255);
+    }
     }
     return -1;
+}
+
+int gradientStep(GradientKind kind, QSize size, int pen, int x, int y) {
+    return GradientSampler(kind, size, pen).step(x, y);
 }
 
 void PaintGradient(QImage& surface, ColourCode c1, ColourCode c2, GradientKind kind, int pen) {
     if (surface.format() != QImage::Format_RGB32 && surface.format() != QImage::Format_ARGB32)
         surface = surface.convertToFormat(QImage::Format_RGB32);
     const auto colours = gradientColours(c1, c2);
-    const QSize size = surface.size();
-    for (int y = 0; y < size.height(); ++y) {
+    const GradientSampler sampler(kind, surface.size(), pen);
+    for (int y = 0; y < surface.height(); ++y) {
         auto* d = reinterpret_cast<QRgb*>(surface.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int step = gradientStep(kind, size, pen, x, y);
+        for (int x = 0; x < surface.width(); ++x) {
+            const int step = sampler.step(x, y);
             d[x] = step < 0 ? qRgb(255, 255, 255) : colours[size_t(step)];
         }
     }
@@ -102,26 +134,32 @@ void PaintGradient(QImage& surface, ColourCode c1, ColourCode c2, GradientKind k
 
 void DrawGradientText(QImage& target, const TextJob& job, ColourCode c1, ColourCode c2,
                       int offset) {
-    // The scratch surface A: 10 pixels larger than the text box each way.
+    DrawGradientText(target, job, textCoverage(job.font, textLines(job.text)), c1, c2, offset);
+}
+
+void DrawGradientText(QImage& target, const TextJob& job, const Coverage& mask, ColourCode c1,
+                      ColourCode c2, int offset) {
+    // The scratch surface: 10 pixels larger than the text box each way; the
+    // gradient is worked out only where the glyphs cover it.
     const QSize scratch = job.box + QSize(10, 10);
-    QImage gradient = whiteSurface(scratch);
-    PaintGradient(gradient, c1, c2, job.gradient, job.gradientPen);
-    const Coverage mask = textCoverage(job.font, textLines(job.text));
+    const GradientSampler sampler(job.gradient, scratch, job.gradientPen);
+    const auto colours = gradientColours(c1, c2);
+    const QRgb white = qRgb(255, 255, 255);
     const QPoint corner = job.origin + QPoint(offset, offset);
-    // Where the mask lies inside A, and where that lands on the target.
     const QRect inScratch =
         QRect(mask.offset, mask.alpha.size()).intersected(QRect(QPoint(0, 0), scratch));
     const QRect area = inScratch.translated(corner).intersected(target.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const int sy = y - corner.y();
         const uchar* a = mask.alpha.constScanLine(sy - mask.offset.y());
-        const auto* g = reinterpret_cast<const QRgb*>(gradient.constScanLine(sy));
         auto* d = reinterpret_cast<QRgb*>(target.scanLine(y));
         for (int x = area.left(); x <= area.right(); ++x) {
             const int sx = x - corner.x();
             const int v = a[sx - mask.offset.x()];
             if (v == 0) continue;
-            d[x] = (v == 255 ? g[sx] : mixRgb(d[x], g[sx], v)) | 0xff000000u;
+            const int step = sampler.step(sx, sy);
+            const QRgb g = step < 0 ? white : colours[size_t(step)];
+            d[x] = (v == 255 ? g : mixRgb(d[x], g, v)) | 0xff000000u;
         }
     }
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace quiverel {
@@ -70,25 +72,42 @@ Coverage textCoverage(const QFont& font, const QStringList& lines, int spacing) 
 
 namespace {
 
-// out[x] = max of in[x - k + 1 .. x] over an input padded with zeros, for
-// x in 0 .. n + k - 2 (van Herk / Gil-Werman, three steps a value).
-void windowMax(const std::vector<uchar>& in, int k, std::vector<uchar>& out,
-               std::vector<uchar>& left, std::vector<uchar>& right) {
-    const int n = int(in.size());
-    const int m = n + 2 * (k - 1); // k - 1 zeros on each side
-    left.assign(size_t(m), 0);
-    right.assign(size_t(m), 0);
-    auto h = [&](int i) {
-        return i >= k - 1 && i < k - 1 + n ? in[size_t(i - (k - 1))] : uchar(0);
-    };
-    for (int i = 0; i < m; ++i)
-        left[size_t(i)] = i % k == 0 ? h(i) : std::max(left[size_t(i - 1)], h(i));
-    for (int i = m - 1; i >= 0; --i)
-        right[size_t(i)] =
-            (i % k == k - 1 || i == m - 1) ? h(i) : std::max(right[size_t(i + 1)], h(i));
-    out.assign(size_t(n + k - 1), 0);
-    for (int x = 0; x < n + k - 1; ++x)
-        out[size_t(x)] = std::max(right[size_t(x)], left[size_t(x + k - 1)]);
+// Sliding maximum over windows of k lines (van Herk / Gil-Werman: three
+// steps a value whatever k), on m lines of n bytes each: out line x is the
+// maximum of in lines x .. x + k - 1, for x in 0 .. m - k. With lines of one
+// byte it runs along a row; with whole rows, down the columns.
+void windowMax(const uchar* in, int m, int n, int k, uchar* out, uchar* left, uchar* right) {
+    auto line = [n](const uchar* base, int i) { return base + size_t(i) * size_t(n); };
+    auto lineOf = [n](uchar* base, int i) { return base + size_t(i) * size_t(n); };
+    for (int i = 0; i < m; ++i) {
+        uchar* l = lineOf(left, i);
+        const uchar* v = line(in, i);
+        if (i % k == 0) {
+            std::copy(v, v + n, l);
+        } else {
+            const uchar* p = line(left, i - 1);
+            for (int j = 0; j < n; ++j)
+                l[j] = std::max(p[j], v[j]);
+        }
+    }
+    for (int i = m - 1; i >= 0; --i) {
+        uchar* r = lineOf(right, i);
+        const uchar* v = line(in, i);
+        if (i % k == k - 1 || i == m - 1) {
+            std::copy(v, v + n, r);
+        } else {
+            const uchar* p = line(right, i + 1);
+            for (int j = 0; j < n; ++j)
+                r[j] = std::max(p[j], v[j]);
+        }
+    }
+    for (int x = 0; x + k - 1 < m; ++x) {
+        uchar* o = lineOf(out, x);
+        const uchar* a = line(right, x);
+        const uchar* b = line(left, x + k - 1);
+        for (int j = 0; j < n; ++j)
+            o[j] = std::max(a[j], b[j]);
+    }
 }
 
 } // namespace
@@ -97,24 +116,25 @@ Coverage spreadCoverage(const Coverage& coverage, int w) {
     if (w <= 0) return coverage;
     const QImage& src = coverage.alpha;
     const int k = 2 * w + 1;
-    const int W = src.width() + k - 1, H = src.height() + k - 1;
-    QImage across(W, src.height(), QImage::Format_Alpha8);
-    std::vector<uchar> in, out, left, right;
-    for (int y = 0; y < src.height(); ++y) {
+    const int sw = src.width(), sh = src.height();
+    const int W = sw + k - 1, H = sh + k - 1;
+
+    // Across each row: the row with k - 1 zeros at each end.
+    std::vector<uchar> in(size_t(sw + 2 * (k - 1)), 0), left(in.size()), right(in.size());
+    // Rows with k - 1 rows of zeros above and below, for the pass down.
+    std::vector<uchar> rows(size_t(H + k - 1) * size_t(W), 0);
+    for (int y = 0; y < sh; ++y) {
         const uchar* s = src.constScanLine(y);
-        in.assign(s, s + src.width());
-        windowMax(in, k, out, left, right);
-        std::copy(out.begin(), out.end(), across.scanLine(y));
+        std::copy(s, s + sw, in.begin() + (k - 1));
+        windowMax(in.data(), int(in.size()), 1, k, rows.data() + size_t(y + k - 1) * size_t(W),
+                  left.data(), right.data());
     }
+    std::vector<uchar> down(size_t(H) * size_t(W)), up(rows.size()), upRight(rows.size());
+    windowMax(rows.data(), H + k - 1, W, k, down.data(), up.data(), upRight.data());
     QImage result(W, H, QImage::Format_Alpha8);
-    in.resize(size_t(src.height()));
-    for (int x = 0; x < W; ++x) {
-        for (int y = 0; y < src.height(); ++y)
-            in[size_t(y)] = across.constScanLine(y)[x];
-        windowMax(in, k, out, left, right);
-        for (int y = 0; y < H; ++y)
-            result.scanLine(y)[x] = out[size_t(y)];
-    }
+    for (int y = 0; y < H; ++y)
+        std::copy(down.begin() + ptrdiff_t(y) * W, down.begin() + ptrdiff_t(y + 1) * W,
+                  result.scanLine(y));
     return {result, coverage.offset};
 }
 
@@ -128,14 +148,32 @@ void paintCoverage(QImage& target, const Coverage& coverage, QPoint at, QRgb col
     const QPoint corner = at + coverage.offset;
     const QRect area =
         QRect(corner, coverage.alpha.size()).intersected(clip).intersected(target.rect());
+    if (area.isEmpty()) return;
     const QRgb solid = colour | 0xff000000u;
+    uchar* bits = target.bits();
+    const qsizetype stride = target.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uchar* a = coverage.alpha.constScanLine(y - corner.y());
-        auto* d = reinterpret_cast<QRgb*>(target.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int v = a[x - corner.x()];
-            if (v == 0) continue;
-            d[x] = v == 255 ? solid : (mixRgb(d[x], solid, v) | 0xff000000u);
+        // Coverage and target pixels of this row inside the area.
+        const uchar* a = coverage.alpha.constScanLine(y - corner.y()) + (area.left() - corner.x());
+        auto* d = reinterpret_cast<QRgb*>(bits + y * stride) + area.left();
+        const int n = area.width();
+        int i = 0;
+        while (i < n) {
+            // Most of a line of text is not covered: step over eight at a time.
+            if (i + 8 <= n) {
+                std::uint64_t eight;
+                std::memcpy(&eight, a + i, 8);
+                if (eight == 0) {
+                    i += 8;
+                    continue;
+                }
+            }
+            const int v = a[i];
+            if (v == 255)
+                d[i] = solid;
+            else if (v != 0)
+                d[i] = mixRgb(d[i], solid, v) | 0xff000000u;
+            ++i;
         }
     }
 }

@@ -17,10 +17,8 @@ int rounded(double v) {
     return int(std::nearbyint(v));
 }
 
-// Text printed left- and top-aligned into a rectangle, clipped to it.
-void drawTextInRect(QImage& target, const TextJob& job, const QRect& rect, ColourCode colour) {
-    const Coverage c = textCoverage(job.font, textLines(job.text));
-    paintCoverage(target, c, rect.topLeft(), toRgb(colour), rect);
+Coverage coverageOf(const TextJob& job) {
+    return textCoverage(job.font, textLines(job.text));
 }
 
 // The rectangle from (left, top) to (right, bottom), right and bottom
@@ -29,14 +27,46 @@ QRect edges(const TextJob& job, int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(job.origin);
 }
 
+// Text printed left- and top-aligned into a rectangle, clipped to it.
+void drawTextInRect(QImage& target, const Coverage& text, const QRect& rect, ColourCode colour) {
+    paintCoverage(target, text, rect.topLeft(), toRgb(colour), rect);
+}
+
 // The (2w + 1) squared copies of the outline styles, left to right and top to
 // bottom in rectangles from (w - i, w - j) to (W + 3w + i, H + 2w + j).
-void drawOutline(QImage& target, const TextJob& job, ColourCode colour) {
+void drawOutline(QImage& target, const TextJob& job, const Coverage& text, ColourCode colour) {
     const int w = job.outlineWidth;
     const int W = job.box.width(), H = job.box.height();
-    const Coverage spread = spreadCoverage(textCoverage(job.font, textLines(job.text)), w);
-    paintCoverage(target, spread, job.origin, toRgb(colour),
+    paintCoverage(target, spreadCoverage(text, w), job.origin, toRgb(colour),
                   edges(job, 0, 0, W + 4 * w, H + 3 * w));
+}
+
+void plain(QImage& target, const TextJob& job, const Coverage& text) {
+    drawTextInRect(target, text, edges(job, 0, 0, job.box.width(), job.box.height()),
+                   job.fontColour);
+}
+
+void shadow(QImage& target, const TextJob& job, const Coverage& text) {
+    const int D = job.depth, W = job.box.width(), H = job.box.height();
+    drawTextInRect(target, text, edges(job, D, D, W, H), job.secondColour);
+    drawTextInRect(target, text, edges(job, 0, 0, W, H), job.fontColour);
+}
+
+void outline(QImage& target, const TextJob& job, const Coverage& text) {
+    const int w = job.outlineWidth, W = job.box.width(), H = job.box.height();
+    drawOutline(target, job, text, job.secondColour);
+    drawTextInRect(target, text, edges(job, w, w, W + 3 * w, H + 2 * w), job.fontColour);
+}
+
+void gradientShadow(QImage& target, const TextJob& job, const Coverage& text) {
+    const int D = job.depth;
+    drawTextInRect(target, text, edges(job, D, D, job.box.width(), job.box.height()), 0);
+    DrawGradientText(target, job, text, job.fontColour, job.secondColour, 0);
+}
+
+void gradientOutline(QImage& target, const TextJob& job, const Coverage& text) {
+    drawOutline(target, job, text, 0);
+    DrawGradientText(target, job, text, job.fontColour, job.secondColour, job.outlineWidth);
 }
 
 } // namespace
@@ -74,8 +104,7 @@ QStringList splitTextLines(const QString& text) {
 }
 
 void DrawPlainText(QImage& target, const TextJob& job) {
-    drawTextInRect(target, job, edges(job, 0, 0, job.box.width(), job.box.height()),
-                   job.fontColour);
+    plain(target, job, coverageOf(job));
 }
 
 void Draw3dText(QImage& target, const TextJob& job) {
@@ -96,15 +125,11 @@ void Draw3dText(QImage& target, const TextJob& job) {
 }
 
 void DrawShadowText(QImage& target, const TextJob& job) {
-    const int D = job.depth, W = job.box.width(), H = job.box.height();
-    drawTextInRect(target, job, edges(job, D, D, W, H), job.secondColour);
-    drawTextInRect(target, job, edges(job, 0, 0, W, H), job.fontColour);
+    shadow(target, job, coverageOf(job));
 }
 
 void DrawOutlineText(QImage& target, const TextJob& job) {
-    const int w = job.outlineWidth, W = job.box.width(), H = job.box.height();
-    drawOutline(target, job, job.secondColour);
-    drawTextInRect(target, job, edges(job, w, w, W + 3 * w, H + 2 * w), job.fontColour);
+    outline(target, job, coverageOf(job));
 }
 
 void DrawGradientStyleText(QImage& target, const TextJob& job) {
@@ -112,14 +137,11 @@ void DrawGradientStyleText(QImage& target, const TextJob& job) {
 }
 
 void DrawGradientShadowText(QImage& target, const TextJob& job) {
-    const int D = job.depth;
-    drawTextInRect(target, job, edges(job, D, D, job.box.width(), job.box.height()), 0);
-    DrawGradientText(target, job, job.fontColour, job.secondColour, 0);
+    gradientShadow(target, job, coverageOf(job));
 }
 
 void DrawGradientOutlineText(QImage& target, const TextJob& job) {
-    drawOutline(target, job, 0);
-    DrawGradientText(target, job, job.fontColour, job.secondColour, job.outlineWidth);
+    gradientOutline(target, job, coverageOf(job));
 }
 
 void DrawHollowText(QImage& target, const TextJob& job) {
