@@ -2,6 +2,9 @@
 
 #include "texteffects/text_layout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quiverel {
 
 bool withinLineLimit(const QString& text) {
@@ -20,7 +23,9 @@ QString editorTextOf(const QString& effectText) {
 QFont labelFont(const AppState& state) {
     const TextDefaults& d = state.settings.textDefaults;
     QFont f(d.fontName.trimmed().isEmpty() ? QStringLiteral("Arial") : d.fontName);
-    f.setPointSizeF(d.fontSize > 0 ? d.fontSize : 20.0);
+    // A size Setup.ini garbled: the default, or as large as text is drawn.
+    double size = std::isfinite(d.fontSize) && d.fontSize > 0 ? d.fontSize : 20.0;
+    f.setPointSizeF(std::min(size, double(kMaxFontPixels) * 72.0 / 96.0));
     f.setBold(d.bold);
     f.setItalic(d.italic);
     f.setUnderline(state.textLabel.underline);

@@ -23,8 +23,8 @@ QString effectTextOf(const QString& editorText);
 QString editorTextOf(const QString& effectText);
 
 // The font of lblText: Setup.ini's name, size, bold and italic with the
-// run's underline and strikethrough; Arial at 20 points when Setup.ini names
-// no font or no size.
+// run's underline and strikethrough; Arial when Setup.ini names no font, 20
+// points when it gives no usable size, and no more than 375 points.
 QFont labelFont(const AppState& state);
 
 // lblText after the dialog closes: caption, font, fore and back colour.

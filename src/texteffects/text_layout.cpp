@@ -13,8 +13,10 @@ namespace quiverel {
 
 QFont pixelFont(const QFont& font) {
     QFont f = font;
-    if (font.pointSizeF() > 0)
-        f.setPixelSize(std::max(1, int(std::nearbyint(font.pointSizeF() * 96.0 / 72.0))));
+    double pixels =
+        font.pointSizeF() > 0 ? font.pointSizeF() * 96.0 / 72.0 : double(font.pixelSize());
+    if (!std::isfinite(pixels)) pixels = kMaxFontPixels;
+    f.setPixelSize(int(std::nearbyint(std::clamp(pixels, 1.0, double(kMaxFontPixels)))));
     return f;
 }
 
@@ -42,7 +44,8 @@ double TextHeight(const QFont& font, const QString& text) {
 }
 
 QImage whiteSurface(QSize size) {
-    QImage img(std::max(size.width(), 1), std::max(size.height(), 1), QImage::Format_RGB32);
+    QImage img(std::clamp(size.width(), 1, kMaxTextSide),
+               std::clamp(size.height(), 1, kMaxTextSide), QImage::Format_RGB32);
     img.fill(Qt::white);
     return img;
 }
@@ -57,7 +60,9 @@ Coverage textCoverage(const QFont& font, const QStringList& lines, int spacing) 
     // Room for glyphs that reach past their advance (italics, overhangs).
     const int pad = QFontMetrics(f).height() / 2 + 2;
     const int n = int(std::max<qsizetype>(lines.size(), 1));
-    QImage img(int(std::ceil(widest)) + 2 * pad, (n - 1) * h + QFontMetrics(f).height() + 2 * pad,
+    const double height = double(n - 1) * h + QFontMetrics(f).height();
+    QImage img(int(std::ceil(std::min(widest, double(kMaxTextSide)))) + 2 * pad,
+               int(std::min(height, double(kMaxTextSide))) + 2 * pad,
                QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {

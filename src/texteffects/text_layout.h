@@ -11,6 +11,12 @@
 
 namespace quiverel {
 
+// What a text picture may grow to: a font of at most 500 pixels (375 points)
+// and a picture of at most 8192 pixels each way, whatever a settings file or
+// a pasted text asks for. Text beyond that is cut off.
+inline constexpr int kMaxFontPixels = 500;
+inline constexpr int kMaxTextSide = 8192;
+
 // The font with its point size turned into pixels at 96 dots per inch.
 QFont pixelFont(const QFont& font);
 

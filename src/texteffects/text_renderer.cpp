@@ -83,7 +83,8 @@ QSize PreviewSize(const QString& text, const QFont& font, TextStyle style, int d
         height = std::min(th + depth, 3 * (ag + depth));
     }
     height += height / 20;
-    return {std::max(rounded(width), 1), std::max(rounded(height), 1)};
+    auto side = [](double v) { return std::clamp(rounded(std::min(v, 1e9)), 1, kMaxTextSide); };
+    return {side(width), side(height)};
 }
 
 QPoint Compute3dOrigin(QPoint direction, int depth) {

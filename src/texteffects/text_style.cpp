@@ -94,7 +94,9 @@ StyleControls styleControls(TextStyle style) {
 }
 
 int fontSizeForRanges(double points) {
-    return int(std::nearbyint(points));
+    // Text is never drawn larger than 375 points (500 pixels).
+    if (!std::isfinite(points)) return 0;
+    return int(std::nearbyint(std::clamp(points, 0.0, 375.0)));
 }
 
 std::optional<SliderRange> styleSliderRange(TextStyle style, double points) {

@@ -96,6 +96,20 @@ TEST(PreviewSizeTest, FollowsTheTextTheDepthAndTheThreeLineCap) {
     EXPECT_EQ(PreviewSize(QString(), font, TextStyle::Plain, 4).width(), 1);
 }
 
+TEST(PreviewSizeTest, AHugeFontAndALongPastedLineStayWithinBounds) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(1e12); // what a garbled settings file can hold
+    const QString text = QString(2000, u'W');
+    const QSize size = PreviewSize(text, font, TextStyle::Outline, 25);
+    EXPECT_LE(size.width(), kMaxTextSide);
+    EXPECT_LE(size.height(), kMaxTextSide);
+    EXPECT_EQ(pixelFont(font).pixelSize(), kMaxFontPixels);
+    TextJob job = previewJob(TextStyle::GradientOutline, text, font, 25);
+    EXPECT_LE(job.outlineWidth, 375 / 8 + 1);
+    const QImage img = renderPreview(job);
+    EXPECT_FALSE(nonWhiteBounds(img).isNull());
+}
+
 // Red along one row of a horizontal gradient (or down one column of a vertical one).
 std::vector<int> redsAlong(GradientKind kind, int length) {
     const bool across = kind == GradientKind::Horizontal;
