@@ -1,6 +1,7 @@
 #include "imaging/picture_file.h"
 
 #include "imaging/picture_limits.h"
+#include "imaging/regular_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace quiverel {
 
@@ -21,14 +23,9 @@ bool fail(QString* error, const QString& why) {
 } // namespace
 
 bool readPictureFile(const QString& path, QByteArray& bytes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
-    if (file.size() > kMaxPictureFileBytes)
-        return fail(error, QStringLiteral("file too large: %1").arg(path));
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    auto read = readRegularFile(path, kMaxPictureFileBytes, BeyondLimit::Refuse, error);
+    if (!read) return false;
+    bytes = std::move(*read);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "system/text_file.h"
 
+#include "imaging/regular_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,9 +74,9 @@ QStringList splitLines(const QString& text) {
 }
 
 std::optional<QString> readTextFile(const QString& path, qint64 maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return decodeText(file.read(maxBytes));
+    const auto bytes = readRegularFile(path, maxBytes, BeyondLimit::Cut);
+    if (!bytes) return std::nullopt;
+    return decodeText(*bytes);
 }
 
 QStringList readTextLines(const QString& path) {
