@@ -3,6 +3,7 @@
 #include "app/folders_ini.h"
 #include "app/setup_ini.h"
 #include "app/text_table.h"
+#include "imaging/temporary_files.h"
 #include "system/iview_ini.h"
 
 #include <QDir>
@@ -59,12 +60,21 @@ void loadSettings(AppState& state, QSize screen) {
     s.winDrmFolder = winDrmFolderInUse(s.winDrmFolder, app);
     state.transmit.txFolder = s.winDrmFolder + QStringLiteral("/TX");
     QDir().mkpath(state.transmit.txFolder);
+    removeLeftovers(state);
     deriveResize(s);
 
     if (const auto size = readJp2TargetSize(state.iniFile(QString::fromLatin1(kIviewIniName))))
         s.jp2TargetSize = *size;
 
     state.catalogue.thumbsPerPage = s.thumbsPerPage;
+}
+
+void removeLeftovers(const AppState& state) {
+    if (state.transmit.handOffRunning || state.appFolder.isEmpty()) return;
+    for (const QString& folder : {state.transmit.txFolder, state.appFolder, state.iniFolder()})
+        if (!folder.isEmpty()) removeTemporaries(folder);
+    for (const char* scratch : {"/QSL.bmp", "/Temp.bmp"})
+        QFile::remove(state.appFolder + QLatin1String(scratch));
 }
 
 void chooseStartupFolder(AppState& state) {

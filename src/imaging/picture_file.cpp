@@ -2,6 +2,7 @@
 
 #include "imaging/picture_limits.h"
 #include "imaging/regular_file.h"
+#include "imaging/temporary_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +42,7 @@ QImage loadPicture(const QString& path, const DecodeOptions& options, QString* e
 bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* error) {
     const QFileInfo target(path);
     // Hidden and with a suffix no picture has, so a folder scan passes it by.
-    QTemporaryFile temp(target.absolutePath() + u"/." + target.fileName() + u".XXXXXX");
+    QTemporaryFile temp(temporaryPatternFor(target.absoluteFilePath()));
     temp.setAutoRemove(true);
     if (!temp.open())
         return fail(error, QStringLiteral("cannot write in %1: %2")

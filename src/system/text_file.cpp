@@ -1,6 +1,7 @@
 #include "system/text_file.h"
 
 #include "imaging/regular_file.h"
+#include "imaging/temporary_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,8 +88,7 @@ QStringList readTextLines(const QString& path) {
 bool writeFileAtomic(const QString& path, const QByteArray& bytes,
                      QFileDevice::Permissions permissions) {
     const QFileInfo info(path);
-    QByteArray pattern =
-        QFile::encodeName(info.absolutePath() + u"/." + info.fileName() + u".XXXXXX");
+    QByteArray pattern = QFile::encodeName(temporaryPatternFor(info.absoluteFilePath()));
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
     bool ok = true;

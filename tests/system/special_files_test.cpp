@@ -73,7 +73,9 @@ TEST_P(SpecialFiles, GiveNothingWithoutBlockingOrGrowing) {
     const test::AddressSpaceLimit limit(kHeadroom);
     for (const char* name : {"z.jpg", "fifo.gif", "folder.png"})
         EXPECT_FALSE(reader.producesSomething(at(name))) << name;
-    if (!reader.cutsLongFiles) EXPECT_FALSE(reader.producesSomething(at("sparse.bmp")));
+    if (!reader.cutsLongFiles) {
+        EXPECT_FALSE(reader.producesSomething(at("sparse.bmp")));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, SpecialFiles, ::testing::ValuesIn(kReaders),
