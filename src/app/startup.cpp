@@ -39,7 +39,12 @@ QString winDrmFolderInUse(const QString& setting, const QString& appFolder) {
 }
 
 double guiScaleFor(QSize screen, int guiSize) {
-    return guiSize > 0 ? double(screen.height()) / guiSize : 1.0;
+    if (guiSize <= 0) return 1.0;
+    // The GUI size values were made for 4:3 screens, the windows' own shape:
+    // on a narrower screen (a portrait one) the width sets the scale.
+    if (qint64(screen.width()) * 3 >= qint64(screen.height()) * 4 || screen.width() <= 0)
+        return double(screen.height()) / guiSize;
+    return double(screen.width()) * 3.0 / (4.0 * guiSize);
 }
 
 void loadSettings(AppState& state, QSize screen) {

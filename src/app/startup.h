@@ -37,7 +37,9 @@ QString winDrmFolderInUse(const QString& setting, const QString& appFolder);
 // when the folder list is not empty), and deletes the scratch files.
 void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips);
 
-// The GUI scale: screen height in pixels / GUI size value.
+// The GUI scale: screen height in pixels / GUI size value; on a screen
+// narrower than 4:3 (a portrait one), its width / (GUI size value x 4/3),
+// so the window keeps within the width as it does within the height.
 double guiScaleFor(QSize screen, int guiSize);
 
 } // namespace quiverel
