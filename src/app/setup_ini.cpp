@@ -37,16 +37,28 @@ QStringList splitSetupItems(const QString& t) {
         if (i < n && t[i] == u'"') {
             const qsizetype open = i + 1;
             qsizetype end = -1; // the closing quote
-            for (qsizetype j = open; j < n && !isLineEnd(t[j]); ++j) {
-                if (t[j] != u'"') continue;
-                qsizetype k = j + 1;
-                while (k < n && (t[k] == u' ' || t[k] == u'\t'))
-                    ++k;
-                if (k >= n || t[k] == u',' || isLineEnd(t[k])) {
-                    end = j;
-                    break;
+            const auto findClose = [&](bool acrossLines) {
+                bool lineStart = false;
+                for (qsizetype j = open; j < n && (acrossLines || !isLineEnd(t[j])); ++j) {
+                    // A line that opens with a quote is the next item: the
+                    // quote before it was never closed.
+                    if (isLineEnd(t[j])) {
+                        lineStart = true;
+                        continue;
+                    }
+                    if (lineStart && t[j] == u'"') return qsizetype(-1);
+                    if (t[j] != u' ' && t[j] != u'\t') lineStart = false;
+                    if (t[j] != u'"') continue;
+                    qsizetype k = j + 1;
+                    while (k < n && (t[k] == u' ' || t[k] == u'\t'))
+                        ++k;
+                    if (k >= n || t[k] == u',' || isLineEnd(t[k])) return j;
                 }
-            }
+                return qsizetype(-1);
+            };
+            // On its own line, else further on: a text of several lines.
+            end = findClose(false);
+            if (end < 0) end = findClose(true);
             if (end < 0) { // no closing quote: the rest of the line
                 end = open;
                 while (end < n && !isLineEnd(t[end]))
@@ -192,8 +204,9 @@ QStringList formatSetupLines(const Settings& s, SetupStyle style) {
     for (QString& v : lines) {
         // A bare item that would not read back as itself (a comma would split
         // it and shift every later setting) is quoted all the same.
-        const bool needsQuotes =
-            style == SetupStyle::Quoted || v.contains(u',') || v.contains(u'"') || v != v.trimmed();
+        const bool needsQuotes = style == SetupStyle::Quoted || v.contains(u',') ||
+                                 v.contains(u'"') || v.contains(u'\n') || v.contains(u'\r') ||
+                                 v != v.trimmed();
         if (needsQuotes) v = u'"' + v + u'"';
     }
     return lines;

@@ -58,6 +58,18 @@ TEST(SetupIni, QuotedAndBareFilesReadBackToTheSameSettings) {
     EXPECT_EQ(bare[8], QStringLiteral("\"SSTV, Scottie 1\""));
 }
 
+TEST(SetupIni, ATextOfSeveralLinesKeepsTheLaterSettingsInPlace) {
+    Settings s = sample();
+    s.textDefaults.text = QStringLiteral("CQ SSTV\r\nDE QV1DEV\r\n73");
+    expectSame(readBack(formatSetupLines(s, SetupStyle::Quoted)), s);
+    expectSame(readBack(formatSetupLines(s, SetupStyle::Bare)), s);
+    // An unclosed quote on one line still ends with its line.
+    QStringList lines = formatSetupLines(sample(), SetupStyle::Quoted);
+    lines[1] = QStringLiteral("\"QV1DEV");
+    EXPECT_EQ(readBack(lines).callSign, QStringLiteral("QV1DEV"));
+    EXPECT_EQ(readBack(lines).guiSize, 770);
+}
+
 TEST(SetupIni, ABareCommaSplitsTheItemAndShiftsTheRest) {
     const Settings s = readBack({"/w", "QV1DEV", "Y", "800x600", "English", "0", "770", "14.230",
                                  "SSTV, Scottie 1", "/start/"});
