@@ -11,6 +11,7 @@
 #include "mainwindow/transmit.h"
 #include "support/fixed_clock.h"
 #include "support/recording_desktop.h"
+#include "support/recording_windows.h"
 #include "support/scripted_prompts.h"
 
 #include <QDir>
@@ -52,12 +53,6 @@ private:
     QString exe_;
 };
 
-class NoWindows : public Windows {
-public:
-    bool available(WindowKind) const override { return false; }
-    bool open(WindowKind) override { return false; }
-};
-
 double medianMs(QList<double> v) {
     std::sort(v.begin(), v.end());
     return v.isEmpty() ? 0 : v[v.size() / 2];
@@ -68,7 +63,7 @@ double handOffMs(Converter& converter, AppState& state, const QString& folder, c
     RecordingDesktop desktop;
     ScriptedPrompts prompts;
     FixedClock clock;
-    NoWindows windows;
+    test::RecordingWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, state.appFolder};
     QList<double> times;
     for (int i = 0; i < runs; ++i) {

@@ -31,12 +31,8 @@ int main(int argc, char** argv) {
     InProcessConverter converter(appFolder, prompts);
     X11Desktop desktop; // on a platform other than xcb its window steps find nothing
     SystemClock clock;
-    ProgramWindows windows;
-    Context ctx{state, converter, desktop, prompts, clock, windows, appFolder};
-    windows.setContext(&ctx);
-
-    Form1 form(ctx);
-    windows.setMainWindow(&form);
+    ProgramWindows windows(state, converter, desktop, prompts, clock, appFolder);
+    Form1& form = windows.mainWindow();
     onQuitSignals(&form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &Form1::Form_Unload);
     // Start-up runs inside the event loop, so a close or a signal while the

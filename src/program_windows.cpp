@@ -1,32 +1,33 @@
 #include "program_windows.h"
 
-#include "app/context.h"
 #include "mainwindow/form1.h"
 #include "viewer/form2.h"
+#include "viewer/form4.h"
 
 namespace quiverel {
 
+ProgramWindows::ProgramWindows(AppState& state, Converter& converter, Desktop& desktop,
+                               Prompts& prompts, Clock& clock, const QString& appFolder)
+    : ctx_{state, converter, desktop, prompts, clock, *this, appFolder},
+      main_(std::make_unique<Form1>(ctx_)) {}
+
+ProgramWindows::~ProgramWindows() = default;
+
 bool ProgramWindows::available(WindowKind kind) const {
-    switch (kind) {
-    case WindowKind::Viewer:
-        return true;
-    default:
-        return false;
-    }
+    return kind == WindowKind::Viewer || kind == WindowKind::Zoom;
 }
 
-bool ProgramWindows::open(WindowKind kind) {
-    if (!ctx_ || !available(kind)) return false;
-    switch (kind) {
-    case WindowKind::Viewer: {
-        auto* viewer = new Form2(*ctx_);
-        if (main_) QObject::connect(viewer, &Form2::closed, main_, &Form1::viewerClosed);
-        viewer->Form_Load();
-        return true;
-    }
-    default:
-        return false;
-    }
+void ProgramWindows::showViewer(const ViewerRequest& request) {
+    auto* viewer = new Form2(ctx_, request);
+    QObject::connect(viewer, &Form2::closed, main_.get(), &Form1::viewerClosed);
+    viewer->Form_Load();
+}
+
+void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
+    auto* zoom = new Form4(ctx_);
+    zoom->setCaption(caption);
+    zoom->setPicture(picture);
+    zoom->show();
 }
 
 } // namespace quiverel

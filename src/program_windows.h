@@ -1,23 +1,44 @@
 #pragma once
-// The one place that knows every window of the program.
+// The one place that knows every window of the program. It owns the context
+// the windows share and the main window.
 
+#include "app/context.h"
 #include "app/windows.h"
+
+#include <memory>
 
 namespace quiverel {
 
-struct Context;
 class Form1;
 
 class ProgramWindows : public Windows {
 public:
-    void setContext(Context* ctx) { ctx_ = ctx; }
-    void setMainWindow(Form1* main) { main_ = main; }
+    ProgramWindows(AppState& state, Converter& converter, Desktop& desktop, Prompts& prompts,
+                   Clock& clock, const QString& appFolder);
+    ~ProgramWindows() override;
+
+    Context& context() { return ctx_; }
+    Form1& mainWindow() { return *main_; }
+
     bool available(WindowKind kind) const override;
-    bool open(WindowKind kind) override;
+    void showViewer(const ViewerRequest& request) override;
+    void showZoom(const QString& caption, const QImage& picture) override;
+    void showComposer() override {}
+    void showOptionsPanel() override {}
+    void showRenameReplace(const ClashRequest&) override {}
+    void showSizeWindow() override {}
+    void showSearch() override {}
+    void showHelp(HelpPage) override {}
+    void showTextFileCreator() override {}
+    void showFolderRemoval() override {}
+    std::optional<TextEffectsResult> showTextEffects(QWidget*) override { return std::nullopt; }
+    std::optional<QColor> showColourPicker(QWidget*, const ColourPickRequest&) override {
+        return std::nullopt;
+    }
 
 private:
-    Context* ctx_ = nullptr;
-    Form1* main_ = nullptr;
+    Context ctx_;
+    std::unique_ptr<Form1> main_;
 };
 
 } // namespace quiverel

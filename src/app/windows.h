@@ -1,16 +1,30 @@
 #pragma once
-// Opens the program's windows. The top of the program implements it; tests
-// record what was asked. A window never includes another window's class.
+// Opens the program's windows, each with the data it needs. The top of the
+// program implements it; tests record every call. A window never includes
+// another window's class.
 
+#include "app/state.h"
+
+#include <QColor>
+#include <QImage>
 #include <QString>
+#include <optional>
+
+class QWidget;
 
 namespace quiverel {
 
+// Windows the menus enable or disable by whether this build has them.
 enum class WindowKind {
     Viewer,
+    Zoom,
     Composer,
     OptionsPanel,
+    RenameReplace,
     SizeWindow,
+    TextEffects,
+    ColourPicker,
+    QslDialog,
     Search,
     HelpText,
     HelpSetup,
@@ -20,13 +34,63 @@ enum class WindowKind {
     FolderRemoval,
 };
 
+// The picture the viewer shows: its folder (ending in "/") and file name.
+struct ViewerRequest {
+    QString folder;
+    QString fileName;
+};
+
+// The four pages of the help window.
+enum class HelpPage { Help, Setup, Languages, About };
+
+// A file is to be written where a file of the same name stands.
+struct ClashRequest {
+    int mode = 5;         // 5 copy or move from the options panel, 3 save from the composer
+    QString fileName;     // the name already taken, with its extension
+    QString targetFolder; // ending in "/"
+    QImage sourcePicture; // shown on the left
+    QImage targetPicture; // the existing file, shown on the right
+    bool move = false;    // mode 5: a move rather than a copy
+    QString chosenPath;   // mode 3: the path chosen in the save dialog
+    QImage pictureToSave; // mode 3: the composite
+};
+
+// What the text effects dialog hands back when it closes.
+struct TextEffectsResult {
+    QImage picture;              // the rendered text on white
+    QImage mask;                 // Format_Mono: 1 where a glyph pixel is (non-white)
+    TextEffectSettings settings; // the choices, kept for the next opening
+};
+
+// The colour pickers: frmColor for the text effects, Form7 for the QSL card.
+enum class ColourPicker { TextEffects, Qsl };
+struct ColourPickRequest {
+    ColourPicker picker = ColourPicker::TextEffects;
+    int target = 0; // which colour of the opener the pick is for
+    QColor current;
+};
+
 class Windows {
 public:
     virtual ~Windows() = default;
     // Whether this build has the window at all.
     virtual bool available(WindowKind kind) const = 0;
-    // Opens the window; false when it is not available.
-    virtual bool open(WindowKind kind) = 0;
+
+    virtual void showViewer(const ViewerRequest& request) = 0;
+    virtual void showZoom(const QString& caption, const QImage& picture) = 0;
+    virtual void showComposer() = 0;
+    virtual void showOptionsPanel() = 0;
+    virtual void showRenameReplace(const ClashRequest& request) = 0;
+    virtual void showSizeWindow() = 0;
+    virtual void showSearch() = 0;
+    virtual void showHelp(HelpPage page) = 0;
+    virtual void showTextFileCreator() = 0;
+    virtual void showFolderRemoval() = 0;
+    // Modal: the result when the user closes the dialog with a text, else nothing.
+    virtual std::optional<TextEffectsResult> showTextEffects(QWidget* opener) = 0;
+    // Modal: the colour chosen with "Ok", else nothing (the destination stays).
+    virtual std::optional<QColor> showColourPicker(QWidget* opener,
+                                                   const ColourPickRequest& request) = 0;
 };
 
 } // namespace quiverel

@@ -1,5 +1,7 @@
 #include "desktop/qt_desktop.h"
 
+#include "desktop/trash.h"
+
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
@@ -39,7 +41,7 @@ void QtDesktop::setClipboard(const ClipboardContent& content) {
 }
 
 bool QtDesktop::recycleFile(const QString& path) {
-    return QFile::moveToTrash(path);
+    return moveFileToTrash(path);
 }
 
 bool QtDesktop::openTextFile(const QString& path) {

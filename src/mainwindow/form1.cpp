@@ -5,14 +5,13 @@
 #include "app/startup.h"
 #include "app/unit_scale.h"
 #include "catalogue/thumbnail_grid.h"
-#include "desktop/column_menu.h"
-#include "desktop/menu_column_breaks.h"
-#include "mainwindow/frm_tool_tip.h"
+#include "mainwindow/hover_info.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -29,66 +28,32 @@ Form1::Form1(Context& ctx, QWidget* parent)
 
 Form1::~Form1() = default;
 
-QString Form1::entryOr(int entry, const QString& designCaption) const {
-    // A design caption stands until a table entry replaces it.
-    const QString& t = state_.text[entry];
-    return t.isEmpty() ? designCaption : t;
+const QString& Form1::hoverText() const {
+    return hover_->text();
+}
+
+int Form1::hoverIndex() const {
+    return hover_->index();
+}
+
+frmToolTip* Form1::toolTip() const {
+    return hover_->toolTip();
 }
 
 void Form1::createMenus() {
-    mnuFolder = new ColumnMenu(QStringLiteral("&Select Folders"), this);
-    mnuFolder->setObjectName(QStringLiteral("mnuFolder"));
-    menuBar()->addMenu(mnuFolder);
-
-    mnuPaste = menuBar()->addAction(QStringLiteral("Auto &Paste On"));
-    connect(mnuPaste, &QAction::triggered, this, &Form1::mnuPaste_Click);
-    mnuText = menuBar()->addAction(QStringLiteral("Create Text File"));
-
-    mnuTools = menuBar()->addMenu(QStringLiteral("Options"));
-    mnuGui = mnuTools->addMenu(QStringLiteral("GUI size"));
-    const char* sizes[3] = {"Small", "Medium", "Large"};
-    for (int i = 0; i < 3; ++i) {
-        mnuSize[i] = mnuGui->addAction(QString::fromLatin1(sizes[i]));
-        mnuSize[i]->setCheckable(true);
-        connect(mnuSize[i], &QAction::triggered, this, [this, i] { mnuSize_Click(i); });
-    }
-    mnuTools->addSeparator(); // mnuSep
-    const char* tools[14] = {"Find file by keyword",
-                             "Set file size",
-                             nullptr,
-                             "Sort by name",
-                             "Sort by date",
-                             nullptr,
-                             "Find folders not in menu",
-                             nullptr,
-                             "Add Folder",
-                             "Remove Folder",
-                             nullptr,
-                             "Setup",
-                             "Languages",
-                             "Help"};
-    for (int i = 0; i < 14; ++i) {
-        if (!tools[i]) {
-            mnuTool[i] = mnuTools->addSeparator();
-            continue;
-        }
-        mnuTool[i] = mnuTools->addAction(QString::fromLatin1(tools[i]));
-        connect(mnuTool[i], &QAction::triggered, this, [this, i] { mnuTool_Click(i); });
-    }
-    mnuTool[3]->setCheckable(true);
-    mnuTool[4]->setCheckable(true);
-    connect(mnuTools, &QMenu::aboutToShow, this, [this] {
-        // Exactly the entry of the GUI size in use is checked.
-        const int checked = guiSizeMenuIndex(state_.settings.guiSize);
-        for (int i = 0; i < 3; ++i)
-            mnuSize[i]->setChecked(i == checked);
-    });
-
-    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
-    connect(mnuAbout, &QAction::triggered, this,
-            [this] { ctx_.windows.open(WindowKind::HelpAbout); });
-    connect(mnuText, &QAction::triggered, this,
-            [this] { ctx_.windows.open(WindowKind::TextFileCreator); });
+    menus.build(menuBar());
+    connect(menus.mnuPaste, &QAction::triggered, this, &Form1::mnuPaste_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(menus.mnuSize[i], &QAction::triggered, this, [this, i] { mnuSize_Click(i); });
+    for (int i = 0; i < 14; ++i)
+        connect(menus.mnuTool[i], &QAction::triggered, this, [this, i] { mnuTool_Click(i); });
+    // Exactly the entry of the GUI size in use is checked.
+    connect(menus.mnuTools, &QMenu::aboutToShow, this,
+            [this] { menus.checkSize(guiSizeMenuIndex(state_.settings.guiSize)); });
+    connect(menus.mnuAbout, &QAction::triggered, this,
+            [this] { ctx_.windows.showHelp(HelpPage::About); });
+    connect(menus.mnuText, &QAction::triggered, this,
+            [this] { ctx_.windows.showTextFileCreator(); });
 }
 
 void Form1::createControls() {
@@ -151,13 +116,11 @@ void Form1::Form_Load() {
     else
         BuildFolderMenu();
 
-    const int checked = guiSizeMenuIndex(state_.settings.guiSize);
-    for (int i = 0; i < 3; ++i)
-        mnuSize[i]->setChecked(i == checked);
+    menus.checkSize(guiSizeMenuIndex(state_.settings.guiSize));
     move(int(state_.settings.savedLeft / 15), int(state_.settings.savedTop / 15));
 
-    applyCaptions();
-    enableWindowItems();
+    menus.applyCaptions(state_.text, state_.settings.autoPaste);
+    menus.enableWindowItems(ctx_.windows);
 
     state_.catalogue.thumbsPerPage = state_.settings.thumbsPerPage;
     pic2->createCells(state_.settings.thumbsPerPage,
@@ -167,8 +130,7 @@ void Form1::Form_Load() {
 
     state_.catalogue.selectedIndex = 0;
     state_.catalogue.sortOrder = 1;
-    mnuTool[3]->setChecked(false);
-    mnuTool[4]->setChecked(true);
+    menus.checkSortByName(false);
     show();
 
     chooseStartupFolder(state_);
@@ -179,44 +141,11 @@ void Form1::Form_Load() {
     state_.flags.textFirstUse = true;
 }
 
-void Form1::applyCaptions() {
-    mnuPaste->setText(state_.settings.autoPaste ? entryOr(104, QStringLiteral("Auto &Paste On"))
-                                                : entryOr(105, QStringLiteral("Auto &Paste Off")));
-    mnuFolder->setTitle(entryOr(103, QStringLiteral("&Select Folders")));
-    mnuAbout->setText(entryOr(106, QStringLiteral("&About")));
-    mnuTools->setTitle(entryOr(5, QStringLiteral("Options")));
-    const std::pair<int, int> tools[] = {{0, 107}, {1, 1},   {3, 2},   {4, 3},   {6, 4},
-                                         {8, 101}, {9, 102}, {11, 13}, {12, 12}, {13, 11}};
-    for (auto [item, entry] : tools)
-        mnuTool[item]->setText(entryOr(entry, mnuTool[item]->text()));
-    mnuGui->setTitle(entryOr(21, QStringLiteral("GUI size")));
-    for (int i = 0; i < 3; ++i)
-        mnuSize[i]->setText(entryOr(22 + i, mnuSize[i]->text()));
-}
-
-void Form1::enableWindowItems() {
-    const std::pair<int, WindowKind> items[] = {
-        {0, WindowKind::Search},         {1, WindowKind::SizeWindow},
-        {9, WindowKind::FolderRemoval},  {11, WindowKind::HelpSetup},
-        {12, WindowKind::HelpLanguages}, {13, WindowKind::HelpText}};
-    for (auto [item, kind] : items)
-        mnuTool[item]->setEnabled(ctx_.windows.available(kind));
-    mnuText->setEnabled(ctx_.windows.available(WindowKind::TextFileCreator));
-    mnuAbout->setEnabled(ctx_.windows.available(WindowKind::HelpAbout));
-}
-
 void Form1::setFolderEntries(const QStringList& captions) {
-    qDeleteAll(mnuFolderEntry);
-    mnuFolderEntry.clear();
-    for (int k = 0; k < captions.size(); ++k) {
-        auto* a = new QAction(captions[k], mnuFolder);
-        a->setObjectName(QStringLiteral("mnuFolderEntry%1").arg(k));
-        connect(a, &QAction::triggered, this, [this, k] { mnuFolderEntry_Click(k); });
-        mnuFolderEntry.append(a);
-    }
-    const MenuColumns columns = menuColumnsFor(int(captions.size()));
-    state_.folders.menuRowsPerColumn = columns.rowsPerColumn;
-    mnuFolder->setEntries(mnuFolderEntry, columns.rowsPerColumn);
+    state_.folders.menuRowsPerColumn = menus.setFolderEntries(captions);
+    for (int k = 0; k < menus.mnuFolderEntry.size(); ++k)
+        connect(menus.mnuFolderEntry[k], &QAction::triggered, this,
+                [this, k] { mnuFolderEntry_Click(k); });
 }
 
 void Form1::BuildFolderMenu() {
@@ -229,8 +158,7 @@ void Form1::BuildFolderMenu() {
 void Form1::LayoutMainWindow() {
     pic2->hide();
     // The information window is made again for the new scale.
-    delete toolTip_;
-    toolTip_ = nullptr;
+    hover_->dropWindow();
     const QSize screen = ctx_.desktop.screenSize();
     Settings& s = state_.settings;
     s.guiScale = guiScaleFor(screen, s.guiSize);
@@ -275,15 +203,15 @@ void Form1::mnuSize_Click(int index) {
     static constexpr int kValues[3] = {870, 770, 670};
     if (index < 0 || index > 2) return;
     state_.settings.guiSize = kValues[index];
-    for (int i = 0; i < 3; ++i)
-        mnuSize[i]->setChecked(i == index);
+    menus.checkSize(index);
     LayoutMainWindow();
 }
 
 void Form1::mnuFolderEntry_Click(int index) {
-    if (index < 0 || index >= mnuFolderEntry.size()) return;
-    if (mnuFolderEntry[0]->text() == u"No folders") return;
-    const QString caption = mnuFolderEntry[index]->text();
+    const QList<QAction*>& entries = menus.mnuFolderEntry;
+    if (index < 0 || index >= entries.size()) return;
+    if (entries[0]->text() == u"No folders") return;
+    const QString caption = entries[index]->text();
     const auto& rows = state_.folders.rows;
     for (int i = 0; i < rows.size(); ++i) {
         if (rows[i].caption != caption) continue;
@@ -299,16 +227,15 @@ void Form1::mnuFolderEntry_Click(int index) {
 void Form1::mnuTool_Click(int index) {
     switch (index) {
     case 0:
-        ctx_.windows.open(WindowKind::Search);
+        ctx_.windows.showSearch();
         break;
     case 1:
-        ctx_.windows.open(WindowKind::SizeWindow);
+        ctx_.windows.showSizeWindow();
         break;
     case 3:
     case 4:
         state_.catalogue.sortOrder = index == 3 ? 2 : 1;
-        mnuTool[3]->setChecked(index == 3);
-        mnuTool[4]->setChecked(index == 4);
+        menus.checkSortByName(index == 3);
         ShowFolder();
         selectTab(1);
         break;
@@ -327,16 +254,16 @@ void Form1::mnuTool_Click(int index) {
         AddFolder();
         break;
     case 9:
-        ctx_.windows.open(WindowKind::FolderRemoval);
+        ctx_.windows.showFolderRemoval();
         break;
     case 11:
-        ctx_.windows.open(WindowKind::HelpSetup);
+        ctx_.windows.showHelp(HelpPage::Setup);
         break;
     case 12:
-        ctx_.windows.open(WindowKind::HelpLanguages);
+        ctx_.windows.showHelp(HelpPage::Languages);
         break;
     case 13:
-        ctx_.windows.open(WindowKind::HelpText);
+        ctx_.windows.showHelp(HelpPage::Help);
         break;
     default:
         break;
@@ -346,8 +273,7 @@ void Form1::mnuTool_Click(int index) {
 
 void Form1::mnuPaste_Click() {
     state_.settings.autoPaste = !state_.settings.autoPaste;
-    mnuPaste->setText(state_.settings.autoPaste ? entryOr(104, QStringLiteral("Auto &Paste On"))
-                                                : entryOr(105, QStringLiteral("Auto &Paste Off")));
+    menus.setPasteCaption(state_.text, state_.settings.autoPaste);
 }
 
 void Form1::cmdRestart_Click() {
@@ -363,8 +289,7 @@ void Form1::Form_Unload() {
     std::optional<QPoint> twips;
     if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
     saveOnShutdown(state_, twips);
-    delete toolTip_;
-    toolTip_ = nullptr;
+    hover_->dropWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

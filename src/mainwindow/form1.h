@@ -5,11 +5,13 @@
 #include "app/context.h"
 #include "app/main_layout.h"
 #include "catalogue/thumbnail_batch.h"
+#include "mainwindow/main_menus.h"
 
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -23,6 +25,7 @@ namespace quiverel {
 class ColumnMenu;
 class ThumbnailGrid;
 class frmToolTip;
+class HoverInfo;
 class UnitScale;
 
 class Form1 : public QMainWindow {
@@ -51,6 +54,8 @@ public:
     void Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Image1_DblClick(int cell);
     void Image1_MouseMove(int cell);
+    // Runs the click Image1_MouseDown recorded; one that arrives during a
+    // hand-off is held and run when it ends.
     void ClickThumbnail();
     void Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void DeleteMarked();
@@ -61,16 +66,13 @@ public:
     void viewerClosed();
     // Waits while the interface goes on.
     void pause(int ms);
-    const QString& hoverText() const { return hoverText_; }
-    int hoverIndex() const { return hoverIndex_; }
-    frmToolTip* toolTip() const { return toolTip_; }
+    const QString& hoverText() const;
+    int hoverIndex() const;
+    frmToolTip* toolTip() const;
 
-    QTimer* Timer1 = nullptr; // clock
-    QTimer* Timer2 = nullptr; // delayed single click
-    QTimer* Timer3 = nullptr; // guard after the viewer closed
-    QTimer* Timer4 = nullptr; // delay before the information window
-    QTimer* Timer5 = nullptr; // hover polling
-    QTimer* Timer6 = nullptr; // information window hides itself
+    QTimer* Timer1 = nullptr;    // clock
+    QTimer* Timer2 = nullptr;    // delayed single click
+    HoverInfo* hover_ = nullptr; // Timer3 to Timer6 and the information window
 
     // Makes picture thumbnails on worker threads (the converter's thumbnail
     // operation, done in-process).
@@ -97,15 +99,7 @@ public:
     QLabel* picFaulty = nullptr;
     QPushButton* cmdRestart = nullptr;
 
-    ColumnMenu* mnuFolder = nullptr;
-    QList<QAction*> mnuFolderEntry;
-    QAction* mnuPaste = nullptr;
-    QAction* mnuText = nullptr;
-    QMenu* mnuTools = nullptr;
-    QMenu* mnuGui = nullptr;
-    std::array<QAction*, 3> mnuSize{};
-    std::array<QAction*, 14> mnuTool{}; // separators at 2, 5, 7, 10
-    QAction* mnuAbout = nullptr;
+    MainMenus menus;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,13 +110,10 @@ protected:
 private:
     void createMenus();
     void createControls();
-    void applyCaptions();
     void setFolderEntries(const QStringList& captions);
-    void enableWindowItems();
-    QString entryOr(int entry, const QString& designCaption) const;
     // Folder scan steps.
     void scanOnce();
-    bool makeMissingThumbnails(QList<int>& failed);
+    bool makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& failed);
     void quarantine(int row);
     void rebuildTabs();
     void loadRows(int first, int last);
@@ -135,9 +126,13 @@ private:
     void createTimers();
     void watchCells();
     void Timer1_Timer();
-    void Timer4_Timer();
-    void Timer5_Timer();
     bool recycle(const QString& path);
+    struct PendingClick {
+        int cell = 0;
+        Qt::MouseButton button = Qt::LeftButton;
+        Qt::KeyboardModifiers modifiers;
+    };
+    void runClick(const PendingClick& click);
 
     Context& ctx_;
     AppState& state_;
@@ -149,16 +144,12 @@ private:
     bool rescan_ = false;
     class frmSplash* splash_ = nullptr;
     QEventLoop* scanLoop_ = nullptr; // while thumbnails are made
-    frmToolTip* toolTip_ = nullptr;
-    int hoverIndex_ = -1;
-    QString hoverText_;
-    int lastHoverCell_ = -1;
-    int lastHoverPage_ = -1;
-    int polledHover_ = -1;
     int clickedCell_ = 0;
     Qt::MouseButton clickedButton_ = Qt::LeftButton;
     Qt::KeyboardModifiers clickedModifiers_;
     bool leftClick_ = true;
+    bool clickRunning_ = false;
+    std::optional<PendingClick> pendingClick_;
 };
 
 } // namespace quiverel

@@ -7,17 +7,21 @@
 #include "catalogue/thumbnail_grid.h"
 #include "convert/gif_info.h"
 #include "imaging/picture_file.h"
-#include "mainwindow/frm_tool_tip.h"
+#include "mainwindow/click_decision.h"
+#include "mainwindow/hover_info.h"
 #include "mainwindow/transmit.h"
+#include "process/background_work.h"
 #include "util/text_file.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTabBar>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace quiverel {
 
@@ -32,6 +36,8 @@ void Form1::pause(int ms) {
 }
 
 void Form1::Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    // Only the left and right buttons act.
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
     setCursor(Qt::WaitCursor);
     clickedCell_ = cell;
     clickedButton_ = button;
@@ -40,60 +46,79 @@ void Form1::Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModif
 }
 
 void Form1::ClickThumbnail() {
+    const PendingClick click{clickedCell_, clickedButton_, clickedModifiers_};
+    // A click during a hand-off waits for it, so the selection, the current
+    // picture, TX and the clipboard always name the same picture. The latest
+    // such click is the one that runs.
+    if (clickRunning_) {
+        pendingClick_ = click;
+        return;
+    }
+    clickRunning_ = true;
+    std::optional<PendingClick> next = click;
+    while (next && !unloaded_) {
+        runClick(*next);
+        next = std::exchange(pendingClick_, std::nullopt);
+    }
+    clickRunning_ = false;
+    unsetCursor();
+}
+
+void Form1::runClick(const PendingClick& click) {
     Catalogue& cat = state_.catalogue;
     CurrentPicture& cur = state_.current;
-    const int k = clickedCell_;
+    const int k = click.cell;
+    const int row = pageOffset(cat.currentPage, cat.thumbsPerPage) + k;
+    ClickInput input{click.button, click.modifiers, pic2->hasPicture(k),
+                     cat.rows.value(row).fileName};
+    if (extensionOf(input.fileName) == u".GIF")
+        input.animatedGif = readGifInfo(cur.folder + input.fileName).imageCount > 1;
+    const ClickDecision d = decideClick(input);
     leftClick_ = true;
-    if (clickedModifiers_ & Qt::ControlModifier) {
+    switch (d.branch) {
+    case ClickBranch::Ignore:
+        return;
+    case ClickBranch::Mark:
         pic2->setCellMarked(k, true);
         cat.selectedIndex = k;
-        unsetCursor();
         return;
+    default:
+        break;
     }
     pic2->resetFrames();
     cat.selectedIndex = k;
-    if (!pic2->hasPicture(k)) {
-        cur.fileName.clear();
-        unsetCursor();
-        return;
-    }
-    const int row = pageOffset(cat.currentPage, cat.thumbsPerPage) + k;
-    cur.fileName = cat.rows.value(row).fileName;
-    pic2->setCellSelected(k, true);
-    if (cur.fileName.isEmpty() || cur.fileName == u"Faulty") {
-        unsetCursor();
-        return;
-    }
+    cur.fileName = d.fileName;
+    if (d.select) pic2->setCellSelected(k, true);
+    if (d.branch == ClickBranch::EmptyCell || d.branch == ClickBranch::NothingToSend) return;
+
     state_.transmit.namePrefix = txNamePrefix(state_.settings);
-    cur.baseName = baseNameOf(cur.fileName);
-    cur.extension = extensionOf(cur.fileName);
-    const QString path = cur.folder + cur.fileName;
-    const bool left = clickedButton_ != Qt::RightButton;
-
-    if (cur.extension == u".TXT") {
-        if (left) {
-            const auto text = readTextFile(path);
-            SendTextToTransmit(ctx_, text.value_or(QString()), [this](int ms) { pause(ms); });
-        } else {
-            ctx_.windows.open(WindowKind::OptionsPanel);
-        }
-        unsetCursor();
+    cur.baseName = d.baseName;
+    cur.extension = d.extension;
+    const QString folder = cur.folder;
+    const QString path = folder + d.fileName;
+    if (d.branch == ClickBranch::SendText) {
+        const auto text = readTextFile(path);
+        SendTextToTransmit(ctx_, text.value_or(QString()), [this](int ms) { pause(ms); });
+        return;
+    }
+    if (d.branch == ClickBranch::TextOptions) {
+        ctx_.windows.showOptionsPanel();
         return;
     }
 
-    const bool animated = cur.extension == u".GIF" && readGifInfo(path).imageCount > 1;
-    cur.picture = loadPicture(path);
-    cur.width = cur.picture.width();
-    cur.height = cur.picture.height();
+    const QImage picture = loadPictureInBackground(path);
+    if (unloaded_) return;
+    cur.picture = picture;
+    cur.width = picture.width();
+    cur.height = picture.height();
     cur.aspectRatio = cur.width > 0 ? double(cur.height) / cur.width : 0.0;
-    if ((clickedModifiers_ & Qt::ShiftModifier) && !animated)
-        ctx_.windows.open(WindowKind::Composer);
-    leftClick_ = left;
-    state_.transmit.picture = cur.picture;
-    HandOff handOff{cur.folder, cur.fileName, cur.picture, animated, left, hoverIndex_ > -1};
+    if (d.openComposer) ctx_.windows.showComposer();
+    leftClick_ = d.leftClick;
+    state_.transmit.picture = picture;
+    HandOff handOff{folder,      d.fileName,          picture, input.animatedGif,
+                    d.leftClick, hover_->index() > -1};
     SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); });
-    if (!left) ctx_.windows.open(WindowKind::OptionsPanel);
-    unsetCursor();
+    if (d.openOptionsPanel) ctx_.windows.showOptionsPanel();
 }
 
 void Form1::Image1_DblClick(int cell) {
@@ -101,22 +126,28 @@ void Form1::Image1_DblClick(int cell) {
     ShowToolTip(QString());
     leftClick_ = false;
     if (!pic2->hasPicture(cell)) return;
+    if (clickRunning_) { // the picture being sent stays the one shown
+        QApplication::beep();
+        return;
+    }
     Catalogue& cat = state_.catalogue;
     CurrentPicture& cur = state_.current;
-    cur.fileName = cat.rows.value(pageOffset(cat.currentPage, cat.thumbsPerPage) + cell).fileName;
-    cur.extension = extensionOf(cur.fileName);
-    if (cur.fileName.isEmpty()) {
+    const QString name =
+        cat.rows.value(pageOffset(cat.currentPage, cat.thumbsPerPage) + cell).fileName;
+    if (name.isEmpty()) {
         unsetCursor();
-    } else if (cur.extension != u".TXT") {
+    } else if (extensionOf(name) != u".TXT") {
+        ctx_.windows.showViewer({cur.folder, name});
         clickedCell_ = cell;
         clickedButton_ = Qt::LeftButton;
-        ctx_.windows.open(WindowKind::Viewer);
+        clickedModifiers_ = {};
         ClickThumbnail();
     } else {
         pic2->resetFrames();
         pic2->setCellSelected(cell, true);
         cat.selectedIndex = cell;
-        ctx_.desktop.openTextFile(cur.folder + cur.fileName);
+        cur.extension = extensionOf(name);
+        ctx_.desktop.openTextFile(cur.folder + name);
         unsetCursor();
     }
     cur.fileName.clear();

@@ -6,14 +6,12 @@
 #include "catalogue/folder_scan.h"
 #include "catalogue/frm_splash.h"
 #include "catalogue/load_thumbnail.h"
-#include "catalogue/sort_orders.h"
+#include "catalogue/scan_plan.h"
 #include "catalogue/thumbnail_grid.h"
 #include "util/folder_tree.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLabel>
 #include <QSet>
 #include <QTabBar>
@@ -68,35 +66,26 @@ void Form1::scanOnce() {
     cat.previousPage = 1;
     cat.tabClickSuppressed = true;
 
-    FolderRead read = folder.isEmpty() ? FolderRead{false, {}} : readFolder(folder);
-    if (!read.readable && !folder.isEmpty()) {
+    ScanPlan plan = planFolderScan(folder, cat.sortOrder, cat.thumbsPerPage);
+    if (!plan.readable && !folder.isEmpty()) {
         QApplication::restoreOverrideCursor();
         ctx_.prompts.message(this, kBrisendale,
                              QStringLiteral("The folder\n%1\ncannot be read.").arg(folder),
                              PromptIcon::Warning);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    QList<CatalogueRow> rows = std::move(read.rows);
-    const int pictures = int(rows.size());
-    if (pictures > 0) {
-        RenameClashingFiles(folder, rows);
-        DeleteStaleThumbnails(folder, rows);
-        sortCatalogue(rows, cat.sortOrder);
-    } else {
-        rows.append(CatalogueRow{}); // an empty folder is one empty row
-    }
-    cat.rows = rows;
-    cat.pictureCache = QList<QImage>(rows.size());
-    cat.pageCount = pageCountFor(pictures, cat.thumbsPerPage);
+    const int pictures = plan.pictures;
+    cat.rows = std::move(plan.rows);
+    cat.pictureCache = QList<QImage>(cat.rows.size());
+    cat.pageCount = plan.pageCount;
     rebuildTabs();
 
-    for (int k = 0; k < pic2->cellCount(); ++k) {
+    for (int k = 0; k < pic2->cellCount(); ++k)
         pic2->setCellPicture(k, QImage());
-        pic2->setCellSelected(k, false);
-    }
+    pic2->resetFrames();
 
     QList<int> failed;
-    if (pictures > 0) makeMissingThumbnails(failed);
+    if (pictures > 0) makeMissingThumbnails(plan.missing, failed);
     closeSplash();
     setEnabled(true);
     if (unloaded_) { // closed while the thumbnails were made
@@ -119,24 +108,9 @@ void Form1::scanOnce() {
     cat.tabClickSuppressed = false;
 }
 
-bool Form1::makeMissingThumbnails(QList<int>& failed) {
+bool Form1::makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& failed) {
     Catalogue& cat = state_.catalogue;
     const QString folder = state_.current.folder;
-    const QString thumbs = thumbnailFolderOf(folder);
-    QDir().mkpath(thumbs);
-    QSet<QString> present;
-    const QStringList existing = QDir(thumbs).entryList(QDir::Files);
-    for (const QString& t : existing)
-        present.insert(t);
-
-    QList<ThumbnailJob> jobs;
-    for (int i = 0; i < cat.rows.size(); ++i) {
-        const QString& name = cat.rows[i].fileName;
-        const QString thumbName = baseNameOf(name) + QStringLiteral(".jpg");
-        if (present.contains(thumbName)) continue;
-        jobs.append({i, folder + name, thumbs + thumbName, cat.rows[i].dateTime, isTextType(name)});
-    }
-
     const int perPage = cat.thumbsPerPage;
     const int firstPageLast = std::min(perPage, int(cat.rows.size())) - 1;
     // The rows of page 1 whose thumbnails exist can be shown at once.

@@ -1,18 +1,12 @@
-// Form1: the information window under a hovered thumbnail and the clock.
+// Form1: pointer events on the thumbnails, the timers and the clock.
 
 #include "mainwindow/form1.h"
 
-#include "catalogue/file_names.h"
-#include "catalogue/paging.h"
 #include "catalogue/thumbnail_grid.h"
-#include "imaging/picture_size.h"
-#include "mainwindow/frm_tool_tip.h"
+#include "mainwindow/hover_info.h"
 #include "mainwindow/picture_info.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QFileInfo>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,34 +16,20 @@
 namespace quiverel {
 
 void Form1::createTimers() {
-    const auto make = [this](int ms, bool running, void (Form1::*slot)()) {
-        auto* t = new QTimer(this);
-        t->setInterval(ms);
-        connect(t, &QTimer::timeout, this, slot);
-        if (running) t->start();
-        return t;
-    };
-    Timer1 = make(1000, true, &Form1::Timer1_Timer);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
     Timer2 = new QTimer(this);
     Timer2->setInterval(750);
     Timer2->setSingleShot(true);
     connect(Timer2, &QTimer::timeout, this, [this] {
         // The clicked thumbnail counts as hovered, so a click pastes even
         // before the information window's timers saw the pointer.
-        hoverIndex_ = clickedCell_;
+        hover_->clicked(clickedCell_);
         ClickThumbnail();
     });
-    Timer3 = new QTimer(this);
-    Timer3->setInterval(1000);
-    Timer3->setSingleShot(true); // stops itself
-    Timer4 = make(100, false, &Form1::Timer4_Timer);
-    Timer5 = make(100, true, &Form1::Timer5_Timer);
-    Timer6 = new QTimer(this);
-    Timer6->setInterval(5000);
-    connect(Timer6, &QTimer::timeout, this, [this] {
-        if (toolTip_) toolTip_->hide();
-        Timer6->stop();
-    });
+    hover_ = new HoverInfo(ctx_, pic2, this, [this] { return cursor().shape() == Qt::WaitCursor; });
 }
 
 void Form1::watchCells() {
@@ -86,8 +66,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     } else if (event->type() == QEvent::MouseMove) {
-        hoverIndex_ = -1;
-        lastHoverCell_ = -1;
+        hover_->pointerOff();
     } else if (watched == Tabs && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_PageUp ||
@@ -100,70 +79,18 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::Image1_MouseMove(int k) {
-    const Catalogue& cat = state_.catalogue;
-    const int row = pageOffset(cat.currentPage, cat.thumbsPerPage) + k;
-    if (k == lastHoverCell_ && cat.currentPage == lastHoverPage_) return;
-    lastHoverCell_ = k;
-    lastHoverPage_ = cat.currentPage;
-    if (Timer3->isActive() || cursor().shape() == Qt::WaitCursor) return;
-    if (!pic2->hasPicture(k) || row > cat.lastIndex()) {
-        pic2->Image1[k]->setToolTip(QString());
-        return;
-    }
-    const CatalogueRow& r = cat.rows[row];
-    const QString path = state_.current.folder + r.fileName;
-    const qint64 bytes = QFileInfo(path).size();
-    if (isTextType(r.fileName)) {
-        hoverText_ = textHoverText(r.fileName, r.dateTime, bytes);
-    } else {
-        // The header tells the size; the picture itself is not decoded.
-        const QSize size = pictureSizeOfFile(path);
-        state_.current.width = size.width();
-        state_.current.height = size.height();
-        hoverText_ = pictureHoverText(r.fileName, r.dateTime, size, bytes);
-    }
-    hoverIndex_ = k;
-}
-
-void Form1::Timer5_Timer() {
-    if (hoverIndex_ >= 0 && hoverIndex_ != polledHover_) {
-        if (toolTip_) toolTip_->hide();
-        Timer4->start();
-        Timer6->stop();
-    }
-    polledHover_ = hoverIndex_;
-}
-
-void Form1::Timer4_Timer() {
-    if (hoverIndex_ > -1) {
-        ShowToolTip(hoverText_);
-        Timer4->stop();
-        Timer6->start();
-    } else {
-        ShowToolTip(QString());
-    }
+    hover_->pointerOnCell(k);
 }
 
 void Form1::ShowToolTip(const QString& text) {
-    if (text.isEmpty()) {
-        if (toolTip_) toolTip_->hide();
-        return;
-    }
-    if (!toolTip_) toolTip_ = new frmToolTip(this, state_.settings.guiScale);
-    toolTip_->setText(text);
-    const int k = std::clamp(hoverIndex_, 0, pic2->cellCount() - 1);
-    const QFrame* frame = pic2->Shape1[k];
-    const QPoint underFrame = frame->mapToGlobal(QPoint(frame->width() / 2, frame->height()));
-    toolTip_->move(underFrame.x() - toolTip_->width() / 2, underFrame.y() + (40 - 8 * k) / 15);
-    toolTip_->show();
+    hover_->ShowToolTip(text);
 }
 
 void Form1::viewerClosed() {
     setEnabled(true);
-    Timer3->start();
+    hover_->viewerClosed();
     raise();
     activateWindow();
-    hoverIndex_ = lastHoverCell_;
 }
 
 void Form1::Timer1_Timer() {

@@ -33,7 +33,11 @@ void Form1::AddFolder() {
         folders.rows.last() = {*caption, path};
     else
         folders.rows.append({*caption, path});
+    // The list is sorted under the current folder: find its row again.
+    const QString shown = state_.current.folder;
     sortFolderList(folders.rows);
+    for (int i = 0; i < folders.rows.size(); ++i)
+        if (folders.rows[i].path == shown) state_.current.folderIndex = i;
     if (!folders.rows.first().caption.isEmpty())
         writeFoldersIni(state_.iniFile(QStringLiteral("Folders.ini")), folders.rows);
     BuildFolderMenu();

@@ -6,6 +6,7 @@
 #include "catalogue/folder_scan.h"
 #include "catalogue/load_thumbnail.h"
 #include "catalogue/paging.h"
+#include "catalogue/picture_cache.h"
 #include "catalogue/thumbnail_grid.h"
 
 #include <QApplication>
@@ -18,33 +19,13 @@
 namespace quiverel {
 
 void Form1::ShowPage() {
-    const Catalogue& cat = state_.catalogue;
-    const int offset = pageOffset(cat.currentPage, cat.thumbsPerPage);
-    for (int k = 0; k < pic2->cellCount(); ++k) {
-        const int row = offset + k;
-        const bool has = k < cat.thumbsPerPage && row <= cat.lastIndex() &&
-                         row < cat.pictureCache.size() && !cat.pictureCache[row].isNull();
-        pic2->setCellPicture(k, has ? cat.pictureCache[row] : QImage());
-    }
+    const QList<QImage> pictures = pagePictures(state_.catalogue, pic2->cellCount());
+    for (int k = 0; k < pictures.size(); ++k)
+        pic2->setCellPicture(k, pictures[k]);
 }
 
 void Form1::loadRows(int first, int last) {
-    Catalogue& cat = state_.catalogue;
-    const QString& folder = state_.current.folder;
-    for (int i = first; i <= last && i < cat.rows.size(); ++i) {
-        const CatalogueRow& row = cat.rows[i];
-        if (!cat.pictureCache[i].isNull() || row.fileName.isEmpty()) continue;
-        cat.pictureCache[i] = loadThumbnail(folder, row.fileName);
-        if (cat.pictureCache[i].isNull()) {
-            // A damaged or missing thumbnail is made again rather than ending the program.
-            const QString thumb = thumbnailPathOf(folder, row.fileName);
-            QFile::remove(thumb);
-            if (makeThumbnailNow(
-                    {i, folder + row.fileName, thumb, row.dateTime, isTextType(row.fileName)},
-                    thumbnailer_))
-                cat.pictureCache[i] = loadThumbnail(folder, row.fileName);
-        }
-    }
+    loadCacheRows(state_.catalogue, state_.current.folder, first, last, thumbnailer_);
 }
 
 void Form1::LoadNextPage() {
@@ -65,10 +46,7 @@ void Form1::LoadPreviousPage() {
 }
 
 void Form1::TrimPictureCache() {
-    Catalogue& cat = state_.catalogue;
-    const QList<bool> keep = keepMarks(cat.currentPage, cat.thumbsPerPage, int(cat.rows.size()));
-    for (int i = 0; i < cat.pictureCache.size() && i < keep.size(); ++i)
-        if (!keep[i]) cat.pictureCache[i] = QImage();
+    trimPictureCache(state_.catalogue);
 }
 
 void Form1::resetSelectedFrame() {
@@ -105,7 +83,8 @@ void Form1::Tabs_Click() {
         break;
     }
     }
-    resetSelectedFrame();
+    // Frames belong to the page shown: marks made on another page are gone.
+    pic2->resetFrames();
     cat.previousPage = cat.currentPage;
     setEnabled(true);
     QApplication::restoreOverrideCursor();

@@ -1,5 +1,6 @@
 #include "mainwindow/transmit.h"
 
+#include "app/setup_ini.h"
 #include "catalogue/file_names.h"
 #include "imaging/picture_file.h"
 
@@ -15,7 +16,11 @@ QString txNamePrefix(const Settings& s) {
 }
 
 ResizeChoice resizeForHandOff(const Settings& s, QSize picture) {
-    ResizeChoice r{s.resizeEnabled, s.resizeWidth, s.resizeHeight};
+    // Read from the setting itself, so a size chosen since start-up counts.
+    Settings parsed;
+    parsed.resizeSetting = s.resizeSetting;
+    deriveResize(parsed);
+    ResizeChoice r{parsed.resizeEnabled, parsed.resizeWidth, parsed.resizeHeight};
     // Pictures are never enlarged.
     if (r.enabled && picture.width() <= r.width && picture.height() <= r.height) r.enabled = false;
     return r;
@@ -101,7 +106,8 @@ bool SendToTransmit(Context& ctx, const HandOff& h, const Pause& pause) {
 
 void SendTextToTransmit(Context& ctx, const QString& text, const Pause& pause) {
     ctx.desktop.setClipboard({{}, {}, text});
-    PasteIntoSstvPrograms(ctx.desktop, pause);
+    // With auto paste off no keys go to other programs.
+    if (ctx.state.settings.autoPaste) PasteIntoSstvPrograms(ctx.desktop, pause);
 }
 
 void PasteIntoSstvPrograms(Desktop& desktop, const Pause& pause) {

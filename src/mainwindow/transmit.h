@@ -16,7 +16,8 @@ using Pause = std::function<void(int ms)>;
 // The call sign and "_" when the prefix flag is "Y" and a call sign is set.
 QString txNamePrefix(const Settings& settings);
 
-// The resize of a hand-off: the setting's size, but never larger than the picture.
+// The resize of a hand-off, parsed from the resize setting as it stands: the
+// setting's size, but never larger than the picture.
 struct ResizeChoice {
     bool enabled = false;
     int width = 0;
@@ -41,7 +42,8 @@ void emptyTxFolder(const QString& txFolder);
 // another hand-off is still running.
 bool SendToTransmit(Context& ctx, const HandOff& handOff, const Pause& pause);
 
-// Text for the SSTV programs: the clipboard gets it, then the paste keys.
+// Text for the SSTV programs: the clipboard gets it, then, with auto paste
+// on, the paste keys.
 void SendTextToTransmit(Context& ctx, const QString& text, const Pause& pause);
 
 // Brings EasyPal, KG-STV and MMSSTV to the front in turn and types their paste keys.

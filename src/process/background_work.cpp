@@ -1,10 +1,13 @@
 #include "process/background_work.h"
 
+#include "imaging/picture_file.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
+#include <memory>
 
 namespace quiverel {
 
@@ -17,6 +20,15 @@ bool runInBackground(const std::function<bool()>& work) {
     watcher.setFuture(QtConcurrent::run(work));
     if (!watcher.isFinished()) loop.exec();
     return watcher.result();
+}
+
+QImage loadPictureInBackground(const QString& path) {
+    auto picture = std::make_shared<QImage>();
+    runInBackground([picture, path] {
+        *picture = loadPicture(path);
+        return !picture->isNull();
+    });
+    return *picture;
 }
 
 } // namespace quiverel

@@ -2,6 +2,8 @@
 // Long picture work off the interface thread: the caller waits in a local
 // event loop, so windows keep painting and handlers keep running meanwhile.
 
+#include <QImage>
+#include <QString>
 #include <functional>
 
 namespace quiverel {
@@ -11,5 +13,8 @@ namespace quiverel {
 // application's main one, it simply runs `work` there: a worker thread must
 // not tie up another worker while it waits.
 bool runInBackground(const std::function<bool()>& work);
+
+// Decodes a picture file that way: a null picture when it cannot be read.
+QImage loadPictureInBackground(const QString& path);
 
 } // namespace quiverel

@@ -17,8 +17,8 @@
 
 namespace quiverel {
 
-Form2::Form2(Context& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window), ctx_(ctx), file_(viewerFileOf(ctx.state.current)) {
+Form2::Form2(Context& ctx, const ViewerRequest& request, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx_(ctx), file_(viewerFileOf(request)) {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The main window stays disabled while the viewer is open.

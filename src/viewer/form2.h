@@ -22,8 +22,8 @@ namespace quiverel {
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    // Takes the picture to show from ctx.state.current; Form_Load shows it.
-    explicit Form2(Context& ctx, QWidget* parent = nullptr);
+    // Form_Load shows the requested picture.
+    Form2(Context& ctx, const ViewerRequest& request, QWidget* parent = nullptr);
     ~Form2() override;
 
     // Reads the screen and the pointer and shows the picture. The viewer may

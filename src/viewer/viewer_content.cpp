@@ -4,6 +4,7 @@
 #include "convert/converter_job.h"
 #include "convert/gif_info.h"
 #include "imaging/picture_file.h"
+#include "process/background_work.h"
 #include "util/numbers.h"
 #include "viewer/tx_estimate.h"
 #include "viewer/viewer_caption.h"
@@ -17,7 +18,7 @@ namespace {
 QImage convertedPicture(Converter& converter, const QString& source, const QString& appFolder) {
     const QString temp = appFolder + QStringLiteral("/Temp.bmp");
     if (!converter.convert(source, temp)) return QImage();
-    return loadPicture(temp);
+    return loadPictureInBackground(temp);
 }
 
 qint64 lengthOf(const QString& path) {
@@ -27,7 +28,7 @@ qint64 lengthOf(const QString& path) {
 
 } // namespace
 
-ViewerFile viewerFileOf(const CurrentPicture& current) {
+ViewerFile viewerFileOf(const ViewerRequest& current) {
     ViewerFile f;
     f.folder = current.folder;
     f.fileName = current.fileName;
@@ -58,7 +59,7 @@ ViewerContent loadViewerContent(Converter& converter, const AppState& state,
     if (file.extension == u".JP2" || file.extension == u".PNG")
         c.picture = convertedPicture(converter, path, appFolder);
     else
-        c.picture = loadPicture(path);
+        c.picture = loadPictureInBackground(path);
 
     const QString firstJp2 = state.transmit.txFolder + QStringLiteral("/*.jp2");
     c.shown = compressed ? convertedPicture(converter, firstJp2, appFolder) : c.picture;

@@ -3,6 +3,7 @@
 // title line, without a window.
 
 #include "app/state.h"
+#include "app/windows.h"
 #include "convert/converter.h"
 
 #include <QImage>
@@ -11,8 +12,7 @@
 
 namespace quiverel {
 
-// The picture the viewer was opened on. Kept by the viewer, since the main
-// window clears its current file name while the viewer is still open.
+// The picture the viewer was opened on.
 struct ViewerFile {
     QString folder; // ends in "/"
     QString fileName;
@@ -20,7 +20,7 @@ struct ViewerFile {
     QString extension; // the last four characters in capitals
     QString path() const { return folder + fileName; }
 };
-ViewerFile viewerFileOf(const CurrentPicture& current);
+ViewerFile viewerFileOf(const ViewerRequest& request);
 
 struct ViewerContent {
     bool animated = false; // a GIF of more than one image

@@ -5,23 +5,13 @@
 #include "app/context.h"
 #include "support/fixed_clock.h"
 #include "support/recording_desktop.h"
+#include "support/recording_windows.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_app.h"
 
 #include <QList>
 
 namespace quiverel::test {
-
-class RecordingWindows : public Windows {
-public:
-    bool available(WindowKind) const override { return availableAll; }
-    bool open(WindowKind kind) override {
-        opened.append(kind);
-        return availableAll;
-    }
-    bool availableAll = false;
-    QList<WindowKind> opened;
-};
 
 class NullConverter : public Converter {
 public:

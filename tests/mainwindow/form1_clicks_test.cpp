@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "catalogue/file_names.h"
 #include "catalogue/thumbnail_grid.h"
 #include "desktop/column_menu.h"
 #include "fake_windows.h"
@@ -150,8 +151,8 @@ TEST_F(ClickTest, AddFolderSortsTheMenuAndRefusesAFolderTwice) {
     t.prompts.answerText(t.app.path() + QStringLiteral("/abc"));
     t.prompts.answerText(QStringLiteral("Alpha"));
     form->AddFolder();
-    ASSERT_EQ(form->mnuFolderEntry.size(), 2);
-    EXPECT_EQ(form->mnuFolderEntry[0]->text(), QStringLiteral("Alpha"));
+    ASSERT_EQ(form->menus.mnuFolderEntry.size(), 2);
+    EXPECT_EQ(form->menus.mnuFolderEntry[0]->text(), QStringLiteral("Alpha"));
     EXPECT_EQ(readTextLines(t.app.ini(QStringLiteral("Folders.ini"))).first(),
               QStringLiteral("Alpha"));
     EXPECT_EQ(t.state.folders.rows[0].path, t.app.path() + QStringLiteral("/abc/"));
@@ -160,13 +161,76 @@ TEST_F(ClickTest, AddFolderSortsTheMenuAndRefusesAFolderTwice) {
     form->AddFolder();
     EXPECT_EQ(t.prompts.shown().last().text, QStringLiteral("Folder\n") + t.app.path() +
                                                  QStringLiteral("/abc/\nis already in menus."));
-    EXPECT_EQ(form->mnuFolderEntry.size(), 2);
+    EXPECT_EQ(form->menus.mnuFolderEntry.size(), 2);
 
     for (int i = 0; i < 8; ++i) {
         t.prompts.answerText(QStringLiteral("/f%1").arg(i));
         t.prompts.answerText(QStringLiteral("F%1").arg(i));
         form->AddFolder();
     }
-    EXPECT_EQ(form->mnuFolderEntry.size(), 10);
-    EXPECT_EQ(form->mnuFolder->rowsPerColumn(), 3);
+    EXPECT_EQ(form->menus.mnuFolderEntry.size(), 10);
+    EXPECT_EQ(form->menus.mnuFolder->rowsPerColumn(), 3);
+}
+
+TEST_F(ClickTest, MarksDoNotSurviveAPageChangeSoDeleteTakesOnlyWhatTheUserSeesMarked) {
+    open(20);
+    click(1, Qt::ControlModifier);
+    click(2, Qt::ControlModifier);
+    form->ckNext_MouseDown();
+    ASSERT_EQ(t.state.catalogue.currentPage, 2);
+    EXPECT_FALSE(form->pic2->isCellMarked(1));
+    EXPECT_FALSE(form->pic2->isCellMarked(2));
+    const QString fourth = nameAt(12 + 3);
+    click(3, Qt::ControlModifier);
+    t.prompts.answer(PromptAnswer::Yes);
+    form->Form_KeyDown(Qt::Key_Delete, {});
+    QStringList trashed;
+    for (const QString& line : std::as_const(t.desktop.log))
+        if (line.startsWith(QStringLiteral("trash ")) && !line.contains(u"ThumbFiles"))
+            trashed.append(line);
+    EXPECT_EQ(trashed, QStringList({QStringLiteral("trash ") + t.app.path() +
+                                    QStringLiteral("/rx/") + fourth}));
+    EXPECT_EQ(t.state.catalogue.rows.size(), 19);
+}
+
+TEST_F(ClickTest, AMiddleClickDoesNothing) {
+    open(2);
+    form->Image1_MouseDown(0, Qt::MiddleButton, {});
+    EXPECT_FALSE(form->Timer2->isActive());
+    EXPECT_NE(form->cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(ClickTest, AClickDuringAHandOffIsHeldAndThenSentWhole) {
+    open(3);
+    t.state.settings.autoPaste = true;
+    t.desktop.windowTitles = {QStringLiteral("EasyPal"), QStringLiteral("MMSSTV")};
+    form->Image1_MouseMove(0); // the pointer rests on the thumbnails
+    // The second click comes while the first one's paste keys are typed.
+    QTimer::singleShot(700, form.get(), [this] { click(1); });
+    click(0);
+    EXPECT_EQ(t.state.current.fileName, nameAt(1));
+    EXPECT_TRUE(form->pic2->isCellSelected(1));
+    EXPECT_FALSE(form->pic2->isCellSelected(0));
+    const QString tx = t.state.transmit.txFolder + u'/';
+    EXPECT_EQ(QDir(tx).entryList(QDir::Files), QStringList({baseNameOf(nameAt(1)) + ".bmp"}));
+    EXPECT_EQ(t.desktop.clipboard.filePath, tx + baseNameOf(nameAt(1)) + ".bmp");
+    // Each hand-off typed its whole sequence, one after the other.
+    const QStringList sequence = {"activate EasyPal", "keys {F7}", "activate MMSSTV", "keys %{E}",
+                                  "keys p"};
+    QStringList keys;
+    for (const QString& line : std::as_const(t.desktop.log))
+        if (line.startsWith(QStringLiteral("activate")) || line.startsWith(QStringLiteral("keys")))
+            keys.append(line);
+    EXPECT_EQ(keys, sequence + sequence);
+}
+
+TEST_F(ClickTest, AfterAddFolderTheInformationLineStillNamesTheFolderShown) {
+    open(2); // shows "Rx"
+    QDir().mkpath(t.app.path() + QStringLiteral("/abc"));
+    t.prompts.answerText(t.app.path() + QStringLiteral("/abc"));
+    t.prompts.answerText(QStringLiteral("Alpha")); // sorts before "Rx"
+    form->AddFolder();
+    EXPECT_EQ(t.state.folders.rows[t.state.current.folderIndex].caption, QStringLiteral("Rx"));
+    form->ShowFolder();
+    EXPECT_TRUE(form->lblPics->text().startsWith(QStringLiteral("Rx  ")));
 }

@@ -96,30 +96,30 @@ TEST(Form1, MenusCarryTheTextTableCaptionsAndMissingWindowsAreDisabled) {
     t.app.write(QStringLiteral("ini/Setup.ini"), setupWith(770, 20));
     Form1 form(t.ctx);
     form.Form_Load();
-    EXPECT_EQ(form.mnuFolder->title(), QStringLiteral("&Select Folders"));
-    EXPECT_EQ(form.mnuPaste->text(), QStringLiteral("Auto &Paste On"));
-    EXPECT_EQ(form.mnuTool[1]->text(), QStringLiteral("Set file size"));
-    EXPECT_EQ(form.mnuTool[13]->text(), QStringLiteral("Help"));
-    EXPECT_TRUE(form.mnuTool[2]->isSeparator());
-    EXPECT_TRUE(form.mnuTool[4]->isChecked());
-    EXPECT_FALSE(form.mnuTool[3]->isChecked());
-    EXPECT_TRUE(form.mnuSize[1]->isChecked());
-    EXPECT_FALSE(form.mnuTool[0]->isEnabled());
-    EXPECT_FALSE(form.mnuAbout->isEnabled());
-    EXPECT_EQ(form.mnuFolderEntry.size(), 1);
-    EXPECT_EQ(form.mnuFolderEntry[0]->text(), QStringLiteral("No folders"));
-    form.mnuFolderEntry[0]->trigger(); // does nothing
+    EXPECT_EQ(form.menus.mnuFolder->title(), QStringLiteral("&Select Folders"));
+    EXPECT_EQ(form.menus.mnuPaste->text(), QStringLiteral("Auto &Paste On"));
+    EXPECT_EQ(form.menus.mnuTool[1]->text(), QStringLiteral("Set file size"));
+    EXPECT_EQ(form.menus.mnuTool[13]->text(), QStringLiteral("Help"));
+    EXPECT_TRUE(form.menus.mnuTool[2]->isSeparator());
+    EXPECT_TRUE(form.menus.mnuTool[4]->isChecked());
+    EXPECT_FALSE(form.menus.mnuTool[3]->isChecked());
+    EXPECT_TRUE(form.menus.mnuSize[1]->isChecked());
+    EXPECT_FALSE(form.menus.mnuTool[0]->isEnabled());
+    EXPECT_FALSE(form.menus.mnuAbout->isEnabled());
+    EXPECT_EQ(form.menus.mnuFolderEntry.size(), 1);
+    EXPECT_EQ(form.menus.mnuFolderEntry[0]->text(), QStringLiteral("No folders"));
+    form.menus.mnuFolderEntry[0]->trigger(); // does nothing
     EXPECT_TRUE(t.state.current.folder.isEmpty());
 
     form.mnuPaste_Click();
     EXPECT_FALSE(t.state.settings.autoPaste);
-    EXPECT_EQ(form.mnuPaste->text(), t.state.text[105]);
+    EXPECT_EQ(form.menus.mnuPaste->text(), t.state.text[105]);
 
     // Another language's captions.
     t.app.write(QStringLiteral("ini/Setup.ini"), "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"Deutsch\"\r\n");
     form.cmdRestart_Click();
-    EXPECT_EQ(form.mnuTool[1]->text(), t.state.text[1]);
-    EXPECT_NE(form.mnuTool[1]->text(), QStringLiteral("Set file size"));
+    EXPECT_EQ(form.menus.mnuTool[1]->text(), t.state.text[1]);
+    EXPECT_NE(form.menus.mnuTool[1]->text(), QStringLiteral("Set file size"));
 }
 
 TEST(Form1, TenFoldersMakeAFolderMenuOfColumnsAndAChoiceShowsTheFolder) {
@@ -130,12 +130,12 @@ TEST(Form1, TenFoldersMakeAFolderMenuOfColumnsAndAChoiceShowsTheFolder) {
     t.app.write(QStringLiteral("ini/Folders.ini"), folders);
     Form1 form(t.ctx);
     form.Form_Load();
-    ASSERT_EQ(form.mnuFolderEntry.size(), 10);
-    EXPECT_EQ(form.mnuFolderEntry[0]->text(), QStringLiteral("Folder 0"));
-    EXPECT_EQ(form.mnuFolder->rowsPerColumn(), 3);
+    ASSERT_EQ(form.menus.mnuFolderEntry.size(), 10);
+    EXPECT_EQ(form.menus.mnuFolderEntry[0]->text(), QStringLiteral("Folder 0"));
+    EXPECT_EQ(form.menus.mnuFolder->rowsPerColumn(), 3);
     EXPECT_EQ(t.state.folders.menuRowsPerColumn, 3);
     EXPECT_EQ(t.state.current.folder, QStringLiteral("/rx/0/"));
-    form.mnuFolderEntry[7]->trigger();
+    form.menus.mnuFolderEntry[7]->trigger();
     EXPECT_EQ(t.state.current.folder, QStringLiteral("/rx/7/"));
     EXPECT_EQ(t.state.current.folderIndex, 7);
 }
@@ -147,8 +147,8 @@ TEST(Form1, GuiSizeMenuRescalesTheWindow) {
     form.Form_Load();
     form.mnuSize_Click(0);
     EXPECT_EQ(t.state.settings.guiSize, 870);
-    EXPECT_TRUE(form.mnuSize[0]->isChecked());
-    EXPECT_FALSE(form.mnuSize[1]->isChecked());
+    EXPECT_TRUE(form.menus.mnuSize[0]->isChecked());
+    EXPECT_FALSE(form.menus.mnuSize[1]->isChecked());
     EXPECT_EQ(form.centralWidget()->width(), int(666 * 768.0 / 870 + 0.5));
     form.mnuSize_Click(2);
     EXPECT_EQ(form.centralWidget()->width(), int(666 * 768.0 / 670 + 0.5));
@@ -166,7 +166,7 @@ TEST(Form1, RestartWithAnotherPageSizeRebuildsTheGridAndCloseSavesOnce) {
                    QString::fromUtf8(setupWith(770, 30)).split(QStringLiteral("\r\n")));
     form.cmdRestart->click();
     EXPECT_EQ(form.pic2->cellCount(), 30);
-    EXPECT_EQ(form.mnuFolderEntry.size(), 1);
+    EXPECT_EQ(form.menus.mnuFolderEntry.size(), 1);
     form.move(200, 100);
     form.close();
     form.Form_Unload();

@@ -55,12 +55,10 @@ struct HandOffTest : ::testing::Test {
         rx = t.app.path() + QStringLiteral("/rx/");
         QDir().mkpath(rx);
     }
+    // Only the setting changes, as the size window and the composer change
+    // it: the hand-off must read it again.
     void resizeTo(const char* setting) {
         t.state.settings.resizeSetting = QString::fromLatin1(setting);
-        const QStringList wh = t.state.settings.resizeSetting.split(u'x');
-        t.state.settings.resizeEnabled = wh.size() == 2;
-        t.state.settings.resizeWidth = wh.value(0).toInt();
-        t.state.settings.resizeHeight = wh.value(1).toInt();
     }
     HandOff picture(const QString& name, QSize size) {
         const QImage img = photo(size);
@@ -175,4 +173,15 @@ TEST_F(HandOffTest, ASecondHandOffNeverStartsOverARunningOne) {
     t.state.transmit.handOffRunning = false;
     EXPECT_TRUE(SendToTransmit(ctx, picture(QStringLiteral("a.jpg"), {64, 48}), pause));
     EXPECT_FALSE(t.state.transmit.handOffRunning);
+}
+
+TEST_F(HandOffTest, TextGoesToTheClipboardAndIsPastedOnlyWithAutoPasteOn) {
+    t.desktop.windowTitles = {QStringLiteral("EasyPal")};
+    t.state.settings.autoPaste = false;
+    SendTextToTransmit(ctx, QStringLiteral("CQ CQ"), pause);
+    EXPECT_EQ(t.desktop.clipboard.text, QStringLiteral("CQ CQ"));
+    EXPECT_FALSE(t.desktop.log.join(u'|').contains(QStringLiteral("keys")));
+    t.state.settings.autoPaste = true;
+    SendTextToTransmit(ctx, QStringLiteral("CQ DX"), pause);
+    EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("keys {F7}")));
 }

@@ -28,7 +28,7 @@ struct ViewerTest : ::testing::Test {
 
     void open(const QString& name) {
         t.setCurrent(name);
-        form = new Form2(t.ctx);
+        form = new Form2(t.ctx, ViewerRequest{t.rx(), name});
         closed = std::make_unique<QSignalSpy>(form.data(), &Form2::closed);
         form->Form_Load();
     }
@@ -138,7 +138,8 @@ TEST_F(ViewerTest, WherePointerWarpingIsRefusedPanningFollowsThePointerFromWhere
     test::ViewerContext refusing(&desktop);
     refusing.setCurrent(QStringLiteral("large.jpg"));
     refusing.writePicture(QStringLiteral("large.jpg"), test::tellTalePicture(2048, 1536));
-    QPointer<Form2> f = new Form2(refusing.ctx);
+    QPointer<Form2> f =
+        new Form2(refusing.ctx, ViewerRequest{refusing.rx(), QStringLiteral("large.jpg")});
     f->Form_Load();
     EXPECT_EQ(f->panReference(), QPoint(100, 100));
     const QPoint start = f->imgInner->pos();

@@ -9,6 +9,7 @@
 #include "desktop/qt_prompts.h"
 #include "imaging/picture_encoder.h"
 #include "imaging/picture_file.h"
+#include "support/recording_windows.h"
 #include "viewer/form2.h"
 
 #include <QApplication>
@@ -19,16 +20,6 @@
 #include <QTimer>
 
 using namespace quiverel;
-
-namespace {
-
-class NoWindows : public Windows {
-public:
-    bool available(WindowKind) const override { return false; }
-    bool open(WindowKind) override { return false; }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
@@ -67,10 +58,10 @@ int main(int argc, char** argv) {
     InProcessConverter converter(app.path(), prompts);
     QtDesktop desktop;
     SystemClock clock;
-    NoWindows windows;
+    test::RecordingWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, app.path()};
 
-    auto* form = new Form2(ctx);
+    auto* form = new Form2(ctx, ViewerRequest{state.current.folder, state.current.fileName});
     QObject::connect(form, &Form2::closed, &qapp, &QCoreApplication::quit);
     form->Form_Load();
     if (compressed) form->mnuDisplay_Click(1);

@@ -7,6 +7,7 @@
 #include "convert/in_process_converter.h"
 #include "support/fixed_clock.h"
 #include "support/recording_desktop.h"
+#include "support/recording_windows.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_app.h"
 
@@ -15,12 +16,6 @@
 #include <QList>
 
 namespace quiverel::test {
-
-class NoWindows : public Windows {
-public:
-    bool available(WindowKind) const override { return false; }
-    bool open(WindowKind) override { return false; }
-};
 
 // A desktop that will not move the pointer, as some platforms refuse to.
 class RefusingDesktop : public RecordingDesktop {
@@ -39,7 +34,7 @@ struct ViewerContext {
     InProcessConverter converter{app.path(), prompts};
     RecordingDesktop ownDesktop{QSize(1024, 768)};
     FixedClock clock;
-    NoWindows windows;
+    RecordingWindows windows;
     Context ctx;
 
     QString rx() const { return app.path() + QStringLiteral("/rx/"); }
