@@ -10,10 +10,8 @@
 
 namespace quiverel::test {
 
-ViewerContext::ViewerContext(Desktop* desktop)
-    : ctx{state, converter, desktop ? *desktop : ownDesktop, prompts, clock, windows, app.path()} {
-    state.appFolder = app.path();
-    app.write(QStringLiteral("ini/Language.ini"), shippedLanguageIni());
+ViewerContext::ViewerContext(Desktop* otherDesktop)
+    : TestContext(TestConverter::InProcess, otherDesktop) {
     loadTextTableFile(state.text, QStringLiteral("English"),
                       app.ini(QStringLiteral("Language.ini")), HeaderMatch::Startup);
     state.settings.guiScale = 768.0 / 770.0;

@@ -1,0 +1,18 @@
+#include "support/test_context.h"
+
+namespace quiverel::test {
+
+TestContext::TestContext(TestConverter converter, Desktop* otherDesktop)
+    : ctx{state,
+          converter == TestConverter::InProcess ? static_cast<Converter&>(inProcessConverter)
+                                                : nullConverter,
+          otherDesktop ? *otherDesktop : desktop,
+          prompts,
+          clock,
+          windows,
+          app.path()} {
+    state.appFolder = app.path();
+    app.write(QStringLiteral("ini/Language.ini"), shippedLanguageIni());
+}
+
+} // namespace quiverel::test
