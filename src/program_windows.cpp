@@ -1,6 +1,8 @@
 #include "program_windows.h"
 
 #include "mainwindow/form1.h"
+#include "texteffects/frm_color.h"
+#include "texteffects/frm_text.h"
 #include "viewer/form2.h"
 #include "viewer/form4.h"
 
@@ -14,7 +16,15 @@ ProgramWindows::ProgramWindows(AppState& state, Converter& converter, Desktop& d
 ProgramWindows::~ProgramWindows() = default;
 
 bool ProgramWindows::available(WindowKind kind) const {
-    return kind == WindowKind::Viewer || kind == WindowKind::Zoom;
+    switch (kind) {
+    case WindowKind::Viewer:
+    case WindowKind::Zoom:
+    case WindowKind::TextEffects:
+    case WindowKind::ColourPicker:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ProgramWindows::showViewer(const ViewerRequest& request) {
@@ -28,6 +38,24 @@ void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
     zoom->setCaption(caption);
     zoom->setPicture(picture);
     zoom->show();
+}
+
+std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {
+    QWidget* self = nullptr; // the picker opens over the dialog
+    frmText dialog(
+        ctx_,
+        [this, &self](int target, QColor current) {
+            return showColourPicker(self, {ColourPicker::TextEffects, target, current});
+        },
+        opener);
+    self = &dialog;
+    return dialog.run();
+}
+
+std::optional<QColor> ProgramWindows::showColourPicker(QWidget* opener,
+                                                       const ColourPickRequest& request) {
+    frmColor picker(ctx_, request, opener);
+    return picker.run();
 }
 
 } // namespace quiverel

@@ -31,10 +31,9 @@ public:
     void showHelp(HelpPage) override {}
     void showTextFileCreator() override {}
     void showFolderRemoval() override {}
-    std::optional<TextEffectsResult> showTextEffects(QWidget*) override { return std::nullopt; }
-    std::optional<QColor> showColourPicker(QWidget*, const ColourPickRequest&) override {
-        return std::nullopt;
-    }
+    std::optional<TextEffectsResult> showTextEffects(QWidget* opener) override;
+    std::optional<QColor> showColourPicker(QWidget* opener,
+                                           const ColourPickRequest& request) override;
 
 private:
     Context ctx_;

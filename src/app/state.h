@@ -126,6 +126,17 @@ struct TextEffectSettings {
     QString effectText;
 };
 
+// The rest of the main window's hidden label lblText that the text effects
+// dialog keeps for the run (Setup.ini keeps only Settings::textDefaults), and
+// whether the composer's note about dragging the text is still to be shown.
+struct TextLabelStore {
+    bool underline = false;
+    bool strikeOut = false;
+    ColourCode foreColour = 255;   // the preview's text colour
+    ColourCode backColour = 65280; // the 3d face colour
+    bool hintPending = true;
+};
+
 struct QslState {
     int cardState = 0;
     int pictureWidth = 0;
@@ -156,6 +167,7 @@ struct AppState {
     CurrentPicture current;
     TransmitState transmit;
     TextEffectSettings textEffects;
+    TextLabelStore textLabel;
     QslState qsl;
     FrameSettings frames;
     Flags flags;
