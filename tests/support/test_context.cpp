@@ -1,5 +1,7 @@
 #include "support/test_context.h"
 
+#include "app/text_table.h"
+
 namespace quiverel::test {
 
 TestContext::TestContext(TestConverter converter, Desktop* otherDesktop)
@@ -13,6 +15,11 @@ TestContext::TestContext(TestConverter converter, Desktop* otherDesktop)
           app.path()} {
     state.appFolder = app.path();
     app.write(QStringLiteral("ini/Language.ini"), shippedLanguageIni());
+}
+
+void TestContext::readTextTable() {
+    loadTextTableFile(state.text, QStringLiteral("English"),
+                      app.ini(QStringLiteral("Language.ini")), HeaderMatch::Startup);
 }
 
 } // namespace quiverel::test

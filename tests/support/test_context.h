@@ -23,6 +23,10 @@ struct TestContext {
     explicit TestContext(TestConverter converter = TestConverter::Null,
                          Desktop* otherDesktop = nullptr);
 
+    // Reads the English texts of the shipped Language.ini into the state, as
+    // the start-up does.
+    void readTextTable();
+
     TempApp app;
     AppState state;
     ScriptedPrompts prompts;

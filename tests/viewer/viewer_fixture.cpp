@@ -1,6 +1,5 @@
 #include "viewer_fixture.h"
 
-#include "app/text_table.h"
 #include "imaging/picture_encoder.h"
 #include "imaging/picture_file.h"
 
@@ -12,8 +11,7 @@ namespace quiverel::test {
 
 ViewerContext::ViewerContext(Desktop* otherDesktop)
     : TestContext(TestConverter::InProcess, otherDesktop) {
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      app.ini(QStringLiteral("Language.ini")), HeaderMatch::Startup);
+    readTextTable();
     state.settings.guiScale = 768.0 / 770.0;
     state.transmit.txFolder = app.path() + QStringLiteral("/TX");
     QDir().mkpath(state.transmit.txFolder);
