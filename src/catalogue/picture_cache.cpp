@@ -1,8 +1,8 @@
 #include "catalogue/picture_cache.h"
 
 #include "catalogue/file_names.h"
-#include "catalogue/paging.h"
 #include "catalogue/load_thumbnail.h"
+#include "catalogue/paging.h"
 
 #include <QFile>
 

@@ -3,7 +3,7 @@
 #include "catalogue/file_names.h"
 #include "catalogue/thumbnail_grid.h"
 #include "desktop/column_menu.h"
-#include "fake_windows.h"
+#include "support/test_context.h"
 #include "util/text_file.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "catalogue/thumbnail_grid.h"
-#include "fake_windows.h"
+#include "support/test_context.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 
 #include "convert/in_process_converter.h"
 #include "convert/iview_ini.h"
-#include "fake_windows.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
+#include "support/test_context.h"
 
 #include <QDir>
 #include <QFileInfo>

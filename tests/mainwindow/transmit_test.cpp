@@ -1,10 +1,9 @@
 #include "mainwindow/transmit.h"
 
-#include "convert/in_process_converter.h"
 #include "convert/iview_ini.h"
-#include "fake_windows.h"
 #include "imaging/jp2_target_size.h"
 #include "imaging/picture_file.h"
+#include "support/test_context.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,9 +40,8 @@ QImage photo(QSize size) {
 }
 
 struct HandOffTest : ::testing::Test {
-    test::TestContext t;
-    InProcessConverter converter{t.app.path(), t.prompts};
-    Context ctx{t.state, converter, t.desktop, t.prompts, t.clock, t.windows, t.app.path()};
+    test::TestContext t{test::TestConverter::InProcess};
+    Context& ctx = t.ctx;
     QList<int> pauses;
     Pause pause = [this](int ms) { pauses.append(ms); };
     QString rx;

@@ -7,9 +7,11 @@
 #include "app/text_table.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/qt_prompts.h"
+#include "support/null_converter.h"
+#include "support/recording_windows.h"
+#include "support/temp_app.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
-#include "texteffects_fixture.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -59,7 +61,7 @@ int main(int argc, char** argv) {
     state.textLabel.backColour = 65535; // yellow face
 
     QtPrompts prompts;
-    test::NoConverter converter;
+    test::NullConverter converter;
     QtDesktop desktop;
     SystemClock clock;
     test::RecordingWindows windows;

@@ -38,7 +38,7 @@ struct ViewerTest : ::testing::Test {
     }
     // The user moves the pointer over the picture.
     void pointerTo(QPoint screen) {
-        t.ownDesktop.setCursorPos(screen);
+        t.desktop.setCursorPos(screen);
         QMouseEvent move(QEvent::MouseMove, form->imgInner->mapFromGlobal(QPointF(screen)),
                          QPointF(screen), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(form->imgInner, &move);
@@ -74,7 +74,7 @@ TEST_F(ViewerTest, ASmallPictureGetsAWindowItsSizeCentredOnTheScreen) {
     EXPECT_EQ(t.state.current.fileSizeText, bytesOf(t.rx() + QStringLiteral("small.jpg")));
     EXPECT_EQ(t.state.current.height, 256);
     // The pointer waits in the middle, and moving it moves nothing.
-    EXPECT_EQ(t.ownDesktop.cursorPos(), QPoint(512, 384));
+    EXPECT_EQ(t.desktop.cursorPos(), QPoint(512, 384));
     pointerTo({360, 260});
     EXPECT_EQ(form->imgInner->pos(), QPoint(0, 0));
 }
@@ -263,7 +263,7 @@ struct Unshowable {
 class UnshowableTest : public ViewerTest, public ::testing::WithParamInterface<Unshowable> {};
 
 TEST_P(UnshowableTest, WarnsUnderThePictureTitleAndCloses) {
-    t.ownDesktop.setCursorPos({7, 9});
+    t.desktop.setCursorPos({7, 9});
     t.writeBytes(t.rx() + QString::fromLatin1(GetParam().name), GetParam().bytes);
     open(QString::fromLatin1(GetParam().name));
     ASSERT_EQ(t.prompts.shown().size(), 1);
@@ -273,7 +273,7 @@ TEST_P(UnshowableTest, WarnsUnderThePictureTitleAndCloses) {
     EXPECT_EQ(p.icon, PromptIcon::Warning);
     EXPECT_EQ(p.buttons, PromptButtons::Ok);
     EXPECT_TRUE(closedAndGone());
-    EXPECT_EQ(t.ownDesktop.cursorPos(), QPoint(7, 9));
+    EXPECT_EQ(t.desktop.cursorPos(), QPoint(7, 9));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -295,12 +295,12 @@ struct CloseAction {
 class CloseTest : public ViewerTest, public ::testing::WithParamInterface<CloseAction> {};
 
 TEST_P(CloseTest, ClosesAndPutsThePointerBack) {
-    t.ownDesktop.setCursorPos({33, 44});
+    t.desktop.setCursorPos({33, 44});
     openPicture(QStringLiteral("pic.jpg"), {320, 256});
-    EXPECT_NE(t.ownDesktop.cursorPos(), QPoint(33, 44));
+    EXPECT_NE(t.desktop.cursorPos(), QPoint(33, 44));
     GetParam().act(*form);
     EXPECT_TRUE(closedAndGone());
-    EXPECT_EQ(t.ownDesktop.cursorPos(), QPoint(33, 44));
+    EXPECT_EQ(t.desktop.cursorPos(), QPoint(33, 44));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -340,9 +340,9 @@ TEST_F(ViewerTest, KeepsItsPictureWhenTheMainWindowClearsTheCurrentName) {
 TEST_F(ViewerTest, MoveMouseTakesClientPixelsRounded) {
     openPicture(QStringLiteral("pic.jpg"), {320, 256});
     EXPECT_TRUE(form->MoveMouse(10.5, 20.4));
-    EXPECT_EQ(t.ownDesktop.cursorPos(), QPoint(352 + 10, 256 + 20));
+    EXPECT_EQ(t.desktop.cursorPos(), QPoint(352 + 10, 256 + 20));
     EXPECT_TRUE(form->MoveMouse(11.5, 0));
-    EXPECT_EQ(t.ownDesktop.cursorPos(), QPoint(352 + 12, 256));
+    EXPECT_EQ(t.desktop.cursorPos(), QPoint(352 + 12, 256));
 }
 
 } // namespace

@@ -48,7 +48,7 @@ TEST_F(ZoomTest, OpensAt312By206WithTheCallersCaptionAndASmallPictureCentredAndS
     EXPECT_EQ(form->imgInner->geometry(), QRect(106, 63, 100, 80));
     EXPECT_FALSE(form->panHorizontal());
     EXPECT_FALSE(form->panVertical());
-    EXPECT_EQ(t.ownDesktop.cursorPos(), form->mapToGlobal(QPoint(156, 103)))
+    EXPECT_EQ(t.desktop.cursorPos(), form->mapToGlobal(QPoint(156, 103)))
         << "pointer in the middle";
     pointerOnPicture({90, 70});
     EXPECT_EQ(form->imgInner->pos(), QPoint(106, 63));
@@ -66,7 +66,7 @@ TEST_F(ZoomTest, ResizingReCentresAndRecomputesThePannedAxes) {
     EXPECT_EQ(form->imgInner->pos(), QPoint(150, 150));
     EXPECT_FALSE(form->panHorizontal());
     EXPECT_FALSE(form->panVertical());
-    EXPECT_EQ(t.ownDesktop.cursorPos(), form->mapToGlobal(QPoint(400, 300)));
+    EXPECT_EQ(t.desktop.cursorPos(), form->mapToGlobal(QPoint(400, 300)));
 
     form->resize(600, 250);
     EXPECT_EQ(form->imgInner->pos(), QPoint(50, -25));

@@ -1,6 +1,5 @@
 #include "viewer_fixture.h"
 
-#include "app/text_table.h"
 #include "imaging/picture_encoder.h"
 #include "imaging/picture_file.h"
 
@@ -10,12 +9,9 @@
 
 namespace quiverel::test {
 
-ViewerContext::ViewerContext(Desktop* desktop)
-    : ctx{state, converter, desktop ? *desktop : ownDesktop, prompts, clock, windows, app.path()} {
-    state.appFolder = app.path();
-    app.write(QStringLiteral("ini/Language.ini"), shippedLanguageIni());
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      app.ini(QStringLiteral("Language.ini")), HeaderMatch::Startup);
+ViewerContext::ViewerContext(Desktop* otherDesktop)
+    : TestContext(TestConverter::InProcess, otherDesktop) {
+    readTextTable();
     state.settings.guiScale = 768.0 / 770.0;
     state.transmit.txFolder = app.path() + QStringLiteral("/TX");
     QDir().mkpath(state.transmit.txFolder);

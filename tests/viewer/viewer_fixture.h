@@ -1,15 +1,9 @@
 #pragma once
-// A Context for viewer tests: a temporary application folder with the real
-// in-process converter, a fixed 1024 x 768 screen, scripted prompts, and the
-// pictures the tests look at, written into that folder.
+// The test context as the viewer finds it: the program's own converter, the
+// text table read, the GUI scale of a 768-pixel screen, a TX folder; and the
+// pictures the tests look at, written into an rx folder.
 
-#include "app/context.h"
-#include "convert/in_process_converter.h"
-#include "support/fixed_clock.h"
-#include "support/recording_desktop.h"
-#include "support/recording_windows.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_app.h"
+#include "support/test_context.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -25,17 +19,8 @@ public:
     void userMoves(QPoint p) { RecordingDesktop::setCursorPos(p); }
 };
 
-struct ViewerContext {
-    explicit ViewerContext(Desktop* desktop = nullptr);
-
-    TempApp app;
-    AppState state;
-    ScriptedPrompts prompts;
-    InProcessConverter converter{app.path(), prompts};
-    RecordingDesktop ownDesktop{QSize(1024, 768)};
-    FixedClock clock;
-    RecordingWindows windows;
-    Context ctx;
+struct ViewerContext : TestContext {
+    explicit ViewerContext(Desktop* otherDesktop = nullptr);
 
     QString rx() const { return app.path() + QStringLiteral("/rx/"); }
     // Writes a picture into the rx folder and makes it the current picture.
