@@ -4,6 +4,7 @@
 #include "app/setup_ini.h"
 #include "app/text_table.h"
 #include "convert/iview_ini.h"
+#include "imaging/temporary_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +39,12 @@ QString winDrmFolderInUse(const QString& setting, const QString& appFolder) {
 }
 
 double guiScaleFor(QSize screen, int guiSize) {
-    return guiSize > 0 ? double(screen.height()) / guiSize : 1.0;
+    if (guiSize <= 0) return 1.0;
+    // The GUI size values were made for 4:3 screens, the windows' own shape:
+    // on a narrower screen (a portrait one) the width sets the scale.
+    if (qint64(screen.width()) * 3 >= qint64(screen.height()) * 4 || screen.width() <= 0)
+        return double(screen.height()) / guiSize;
+    return double(screen.width()) * 3.0 / (4.0 * guiSize);
 }
 
 void loadSettings(AppState& state, QSize screen) {
@@ -59,12 +65,21 @@ void loadSettings(AppState& state, QSize screen) {
     s.winDrmFolder = winDrmFolderInUse(s.winDrmFolder, app);
     state.transmit.txFolder = s.winDrmFolder + QStringLiteral("/TX");
     QDir().mkpath(state.transmit.txFolder);
+    removeLeftovers(state);
     deriveResize(s);
 
     if (const auto size = readJp2TargetSize(state.iniFile(QString::fromLatin1(kIviewIniName))))
         s.jp2TargetSize = *size;
 
     state.catalogue.thumbsPerPage = s.thumbsPerPage;
+}
+
+void removeLeftovers(const AppState& state) {
+    if (state.transmit.handOffRunning || state.appFolder.isEmpty()) return;
+    for (const QString& folder : {state.transmit.txFolder, state.appFolder, state.iniFolder()})
+        if (!folder.isEmpty()) removeTemporaries(folder);
+    for (const char* scratch : {"/QSL.bmp", "/Temp.bmp"})
+        QFile::remove(state.appFolder + QLatin1String(scratch));
 }
 
 void chooseStartupFolder(AppState& state) {

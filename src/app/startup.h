@@ -15,8 +15,14 @@ void migrateOldFiles(const QString& appFolder);
 // Reads Folders.ini, Setup.ini, Language.ini and i_view32.ini into the state
 // and applies the defaults, clamps and derived values. Settings absent from a
 // short file keep the values they had (a restart keeps the rest). Creates the
-// TX folder. `screen` is the screen size in pixels.
+// TX folder and clears out what a killed run left (removeLeftovers).
+// `screen` is the screen size in pixels.
 void loadSettings(AppState& state, QSize screen);
+
+// Removes the temporaries of unfinished writes and hand-offs in TX, the
+// application folder and its ini folder, and the scratch files "Temp.bmp"
+// and "QSL.bmp". Nothing while a hand-off runs (a restart during one).
+void removeLeftovers(const AppState& state);
 
 // The folder shown first: the last folder-list row whose path is the start-up
 // folder, else row 0. Sets the start-up folder to row 0's path when empty.
@@ -31,7 +37,9 @@ QString winDrmFolderInUse(const QString& setting, const QString& appFolder);
 // when the folder list is not empty), and deletes the scratch files.
 void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips);
 
-// The GUI scale: screen height in pixels / GUI size value.
+// The GUI scale: screen height in pixels / GUI size value; on a screen
+// narrower than 4:3 (a portrait one), its width / (GUI size value x 4/3),
+// so the window keeps within the width as it does within the height.
 double guiScaleFor(QSize screen, int guiSize);
 
 } // namespace quiverel

@@ -1,7 +1,16 @@
 #include "catalogue/file_names.h"
 
+#include "util/text_file.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace quiverel {
 
@@ -49,6 +58,65 @@ QString SanitiseFileName(const QString& folder, const QString& name) {
     const QString target = freeNameIn(folder, wanted);
     // QFile::rename refuses to replace an existing file.
     return QFile::rename(folder + name, folder + target) ? target : name;
+}
+
+QString nameFromRawBytes(const QByteArray& raw) {
+    QString name = decodeText(raw);
+    name.replace(QChar(QChar::ReplacementCharacter), u'_');
+    return sanitisedName(name);
+}
+
+namespace {
+
+bool isValidUtf8(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+// Renames without ever replacing a file that exists.
+bool renameNoReplace(const QByteArray& from, const QByteArray& to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without that flag: hard link, then drop the old name.
+    if (::link(from.constData(), to.constData()) != 0) return false;
+    return ::unlink(from.constData()) == 0;
+}
+
+} // namespace
+
+QList<RawRename> renameInvalidNames(const QString& folder) {
+    QList<RawRename> done;
+    const QByteArray dirBytes = QFile::encodeName(folder);
+    DIR* dir = ::opendir(dirBytes.constData());
+    if (!dir) return done;
+    QList<QByteArray> invalid;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw.startsWith('.') || isValidUtf8(raw)) continue;
+        invalid.append(raw);
+    }
+    ::closedir(dir);
+    const QByteArray prefix = dirBytes.endsWith('/') ? dirBytes : dirBytes + '/';
+    for (const QByteArray& raw : std::as_const(invalid)) {
+        const QString wanted = nameFromRawBytes(raw);
+        const QByteArray path = prefix + raw;
+        struct stat st {};
+        if (!isPictureType(wanted) || ::stat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        // A clash found here may still be taken by the time of the rename;
+        // then the next free name is tried.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString target = freeNameIn(QFile::decodeName(prefix), wanted);
+            if (renameNoReplace(path, prefix + QFile::encodeName(target))) {
+                done.append({raw, target});
+                break;
+            }
+            if (errno != EEXIST) break;
+        }
+    }
+    return done;
 }
 
 QString thumbnailFolderOf(const QString& folder) {

@@ -2,6 +2,8 @@
 // File names as the catalogue sees them: the extension is the last four
 // characters, compared in capitals; the base name is the rest.
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace quiverel {
@@ -26,6 +28,24 @@ QString freeNameIn(const QString& folder, const QString& wanted);
 // Renames the file in `folder` to its accepted name, never over another
 // file (a taken name gets "-n"). Returns the name the file now has.
 QString SanitiseFileName(const QString& folder, const QString& name);
+
+// A file renamed because its name was not valid UTF-8: the raw bytes it had
+// and the name it has now.
+struct RawRename {
+    QByteArray from;
+    QString to;
+};
+
+// A valid name for raw file-name bytes: UTF-8 when they are, otherwise read
+// as Windows-1252 (what older programs wrote), characters that code page
+// lacks becoming "_"; then sanitised as any name.
+QString nameFromRawBytes(const QByteArray& raw);
+
+// Renames the catalogue's files in `folder` whose names are not valid UTF-8
+// (which the folder listing cannot name) to nameFromRawBytes, never over
+// another file. Hidden files and anything but regular files are left alone.
+// Run it before listing the folder.
+QList<RawRename> renameInvalidNames(const QString& folder);
 
 // The thumbnail of a picture: thumbnail folder, name less four characters, ".jpg".
 QString thumbnailFolderOf(const QString& folder);

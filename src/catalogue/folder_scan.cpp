@@ -24,6 +24,8 @@ FolderRead readFolder(const QString& folder) {
         out.readable = false;
         return out;
     }
+    // QDir cannot name files whose names are not valid UTF-8.
+    renameInvalidNames(folder);
     const QFileInfoList files =
         dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
     if (files.isEmpty() && !dir.isReadable()) out.readable = false;

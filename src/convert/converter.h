@@ -23,6 +23,9 @@ public:
                           const QString& target) = 0;
     // Opens the picture in the converter's own editor window and waits until it closes.
     virtual bool edit(const QString& file) = 0;
+
+    // Why the last failed picture operation failed, when the converter knows.
+    virtual QString lastError() const { return {}; }
 };
 
 } // namespace quiverel

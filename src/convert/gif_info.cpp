@@ -1,17 +1,16 @@
 #include "convert/gif_info.h"
 
 #include "desktop/prompts.h"
-
-#include <QFile>
+#include "imaging/picture_limits.h"
+#include "imaging/regular_file.h"
 
 namespace quiverel {
 
 GifInfoResult readGifInfo(const QString& path) {
     GifInfoResult r;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return r;
-    const QByteArray b = f.readAll();
-    if (!b.startsWith("GIF")) return r;
+    const auto read = readRegularFile(path, kMaxPictureFileBytes, BeyondLimit::Refuse);
+    if (!read || !read->startsWith("GIF")) return r;
+    const QByteArray& b = *read;
     r.isGif = true;
     const auto u16 = [&](int at) {
         return at + 1 < b.size() ? int(quint8(b[at])) | (int(quint8(b[at + 1])) << 8) : 0;

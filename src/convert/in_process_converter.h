@@ -23,8 +23,8 @@ public:
     bool compress(const QString& source, const QString& iniFolder, const QString& target) override;
     bool edit(const QString& file) override;
 
-    // The reason the last failed picture operation gave (for a log or a test).
-    QString lastError() const { return lastError_; }
+    // The reason the last failed picture operation gave.
+    QString lastError() const override { return lastError_; }
 
 private:
     bool run(const std::function<bool(QString*)>& operation);

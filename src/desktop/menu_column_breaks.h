@@ -2,6 +2,7 @@
 // Splitting a long menu into columns of r rows.
 
 #include <QList>
+#include <QSize>
 
 namespace quiverel {
 
@@ -23,5 +24,17 @@ struct MenuCell {
     int row = 0;
 };
 MenuCell menuCellOf(int index, int rowsPerColumn);
+
+// How a menu of `count` entries, each at most `cell` large, stands in the
+// `room` the screen gives it: the wanted rows per column while they fit the
+// room's height, else as many as fit; as many columns as the rows need. When
+// those are wider than the room the menu scrolls sideways, and its scroll
+// bar (`scrollBarHeight`) takes room from the rows.
+struct MenuGrid {
+    int rowsPerColumn = 1;
+    int columns = 1;
+    bool scrolls = false;
+};
+MenuGrid menuGridFor(int count, int wantedRows, QSize cell, QSize room, int scrollBarHeight);
 
 } // namespace quiverel

@@ -1,6 +1,8 @@
 #include "imaging/picture_file.h"
 
 #include "imaging/picture_limits.h"
+#include "imaging/regular_file.h"
+#include "imaging/temporary_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace quiverel {
 
@@ -21,14 +24,9 @@ bool fail(QString* error, const QString& why) {
 } // namespace
 
 bool readPictureFile(const QString& path, QByteArray& bytes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
-    if (file.size() > kMaxPictureFileBytes)
-        return fail(error, QStringLiteral("file too large: %1").arg(path));
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(error, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    auto read = readRegularFile(path, kMaxPictureFileBytes, BeyondLimit::Refuse, error);
+    if (!read) return false;
+    bytes = std::move(*read);
     return true;
 }
 
@@ -44,7 +42,7 @@ QImage loadPicture(const QString& path, const DecodeOptions& options, QString* e
 bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* error) {
     const QFileInfo target(path);
     // Hidden and with a suffix no picture has, so a folder scan passes it by.
-    QTemporaryFile temp(target.absolutePath() + u"/." + target.fileName() + u".XXXXXX");
+    QTemporaryFile temp(temporaryPatternFor(target.absoluteFilePath()));
     temp.setAutoRemove(true);
     if (!temp.open())
         return fail(error, QStringLiteral("cannot write in %1: %2")

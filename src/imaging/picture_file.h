@@ -11,8 +11,8 @@
 
 namespace quiverel {
 
-// The file's bytes; false (with the reason) when it cannot be read or is
-// larger than any picture the program reads.
+// The file's bytes; false (with the reason) when it is not a regular file,
+// cannot be read or is larger than any picture the program reads.
 bool readPictureFile(const QString& path, QByteArray& bytes, QString* error = nullptr);
 
 // The picture in the file, read by content. Null on failure, with the reason.

@@ -1,6 +1,7 @@
 #include "imaging/picture_size.h"
 
 #include "imaging/picture_format.h"
+#include "imaging/regular_file.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -57,8 +58,8 @@ QSize jp2BoxSize(const QByteArray& b) {
 } // namespace
 
 QSize pictureSizeOfFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    QFile f;
+    if (!openRegularFile(path, f)) return {};
     const QByteArray head = f.read(4096);
     switch (detectPictureFormat(head)) {
     case PictureFormat::Jp2:
@@ -70,8 +71,8 @@ QSize pictureSizeOfFile(const QString& path) {
     default:
         break;
     }
-    f.close();
-    QImageReader reader(path);
+    f.seek(0);
+    QImageReader reader(&f);
     reader.setDecideFormatFromContent(true);
     return reader.size();
 }

@@ -117,7 +117,10 @@ void Form1::runClick(const PendingClick& click) {
     state_.transmit.picture = picture;
     HandOff handOff{folder,      d.fileName,          picture, input.animatedGif,
                     d.leftClick, hover_->index() > -1};
-    SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); });
+    // A hand-off that failed (and said why) leaves TX as it was: the frame
+    // must not claim otherwise.
+    if (!SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); }))
+        pic2->setCellSelected(k, false);
     if (d.openOptionsPanel) ctx_.windows.showOptionsPanel();
 }
 

@@ -2,11 +2,12 @@
 
 #include "app/setup_ini.h"
 #include "catalogue/file_names.h"
+#include "desktop/prompts.h"
 #include "imaging/picture_file.h"
+#include "mainwindow/tx_staging.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace quiverel {
 
@@ -26,13 +27,6 @@ ResizeChoice resizeForHandOff(const Settings& s, QSize picture) {
     return r;
 }
 
-void emptyTxFolder(const QString& txFolder) {
-    const QDir dir(txFolder);
-    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& f : files)
-        QFile::remove(dir.filePath(f));
-}
-
 namespace {
 
 // Clears the running flag however the hand-off ends.
@@ -42,8 +36,69 @@ struct RunningFlag {
     bool& flag_;
 };
 
-void bitmapToClipboard(Desktop& desktop, const QString& bitmap) {
-    desktop.setClipboard({loadPicture(bitmap), QFileInfo::exists(bitmap) ? bitmap : QString(), {}});
+FileFailure converterFailure(const Converter& converter, const TxStaging& stage,
+                             const QString& name) {
+    QString reason = reasonAfterPath(converter.lastError(), stage.staged(name));
+    if (reason.isEmpty()) reason = QStringLiteral("The picture could not be converted.");
+    return {stage.final(name), reason};
+}
+
+// Makes the transmit files of `h` in `stage` and says what the clipboard
+// will get. The failure of the first step that failed.
+std::optional<FileFailure> makeTransmitFiles(Context& ctx, const HandOff& h,
+                                             const ResizeChoice& resize, TxStaging& stage,
+                                             ClipboardContent& clip) {
+    const AppState& state = ctx.state;
+    const QString prefix = state.transmit.namePrefix;
+    const QString source = h.folder + h.fileName;
+    const QString bitmap = prefix + baseNameOf(h.fileName) + QStringLiteral(".bmp");
+    const QString jp2 = prefix + baseNameOf(h.fileName) + QStringLiteral(".jp2");
+    const QString ini = state.iniFolder();
+    Converter& converter = ctx.converter;
+    const auto converted = [&](bool ok, const QString& name) -> std::optional<FileFailure> {
+        if (ok && QFileInfo::exists(stage.staged(name))) return std::nullopt;
+        return converterFailure(converter, stage, name);
+    };
+
+    if (h.animatedGif) {
+        const QString copy = prefix + h.fileName;
+        if (auto f = stage.copyIn(source, copy)) return f;
+        clip = {loadPicture(stage.staged(copy)), stage.final(copy), stage.final(copy)};
+        return std::nullopt;
+    }
+    const QByteArray bytes = encodePicture(h.picture, PictureFormat::Bmp);
+    if (bytes.isEmpty()) return FileFailure{source, QStringLiteral("The picture cannot be read.")};
+    if (auto f = stage.write(bitmap, bytes)) return f;
+
+    const bool isJp2 = extensionOf(h.fileName) == u".JP2";
+    const QString staged = stage.staged(bitmap);
+    if (resize.enabled) {
+        // The .jp2 of other pictures comes from the full picture, that of a
+        // JPEG 2000 from the fitted bitmap.
+        if (!isJp2) {
+            if (auto f = converted(
+                    converter.resample(staged, resize.width, resize.height, ini, stage.staged(jp2)),
+                    jp2))
+                return f;
+        }
+        if (auto f = converted(converter.resample(staged, resize.width, resize.height, ini, staged),
+                               bitmap))
+            return f;
+        if (isJp2) {
+            if (auto f = converted(converter.compress(staged, ini, stage.staged(jp2)), jp2))
+                return f;
+        }
+    } else if (isJp2) {
+        if (QFileInfo(source).size() >= state.settings.jp2TargetSize ||
+            state.transmit.composerEdited) {
+            if (auto f = converted(converter.compress(staged, ini, stage.staged(jp2)), jp2))
+                return f;
+        } else if (auto f = stage.copyIn(source, prefix + h.fileName)) {
+            return f;
+        }
+    }
+    clip = {loadPicture(staged), stage.final(bitmap), {}};
+    return std::nullopt;
 }
 
 } // namespace
@@ -53,50 +108,22 @@ bool SendToTransmit(Context& ctx, const HandOff& h, const Pause& pause) {
     if (state.transmit.handOffRunning) return false;
     RunningFlag running(state.transmit.handOffRunning);
 
-    const ResizeChoice resize = resizeForHandOff(state.settings, h.picture.size());
-    const QString tx = state.transmit.txFolder;
-    QDir().mkpath(tx);
-    emptyTxFolder(tx);
-
     state.transmit.namePrefix = txNamePrefix(state.settings);
-    const QString base = baseNameOf(h.fileName);
-    const QString txBase = tx + u'/' + state.transmit.namePrefix;
-    const QString source = h.folder + h.fileName;
-    const QString bitmap = txBase + base + QStringLiteral(".bmp");
-    const QString jp2 = txBase + base + QStringLiteral(".jp2");
-    const QString ini = state.iniFolder();
-    Converter& converter = ctx.converter;
-
-    if (h.animatedGif) {
-        const QString copy = txBase + h.fileName;
-        QFile::copy(source, copy);
-        ctx.desktop.setClipboard(
-            {loadPicture(copy), QFileInfo::exists(copy) ? copy : QString(), copy});
-    } else if (extensionOf(h.fileName) != u".JP2") {
-        if (resize.enabled) {
-            const QString temp = txBase + QStringLiteral("Temp.bmp");
-            savePicture(h.picture, temp);
-            savePicture(h.picture, bitmap);
-            converter.resample(bitmap, resize.width, resize.height, ini, bitmap);
-            converter.resample(temp, resize.width, resize.height, ini, jp2);
-            QFile::remove(temp);
-        } else {
-            savePicture(h.picture, bitmap);
-        }
-        bitmapToClipboard(ctx.desktop, bitmap);
-    } else {
-        savePicture(h.picture, bitmap);
-        if (resize.enabled) {
-            converter.resample(bitmap, resize.width, resize.height, ini, bitmap);
-            converter.compress(bitmap, ini, jp2);
-        } else if (QFileInfo(source).size() >= state.settings.jp2TargetSize ||
-                   state.transmit.composerEdited) {
-            converter.compress(bitmap, ini, jp2);
-        } else {
-            QFile::copy(source, txBase + h.fileName);
-        }
-        bitmapToClipboard(ctx.desktop, bitmap);
+    const ResizeChoice resize = resizeForHandOff(state.settings, h.picture.size());
+    ClipboardContent clip;
+    std::optional<FileFailure> failure;
+    {
+        TxStaging stage(state.transmit.txFolder);
+        failure = stage.setUpFailure();
+        if (!failure) failure = makeTransmitFiles(ctx, h, resize, stage, clip);
+        if (!failure) failure = stage.commit();
     }
+    if (failure) {
+        ctx.prompts.message(nullptr, QStringLiteral("Brisendale"),
+                            failure->path + u'\n' + failure->reason, PromptIcon::Warning);
+        return false;
+    }
+    ctx.desktop.setClipboard(clip);
 
     pause(500);
     if (h.hovering && state.settings.autoPaste && h.leftClick)

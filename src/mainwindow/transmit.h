@@ -34,12 +34,11 @@ struct HandOff {
     bool hovering = true;  // the pointer rests on a thumbnail
 };
 
-// Deletes every file in the TX folder (sub-folders are left alone).
-void emptyTxFolder(const QString& txFolder);
-
-// Writes the transmit files, fills the clipboard and, for a left click with
-// auto paste on, pastes into the SSTV programs. False, doing nothing, while
-// another hand-off is still running.
+// Replaces the files of TX by the transmit files, fills the clipboard and,
+// for a left click with auto paste on, pastes into the SSTV programs. False
+// when nothing was handed over: while another hand-off is still running, or
+// when a file could not be made (the user is told the path and the reason;
+// TX and the clipboard stay as they were, nothing is pasted).
 bool SendToTransmit(Context& ctx, const HandOff& handOff, const Pause& pause);
 
 // Text for the SSTV programs: the clipboard gets it, then, with auto paste

@@ -1,5 +1,8 @@
 #include "util/text_file.h"
 
+#include "imaging/regular_file.h"
+#include "imaging/temporary_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,9 +75,9 @@ QStringList splitLines(const QString& text) {
 }
 
 std::optional<QString> readTextFile(const QString& path, qint64 maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return decodeText(file.read(maxBytes));
+    const auto bytes = readRegularFile(path, maxBytes, BeyondLimit::Cut);
+    if (!bytes) return std::nullopt;
+    return decodeText(*bytes);
 }
 
 QStringList readTextLines(const QString& path) {
@@ -85,8 +88,7 @@ QStringList readTextLines(const QString& path) {
 bool writeFileAtomic(const QString& path, const QByteArray& bytes,
                      QFileDevice::Permissions permissions) {
     const QFileInfo info(path);
-    QByteArray pattern =
-        QFile::encodeName(info.absolutePath() + u"/." + info.fileName() + u".XXXXXX");
+    QByteArray pattern = QFile::encodeName(temporaryPatternFor(info.absoluteFilePath()));
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
     bool ok = true;

@@ -19,8 +19,8 @@ QString decodeText(const QByteArray& bytes);
 // not start another line.
 QStringList splitLines(const QString& text);
 
-// The whole file decoded; nothing when it cannot be read. Files above
-// `maxBytes` are read only up to that many bytes.
+// The whole file decoded; nothing when it is not a regular file or cannot be
+// read. Files above `maxBytes` are read only up to that many bytes.
 std::optional<QString> readTextFile(const QString& path, qint64 maxBytes = 16 * 1024 * 1024);
 
 // The file's lines; an empty list when it cannot be read.

@@ -1,12 +1,14 @@
 #include "viewer/form2.h"
 
 #include "desktop/prompts.h"
+#include "imaging/regular_file.h"
 #include "util/numbers.h"
 #include "viewer/picture_area.h"
 #include "viewer/viewer_geometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include <QMovie>
 #include <QPixmap>
 #include <QTimer>
+#include <utility>
 
 namespace quiverel {
 
@@ -98,7 +101,12 @@ void Form2::ShowPicture() {
         shownSize_ = animationArea(c.gifSize, ctx_.state.settings.guiScale);
         placeAnimation();
         setWindowTitle(c.caption);
-        movie->setFileName(file_.path());
+        // The animation reads the file it was checked on: a FIFO or device
+        // put there meanwhile must not block or flood the viewer.
+        auto* gif = new QFile(this);
+        openRegularFile(file_.path(), *gif); // left closed: the movie reads nothing
+        movie->setDevice(gif);
+        delete std::exchange(gifFile_, gif);
         // Loaded means a first frame could be read, not only a known format.
         const bool loaded =
             movie->isValid() && movie->jumpToFrame(0) && !movie->currentImage().isNull();

@@ -12,6 +12,7 @@
 #include <array>
 
 class QAction;
+class QFile;
 class QLabel;
 class QMenu;
 class QMovie;
@@ -79,6 +80,7 @@ private:
 
     Context& ctx_;
     ViewerFile file_;
+    QFile* gifFile_ = nullptr; // the animation's device
     QSize screen_;
     QSize border_;
     QPoint savedCursor_;

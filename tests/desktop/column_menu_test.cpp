@@ -40,3 +40,41 @@ TEST(ColumnMenu, EntriesStandInColumnsAndAnswerMouseAndKeys) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(chosen.count(), 1);
 }
+
+// 2,000 folders on a small screen: the menu stays on the screen, starts at
+// its left edge, and every entry can be brought into view with the keys.
+TEST(ColumnMenu, AHugeMenuKeepsEveryEntryReachableOnTheScreen) {
+    ColumnMenu menu(QStringLiteral("Folders"));
+    QList<QAction*> actions;
+    for (int i = 0; i < 2000; ++i)
+        actions.append(new QAction(QStringLiteral("Folder %1").arg(i, 4, 10, QChar(u'0')), &menu));
+    menu.setEntries(actions, 500);
+    menu.popup(QPoint(0, 0));
+    QApplication::processEvents();
+
+    const QRect screen = menu.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(menu.geometry())) << menu.geometry().height();
+    // No blank band before the first column.
+    EXPECT_LE(menu.buttonAt(0)->mapTo(&menu, QPoint(0, 0)).x(), 12);
+
+    const auto onScreen = [&](int i) {
+        QToolButton* b = menu.buttonAt(i);
+        const QRect shown = b->visibleRegion().boundingRect();
+        return shown.size() == b->size() &&
+               screen.contains(QRect(b->mapToGlobal(QPoint(0, 0)), b->size()));
+    };
+    EXPECT_TRUE(onScreen(0));
+    // Up from the first entry wraps to the last, Left to the last column.
+    menu.buttonAt(0)->setFocus();
+    QTest::keyClick(menu.buttonAt(0), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), menu.buttonAt(1999));
+    EXPECT_TRUE(onScreen(1999));
+    QTest::keyClick(menu.buttonAt(1999), Qt::Key_Down);
+    EXPECT_TRUE(onScreen(0));
+    QTest::keyClick(menu.buttonAt(0), Qt::Key_Left);
+    int focused = -1;
+    for (int i = 0; i < 2000; ++i)
+        if (menu.buttonAt(i) == QApplication::focusWidget()) focused = i;
+    ASSERT_GT(focused, 1000); // the top of the last column
+    EXPECT_TRUE(onScreen(focused));
+}
