@@ -1,5 +1,7 @@
 #include "catalogue/file_names.h"
 
+#include "catalogue/thumbnail_location.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -52,7 +54,7 @@ QString SanitiseFileName(const QString& folder, const QString& name) {
 }
 
 QString thumbnailFolderOf(const QString& folder) {
-    return folder + QStringLiteral("ThumbFiles/");
+    return thumbnailFolderFor(folder);
 }
 
 QString thumbnailPathOf(const QString& folder, const QString& name) {

@@ -27,7 +27,9 @@ QString freeNameIn(const QString& folder, const QString& wanted);
 // file (a taken name gets "-n"). Returns the name the file now has.
 QString SanitiseFileName(const QString& folder, const QString& name);
 
-// The thumbnail of a picture: thumbnail folder, name less four characters, ".jpg".
+// The thumbnail of a picture: thumbnail folder, name less four characters,
+// ".jpg". The thumbnail folder is "ThumbFiles/" in the folder, or a cache
+// folder when that cannot be written (thumbnail_location.h).
 QString thumbnailFolderOf(const QString& folder);
 QString thumbnailPathOf(const QString& folder, const QString& name);
 
