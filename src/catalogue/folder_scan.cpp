@@ -45,8 +45,10 @@ FolderRead readFolder(const QString& folder, const FolderReadOptions& options) {
             continue;
         }
         if (!isTextType(info.fileName()) && info.size() > kMaxPictureFileBytes) {
-            out.notices.append(
-                {ScanNoticeKind::TooLarge, path, QStringLiteral("%1 bytes").arg(info.size())});
+            out.notices.append({ScanNoticeKind::TooLarge, path,
+                                QStringLiteral("%1 MB; the limit is %2 MB")
+                                    .arg(info.size() >> 20)
+                                    .arg(kMaxPictureFileBytes >> 20)});
             continue;
         }
         // A file being received keeps its name until it has settled.

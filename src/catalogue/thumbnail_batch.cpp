@@ -50,7 +50,11 @@ ThumbnailResult whyNotMade(const ThumbnailJob& job, const FileStamp& after) {
     if (!unreadable.isEmpty()) return {ThumbnailOutcome::CannotRead, unreadable, {}};
     if (job.text) return {ThumbnailOutcome::NotWritten, {}, {}};
     if (after.size > kMaxPictureFileBytes)
-        return {ThumbnailOutcome::TooLarge, QStringLiteral("%1 bytes").arg(after.size), {}};
+        return {ThumbnailOutcome::TooLarge,
+                QStringLiteral("%1 MB; the limit is %2 MB")
+                    .arg(after.size >> 20)
+                    .arg(kMaxPictureFileBytes >> 20),
+                {}};
     QImage image = thumbnailOfFile(job.source);
     if (!image.isNull()) return {ThumbnailOutcome::NotWritten, {}, std::move(image)};
     const QSize claimed = pictureSizeOfFile(job.source);

@@ -20,6 +20,12 @@ namespace quiverel {
 using PictureThumbnailer = std::function<bool(const QString& source, const QString& target)>;
 
 struct ThumbnailJob {
+    ThumbnailJob() = default;
+    ThumbnailJob(int row, QString source, QString target, QString dateTime, bool text,
+                 bool arriving = false, FileStamp listed = {})
+        : row(row), source(std::move(source)), target(std::move(target)),
+          dateTime(std::move(dateTime)), text(text), arriving(arriving), listed(listed) {}
+
     int row = 0;
     QString source;
     QString target;

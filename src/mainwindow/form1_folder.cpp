@@ -118,13 +118,6 @@ void Form1::scanOnce() {
         pictures = leaveOutRows(cat, leftOut);
         rebuildTabs();
     }
-    const QList<ScanNotice> news = notices_.fresh(notices);
-    if (!news.isEmpty()) {
-        QApplication::restoreOverrideCursor();
-        ctx_.prompts.message(this, kBrisendale, noticesText(news), PromptIcon::Warning);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-
     if (!rescan_) {
         ShowPage();
         if (cat.lastIndex() > cat.thumbsPerPage - 1) LoadNextPage();
@@ -134,6 +127,10 @@ void Form1::scanOnce() {
     updatePicturesCaption(pictures);
 
     QApplication::restoreOverrideCursor();
+    // Told with the grid already showing what the scan left in it.
+    const QList<ScanNotice> news = notices_.fresh(notices);
+    if (!news.isEmpty())
+        ctx_.prompts.message(this, kBrisendale, noticesText(news), PromptIcon::Warning);
     cat.tabClickSuppressed = false;
 }
 
