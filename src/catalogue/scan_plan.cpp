@@ -4,6 +4,7 @@
 #include "catalogue/file_stamp.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/sort_orders.h"
+#include "catalogue/thumbnail_location.h"
 #include "system/file_times.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ namespace {
 // make it in turn at every scan.
 QList<ThumbnailJob> thumbnailJobs(const QString& folder, const QString& thumbs,
                                   const QList<CatalogueRow>& rows, const QDateTime& now) {
-    QDir().mkpath(thumbs);
+    makeThumbnailFolder(thumbs);
     QHash<QString, QString> dated; // thumbnail name -> its date-time text
     const QFileInfoList existing = QDir(thumbs).entryInfoList(QDir::Files);
     for (const QFileInfo& t : existing)

@@ -1,6 +1,7 @@
 #include "catalogue/thumbnail_batch.h"
 
 #include "catalogue/text_thumbnail.h"
+#include "catalogue/thumbnail_location.h"
 #include "imaging/picture_limits.h"
 #include "imaging/picture_size.h"
 #include "imaging/thumbnail.h"
@@ -76,7 +77,7 @@ namespace {
 bool makeThumbnailFile(const ThumbnailJob& job, const PictureThumbnailer& thumbnailer,
                        FileStamp& after, ThumbnailResult& why) {
     const QString folder = QFileInfo(job.target).absolutePath();
-    QDir().mkpath(folder);
+    makeThumbnailFolder(folder);
     // Made under a short name and renamed: a picture's own name may be as
     // long as the system allows, which leaves no room for a longer temporary one.
     const QString temp = folder + QStringLiteral("/.making-") +

@@ -210,6 +210,10 @@ TEST(ReadOnlyFolder, NothingIsRenamedOrQuarantinedAndThumbnailsGoToTheCache) {
     EXPECT_TRUE(plan.thumbnailFolder.startsWith(app.path() +
                                                 QStringLiteral("/cache/Quiverel/thumbnails/rx-")));
     EXPECT_EQ(plan.thumbnailFolder, thumbnailCacheFolderFor(rx));
+    // The cache is the user's own.
+    EXPECT_EQ(QFileInfo(app.path() + QStringLiteral("/cache/Quiverel")).permissions() &
+                  ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(plan.notices.size(), 1);
     EXPECT_EQ(plan.notices[0].kind, ScanNoticeKind::FolderReadOnly);
     EXPECT_EQ(plan.notices[0].path, rx);
