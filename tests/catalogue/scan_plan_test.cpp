@@ -1,4 +1,5 @@
 #include "catalogue/file_names.h"
+#include "catalogue/file_stamp.h"
 #include "catalogue/notice_memory.h"
 #include "catalogue/scan_plan.h"
 
@@ -135,6 +136,31 @@ INSTANTIATE_TEST_SUITE_P(
                                1,
                                {"moon.jpg*", "moon-1.jpg"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Written this many seconds before the scan (negative: a clock ahead of ours).
+struct ArrivalCase {
+    const char* name;
+    double age;
+    bool arriving;
+};
+
+struct ArrivalTest : ::testing::TestWithParam<ArrivalCase> {};
+
+TEST_P(ArrivalTest, AFileWrittenWithinTenSecondsOfTheScanIsArriving) {
+    const QDateTime now(QDate(2024, 5, 17), QTime(14, 30, 5));
+    const qint64 written = now.toMSecsSinceEpoch() - qint64(GetParam().age * 1000);
+    EXPECT_EQ(isArriving({true, 100, written * 1000000}, now), GetParam().arriving);
+    EXPECT_FALSE(isArriving({true, 100, written * 1000000}, QDateTime()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ages, ArrivalTest,
+                         ::testing::Values(ArrivalCase{"Now", 0, true},
+                                           ArrivalCase{"NineSecondsAgo", 9.9, true},
+                                           ArrivalCase{"TenSecondsAgo", 10, false},
+                                           ArrivalCase{"AnHourAgo", 3600, false},
+                                           ArrivalCase{"AClockSlightlyAhead", -5, true},
+                                           ArrivalCase{"DatedFarAhead", -3600, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScanPlan, AFolderThatCannotBeReadPlansOneEmptyRow) {
     const ScanPlan plan = planFolderScan(QStringLiteral("/nonexistent/rx/"), 1, 20, {});
