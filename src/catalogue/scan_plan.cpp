@@ -95,6 +95,31 @@ RowDecision decideRow(const ThumbnailResult& result, const QString& path, const 
     return {};
 }
 
+ScanFollowUp followUpScan(const ScanPlan& plan, const QString& folder,
+                          const QList<CatalogueRow>& rows,
+                          const QHash<int, ThumbnailResult>& unmade,
+                          const std::function<bool(const QString& path)>& failedBefore) {
+    ScanFollowUp out;
+    out.notices = plan.notices;
+    QHash<int, FileStamp> listed;
+    for (const ThumbnailJob& j : plan.missing)
+        listed.insert(j.row, j.listed);
+    QList<int> order = unmade.keys();
+    std::sort(order.begin(), order.end());
+    for (int row : std::as_const(order)) {
+        if (row < 0 || row >= rows.size()) continue;
+        const QString path = folder + rows[row].fileName;
+        const RowDecision d = decideRow(unmade[row], path, plan);
+        if (d.notice) out.notices.append(*d.notice);
+        if (d.action == RowAction::LeaveOut ||
+            (d.action == RowAction::Quarantine && failedBefore && failedBefore(path)))
+            out.leaveOut.append(row);
+        else if (d.action == RowAction::Quarantine)
+            out.quarantine.append({row, listed.value(row)});
+    }
+    return out;
+}
+
 int leaveOutRows(Catalogue& catalogue, QList<int> rows) {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());

@@ -8,7 +8,9 @@
 #include "catalogue/thumbnail_batch.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
+#include <functional>
 #include <optional>
 
 namespace quiverel {
@@ -51,6 +53,25 @@ struct RowDecision {
 // settled picture that does not decode, in a folder the program may change,
 // is quarantined.
 RowDecision decideRow(const ThumbnailResult& result, const QString& path, const ScanPlan& plan);
+
+struct QuarantineJob {
+    int row = 0;
+    FileStamp listed; // the file as its thumbnail job found it
+};
+
+struct ScanFollowUp {
+    QList<int> leaveOut;             // rows to take out of the catalogue
+    QList<QuarantineJob> quarantine; // in row order
+    QList<ScanNotice> notices;       // the plan's, then the rows'
+};
+
+// What the scan does once the thumbnails were made: every unmade row of
+// `rows` decided by decideRow, in row order. A row whose quarantine already
+// failed in this run (`failedBefore` of its path) is left out instead.
+ScanFollowUp followUpScan(const ScanPlan& plan, const QString& folder,
+                          const QList<CatalogueRow>& rows,
+                          const QHash<int, ThumbnailResult>& unmade,
+                          const std::function<bool(const QString& path)>& failedBefore);
 
 // Removes the rows (and their cached pictures) from the catalogue and counts
 // its pages again; no rows left gives the one empty row. Returns the number

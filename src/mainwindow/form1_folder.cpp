@@ -96,26 +96,13 @@ void Form1::scanOnce() {
         return;
     }
 
-    QHash<int, FileStamp> listed;
-    for (const ThumbnailJob& j : std::as_const(plan.missing))
-        listed.insert(j.row, j.listed);
-    QList<int> unmadeRows = unmade.keys();
-    std::sort(unmadeRows.begin(), unmadeRows.end());
-    QList<ScanNotice> notices = plan.notices;
-    QList<int> leftOut;
-    for (int row : std::as_const(unmadeRows)) {
-        const QString path = folder + cat.rows[row].fileName;
-        const RowDecision decision = decideRow(unmade[row], path, plan);
-        if (decision.notice) notices.append(*decision.notice);
-        // A quarantine that failed once is not tried again in this run.
-        if (decision.action == RowAction::LeaveOut ||
-            (decision.action == RowAction::Quarantine &&
-             (notices_.given(ScanNoticeKind::CannotQuarantine, path) ||
-              !quarantine(row, listed.value(row), notices))))
-            leftOut.append(row);
-    }
-    if (!rescan_ && !leftOut.isEmpty()) {
-        pictures = leaveOutRows(cat, leftOut);
+    ScanFollowUp next = followUpScan(plan, folder, cat.rows, unmade, [this](const QString& path) {
+        return notices_.given(ScanNoticeKind::CannotQuarantine, path);
+    });
+    for (const QuarantineJob& q : std::as_const(next.quarantine))
+        if (!quarantine(q.row, q.listed, next.notices)) next.leaveOut.append(q.row);
+    if (!rescan_ && !next.leaveOut.isEmpty()) {
+        pictures = leaveOutRows(cat, next.leaveOut);
         rebuildTabs();
     }
     if (!rescan_) {
@@ -128,7 +115,7 @@ void Form1::scanOnce() {
 
     QApplication::restoreOverrideCursor();
     // Told with the grid already showing what the scan left in it.
-    const QList<ScanNotice> news = notices_.fresh(notices);
+    const QList<ScanNotice> news = notices_.fresh(next.notices);
     if (!news.isEmpty())
         ctx_.prompts.message(this, kBrisendale, noticesText(news), PromptIcon::Warning);
     cat.tabClickSuppressed = false;

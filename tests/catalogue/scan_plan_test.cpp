@@ -218,6 +218,29 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"UndecodableReadOnly", O::Undecodable, false, A::LeaveOut, K::NotAPicture}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(ScanPlan, AfterTheThumbnailsAQuarantineThatFailedBeforeIsNotTriedAgain) {
+    ScanPlan plan;
+    QList<CatalogueRow> rows;
+    for (const char* n : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+        rows.append({QString(), QString::fromLatin1(n), 0});
+    for (int r = 1; r < 4; ++r)
+        plan.missing.append({r, QString(), QString(), QString(), false, false, {true, r, r}});
+    const QHash<int, ThumbnailResult> unmade{
+        {3, {ThumbnailOutcome::Undecodable, {}, {}}},
+        {1, {ThumbnailOutcome::Undecodable, {}, {}}},
+        {2, {ThumbnailOutcome::CannotRead, QStringLiteral("Permission denied"), {}}}};
+    const ScanFollowUp next =
+        followUpScan(plan, QStringLiteral("/rx/"), rows, unmade,
+                     [](const QString& path) { return path == QStringLiteral("/rx/d.jpg"); });
+    ASSERT_EQ(next.quarantine.size(), 1);
+    EXPECT_EQ(next.quarantine[0].row, 1);
+    EXPECT_EQ(next.quarantine[0].listed, (FileStamp{true, 1, 1}));
+    EXPECT_EQ(next.leaveOut, QList<int>({2, 3}));
+    EXPECT_EQ(next.notices,
+              QList<ScanNotice>({{ScanNoticeKind::CannotRead, QStringLiteral("/rx/c.jpg"),
+                                  QStringLiteral("Permission denied")}}));
+}
+
 TEST(ScanPlan, RowsLeftOutTakeTheirCachedPicturesAndPagesWithThem) {
     Catalogue cat;
     cat.thumbsPerPage = 2;
