@@ -68,10 +68,6 @@ ThumbnailResult whyNotMade(const ThumbnailJob& job, const FileStamp& after) {
     return {ThumbnailOutcome::Undecodable, {}, {}};
 }
 
-} // namespace
-
-namespace {
-
 // Makes and dates the thumbnail file; on failure `why` says what became of it
 // when the thumbnail was made but could not be put in place.
 bool makeThumbnailFile(const ThumbnailJob& job, const PictureThumbnailer& thumbnailer,
