@@ -1,5 +1,6 @@
 #include "catalogue/file_names.h"
 
+#include "catalogue/thumbnail_location.h"
 #include "util/text_file.h"
 
 #include <QFile>
@@ -120,7 +121,7 @@ QList<RawRename> renameInvalidNames(const QString& folder) {
 }
 
 QString thumbnailFolderOf(const QString& folder) {
-    return folder + QStringLiteral("ThumbFiles/");
+    return thumbnailFolderFor(folder);
 }
 
 QString thumbnailPathOf(const QString& folder, const QString& name) {

@@ -47,7 +47,9 @@ QString nameFromRawBytes(const QByteArray& raw);
 // Run it before listing the folder.
 QList<RawRename> renameInvalidNames(const QString& folder);
 
-// The thumbnail of a picture: thumbnail folder, name less four characters, ".jpg".
+// The thumbnail of a picture: thumbnail folder, name less four characters,
+// ".jpg". The thumbnail folder is "ThumbFiles/" in the folder, or a cache
+// folder when that cannot be written (thumbnail_location.h).
 QString thumbnailFolderOf(const QString& folder);
 QString thumbnailPathOf(const QString& folder, const QString& name);
 

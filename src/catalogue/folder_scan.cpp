@@ -1,12 +1,19 @@
 #include "catalogue/folder_scan.h"
 
 #include "catalogue/file_names.h"
+#include "imaging/picture_limits.h"
 #include "util/file_times.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quiverel {
 
@@ -17,7 +24,7 @@ QString beforeFirstDot(const QString& name) {
 }
 } // namespace
 
-FolderRead readFolder(const QString& folder) {
+FolderRead readFolder(const QString& folder, const FolderReadOptions& options) {
     FolderRead out;
     QDir dir(folder);
     if (!dir.exists() || !QFileInfo(folder).isReadable()) {
@@ -33,7 +40,24 @@ FolderRead readFolder(const QString& folder) {
         // Only the catalogue's own files are renamed: another file renamed
         // by its "last four characters" could lose its extension.
         if (!isPictureType(info.fileName())) continue;
-        const QString name = SanitiseFileName(folder, info.fileName());
+        const QString path = folder + info.fileName();
+        const QString unreadable = readError(path);
+        if (!unreadable.isEmpty()) {
+            out.notices.append({ScanNoticeKind::CannotRead, path, unreadable});
+            continue;
+        }
+        if (!isTextType(info.fileName()) && info.size() > kMaxPictureFileBytes) {
+            out.notices.append({ScanNoticeKind::TooLarge, path,
+                                QStringLiteral("%1 MB; the limit is %2 MB")
+                                    .arg(info.size() >> 20)
+                                    .arg(kMaxPictureFileBytes >> 20)});
+            continue;
+        }
+        // A file being received keeps its name until it has settled.
+        const bool arriving = isArriving(stampOf(path), options.now);
+        const QString name = options.rename && !arriving ? SanitiseFileName(folder, info.fileName())
+                                                         : info.fileName();
+        if (arriving) out.arriving.insert(name);
         const QDateTime changed =
             name == info.fileName() ? info.lastModified() : QFileInfo(folder + name).lastModified();
         out.rows.append({dateTimeText(changed), name, changed.toSecsSinceEpoch()});
@@ -45,7 +69,8 @@ FolderRead readFolder(const QString& folder) {
     return out;
 }
 
-void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows) {
+void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows,
+                         const QSet<QString>& keep) {
     std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
         return a.fileName.toUpper() < b.fileName.toUpper();
     });
@@ -56,6 +81,7 @@ void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows) {
     for (qsizetype i = 0; i + 1 < rows.size(); ++i) {
         const QString base = beforeFirstDot(rows[i].fileName);
         if (base.toUpper() != beforeFirstDot(rows[i + 1].fileName).toUpper()) continue;
+        if (keep.contains(rows[i].fileName)) continue;
         QString renamed;
         for (int n = 1;; ++n) {
             const QString candidate = base + u'-' + QString::number(n);
@@ -112,17 +138,43 @@ QString quarantineMessage(const QString& folder, const QString& name, const QStr
 }
 
 std::optional<QString> moveToQuarantine(const QString& folder, const QString& name,
-                                        const QString& appFolder) {
-    const QString corrupt = appFolder + QStringLiteral("/Corrupt/");
-    QDir().mkpath(corrupt);
-    const QString source = folder + name;
-    const QString target = corrupt + freeNameIn(corrupt, name);
-    if (!QFile::copy(source, target)) return std::nullopt;
-    if (QFileInfo(target).size() != QFileInfo(source).size()) {
-        QFile::remove(target);
+                                        const QString& appFolder,
+                                        const std::optional<FileStamp>& unchanged, QString* error) {
+    const auto fail = [error](const QString& why) -> std::optional<QString> {
+        if (error) *error = why;
         return std::nullopt;
+    };
+    const QString source = folder + name;
+    if (unchanged && stampOf(source) != *unchanged)
+        return fail(QStringLiteral("it changed since it was examined"));
+    const QString corrupt = appFolder + QStringLiteral("/Corrupt/");
+    if (!QDir().mkpath(corrupt)) return fail(QStringLiteral("cannot make %1").arg(corrupt));
+    const QString target = corrupt + freeNameIn(corrupt, name);
+    const QByteArray from = QFile::encodeName(source);
+    const QByteArray to = QFile::encodeName(target);
+    // Never over a file that appeared under the target name meanwhile.
+    int moved = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+    if (moved != 0 && errno == EINVAL && !QFileInfo::exists(target))
+        moved = std::rename(from.constData(), to.constData()); // file system without the flag
+    if (moved == 0) return target;
+    if (errno != EXDEV) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // Another file system: copy, check, and only then delete.
+    const FileStamp before = stampOf(source);
+    if (!QFile::copy(source, target)) {
+        QFile in(source);
+        return fail(in.open(QIODevice::ReadOnly) ? QStringLiteral("cannot write %1").arg(target)
+                                                 : in.errorString());
     }
-    if (QFileInfo::exists(source)) QFile::remove(source);
+    const FileStamp copied = stampOf(target);
+    if (!copied.exists || copied.size != before.size || stampOf(source) != before) {
+        QFile::remove(target);
+        return fail(QStringLiteral("it changed while it was copied"));
+    }
+    if (::unlink(from.constData()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(target);
+        return fail(why);
+    }
     return target;
 }
 

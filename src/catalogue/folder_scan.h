@@ -3,25 +3,41 @@
 // clearing old and stale thumbnails. No windows here.
 
 #include "app/state.h"
+#include "catalogue/file_stamp.h"
+#include "catalogue/scan_notice.h"
 
+#include <QDateTime>
+#include <QSet>
 #include <QStringList>
+#include <optional>
 
 namespace quiverel {
 
 struct FolderRead {
     bool readable = true;
-    QList<CatalogueRow> rows; // pictures and text files, names sanitised
+    QList<CatalogueRow> rows;  // pictures and text files, names sanitised
+    QSet<QString> arriving;    // names of rows written to lately, not renamed
+    QList<ScanNotice> notices; // files left out: cannot be read, too large
+};
+
+struct FolderReadOptions {
+    QDateTime now;      // files written this close to it are arriving; invalid: none
+    bool rename = true; // false in a folder the program cannot write
 };
 
 // The catalogue's files among the folder's ordinary files (hidden ones left
-// out), each name sanitised on disk, with their date and time. A text file's
-// thumbnail of exactly 3885 bytes is deleted so that it is drawn again.
-FolderRead readFolder(const QString& folder);
+// out), each name sanitised on disk unless it is arriving, with their date and
+// time. Files that cannot be read and pictures above the size limit are left
+// out with a notice. A text file's thumbnail of exactly 3885 bytes is deleted
+// so that it is drawn again.
+FolderRead readFolder(const QString& folder, const FolderReadOptions& options = {});
 
 // Neighbours (by name) whose names agree before the first "." (any letter
 // case): the earlier one is renamed base-n with its own extension, n the
-// smallest for which no base-n.* exists. Rows are left sorted by name.
-void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows);
+// smallest for which no base-n.* exists. A name in `keep`, or one that cannot
+// be renamed, stays as it is. Rows are left sorted by name.
+void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows,
+                         const QSet<QString>& keep = {});
 
 // Deletes every file in the thumbnail folder that no row's base name
 // (in capitals) matches.
@@ -41,11 +57,16 @@ QString picturesCaption(const QString& folderCaption, int count, const QString& 
 // The three lines of the quarantine warning.
 QString quarantineMessage(const QString& folder, const QString& name, const QString& appFolder);
 
-// Copies the file into the quarantine folder (under a free name), checks the
-// copy has the same size, and only then deletes the original. Returns the
-// copy's path, or nothing when the file was left where it was.
+// Moves the file into the quarantine folder under a free name: renamed on
+// the same file system (it keeps its inode, so a writer still holding it open
+// loses nothing), else copied, checked and deleted; a copy whose original
+// cannot be deleted is removed again. With `unchanged`, a file that no longer
+// matches it is left alone. Returns the new path, or nothing (and the reason
+// in `error`) when the file was left where it was.
 std::optional<QString> moveToQuarantine(const QString& folder, const QString& name,
-                                        const QString& appFolder);
+                                        const QString& appFolder,
+                                        const std::optional<FileStamp>& unchanged = {},
+                                        QString* error = nullptr);
 
 // The message of an unexpected failure while scanning: folder and file on
 // the first line, then stage, " - ", code, two blanks and the description.

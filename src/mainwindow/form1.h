@@ -4,6 +4,7 @@
 
 #include "app/context.h"
 #include "app/main_layout.h"
+#include "catalogue/notice_memory.h"
 #include "catalogue/thumbnail_batch.h"
 #include "mainwindow/main_menus.h"
 
@@ -113,8 +114,10 @@ private:
     void setFolderEntries(const QStringList& captions);
     // Folder scan steps.
     void scanOnce();
-    bool makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& failed);
-    void quarantine(int row);
+    bool makeMissingThumbnails(const QList<ThumbnailJob>& jobs,
+                               QHash<int, ThumbnailResult>& unmade);
+    // True when the row's file was moved to Corrupt; a failure is added to `notices`.
+    bool quarantine(int row, const FileStamp& listed, QList<ScanNotice>& notices);
     void rebuildTabs();
     void loadRows(int first, int last);
     void showSplash(const QString& caption, const QString& label, int maximum, int value);
@@ -142,6 +145,7 @@ private:
     PictureThumbnailer thumbnailer_;
     bool scanning_ = false;
     bool rescan_ = false;
+    NoticeMemory notices_; // what the scans told the user in this run
     class frmSplash* splash_ = nullptr;
     QEventLoop* scanLoop_ = nullptr; // while thumbnails are made
     int clickedCell_ = 0;

@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 
 #include "catalogue/file_names.h"
+#include "catalogue/file_stamp.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/frm_splash.h"
 #include "catalogue/load_thumbnail.h"
@@ -53,20 +54,22 @@ void Form1::scanOnce() {
     Catalogue& cat = state_.catalogue;
     const QString folder = state_.current.folder;
 
-    for (const QString& old : oldThumbnailFolders(folder))
-        DeleteFolderTree(old, [this](const QString& path) {
-            showSplash(QStringLiteral("Quiverel"), QStringLiteral("Deleteing old thumbnails"), 1,
-                       0);
-            Q_UNUSED(path);
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
+    // A folder the program cannot write is left exactly as it is.
+    if (canWriteIn(folder))
+        for (const QString& old : oldThumbnailFolders(folder))
+            DeleteFolderTree(old, [this](const QString& path) {
+                showSplash(QStringLiteral("Quiverel"), QStringLiteral("Deleteing old thumbnails"),
+                           1, 0);
+                Q_UNUSED(path);
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cat.currentPage = 1;
     cat.previousPage = 1;
     cat.tabClickSuppressed = true;
 
-    ScanPlan plan = planFolderScan(folder, cat.sortOrder, cat.thumbsPerPage);
+    ScanPlan plan = planFolderScan(folder, cat.sortOrder, cat.thumbsPerPage, ctx_.clock.localNow());
     if (!plan.readable && !folder.isEmpty()) {
         QApplication::restoreOverrideCursor();
         ctx_.prompts.message(this, kBrisendale,
@@ -74,7 +77,7 @@ void Form1::scanOnce() {
                              PromptIcon::Warning);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    const int pictures = plan.pictures;
+    int pictures = plan.pictures;
     cat.rows = std::move(plan.rows);
     cat.pictureCache = QList<QImage>(cat.rows.size());
     cat.pageCount = plan.pageCount;
@@ -84,8 +87,8 @@ void Form1::scanOnce() {
         pic2->setCellPicture(k, QImage());
     pic2->resetFrames();
 
-    QList<int> failed;
-    if (pictures > 0) makeMissingThumbnails(plan.missing, failed);
+    QHash<int, ThumbnailResult> unmade;
+    if (pictures > 0) makeMissingThumbnails(plan.missing, unmade);
     closeSplash();
     setEnabled(true);
     if (unloaded_) { // closed while the thumbnails were made
@@ -93,9 +96,15 @@ void Form1::scanOnce() {
         return;
     }
 
-    for (int row : std::as_const(failed))
-        quarantine(row);
-
+    ScanFollowUp next = followUpScan(plan, folder, cat.rows, unmade, [this](const QString& path) {
+        return notices_.given(ScanNoticeKind::CannotQuarantine, path);
+    });
+    for (const QuarantineJob& q : std::as_const(next.quarantine))
+        if (!quarantine(q.row, q.listed, next.notices)) next.leaveOut.append(q.row);
+    if (!rescan_ && !next.leaveOut.isEmpty()) {
+        pictures = leaveOutRows(cat, next.leaveOut);
+        rebuildTabs();
+    }
     if (!rescan_) {
         ShowPage();
         if (cat.lastIndex() > cat.thumbsPerPage - 1) LoadNextPage();
@@ -105,10 +114,15 @@ void Form1::scanOnce() {
     updatePicturesCaption(pictures);
 
     QApplication::restoreOverrideCursor();
+    // Told with the grid already showing what the scan left in it.
+    const QList<ScanNotice> news = notices_.fresh(next.notices);
+    if (!news.isEmpty())
+        ctx_.prompts.message(this, kBrisendale, noticesText(news), PromptIcon::Warning);
     cat.tabClickSuppressed = false;
 }
 
-bool Form1::makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& failed) {
+bool Form1::makeMissingThumbnails(const QList<ThumbnailJob>& jobs,
+                                  QHash<int, ThumbnailResult>& unmade) {
     Catalogue& cat = state_.catalogue;
     const QString folder = state_.current.folder;
     const int perPage = cat.thumbsPerPage;
@@ -137,10 +151,14 @@ bool Form1::makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& f
     QEventLoop loop;
     connect(&batch, &ThumbnailBatch::made, this, [&](int row, bool ok) {
         pending.remove(row);
-        if (!ok)
-            failed.append(row);
-        else if (row < perPage)
+        if (!ok) {
+            const ThumbnailResult result = batch.result(row);
+            unmade.insert(row, result);
+            // A thumbnail that could not be written is shown from memory.
+            if (row < perPage) cat.pictureCache[row] = result.image;
+        } else if (row < perPage) {
             cat.pictureCache[row] = loadThumbnail(folder, cat.rows[row].fileName);
+        }
         if (!firstShown && firstPageReady()) {
             ShowPage();
             firstShown = true;
@@ -158,15 +176,25 @@ bool Form1::makeMissingThumbnails(const QList<ThumbnailJob>& jobs, QList<int>& f
     return firstShown;
 }
 
-void Form1::quarantine(int row) {
+bool Form1::quarantine(int row, const FileStamp& listed, QList<ScanNotice>& notices) {
     const QString folder = state_.current.folder;
     const QString name = state_.catalogue.rows.value(row).fileName;
-    if (name.isEmpty()) return;
+    if (name.isEmpty()) return false;
+    // Written to since it was examined: it is arriving after all.
+    if (listed.exists && stampOf(folder + name) != listed) return false;
     QApplication::restoreOverrideCursor();
     ctx_.prompts.message(this, kBrisendale, quarantineMessage(folder, name, state_.appFolder),
                          PromptIcon::Warning);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (moveToQuarantine(folder, name, state_.appFolder)) rescan_ = true;
+    QString why;
+    const std::optional<FileStamp> unchanged =
+        listed.exists ? std::optional<FileStamp>(listed) : std::nullopt;
+    if (moveToQuarantine(folder, name, state_.appFolder, unchanged, &why)) {
+        rescan_ = true;
+        return true;
+    }
+    notices.append({ScanNoticeKind::CannotQuarantine, folder + name, why});
+    return false;
 }
 
 void Form1::rebuildTabs() {

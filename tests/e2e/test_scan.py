@@ -6,6 +6,7 @@ import os
 import shutil
 import subprocess
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -26,6 +27,10 @@ class ScanTest(unittest.TestCase):
                             os.path.join(rx, name))
             with open(os.path.join(rx, "broken.jpg"), "wb") as f:
                 f.write(b"\xff\xd8\xff not a picture")
+            # Received a minute ago: files written just now may still be
+            # arriving, and those are neither renamed nor quarantined.
+            for name in os.listdir(rx):
+                os.utime(os.path.join(rx, name), (time.time() - 60, time.time() - 60))
             with open(s.ini("Folders.ini"), "wb") as f:
                 f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
 

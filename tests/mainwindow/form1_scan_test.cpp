@@ -1,12 +1,16 @@
 #include "mainwindow/form1.h"
 
+#include "catalogue/file_names.h"
+#include "catalogue/hostile_folders.h"
 #include "catalogue/thumbnail_grid.h"
+#include "catalogue/thumbnail_location.h"
 #include "support/test_context.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -123,4 +127,91 @@ TEST(Form1Scan, ADamagedThumbnailIsMadeAgain) {
     EXPECT_FALSE(form.pic2->Image1[0]->pixmap().isNull());
     EXPECT_FALSE(QImage(t.app.path() + QStringLiteral("/rx/ThumbFiles/a.jpg")).isNull());
     EXPECT_TRUE(t.prompts.shown().isEmpty());
+}
+
+namespace {
+QImage thumbnailOf(const QString& folder, const QString& name) {
+    QImageReader reader(thumbnailPathOf(folder, name));
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+bool bottomIsBlue(const QImage& thumb) {
+    const QColor c = thumb.pixelColor(thumb.width() / 2, thumb.height() - 1);
+    return c.blue() > 150 && c.red() < 100;
+}
+
+int rowOf(const test::TestContext& t, const QString& name) {
+    for (int i = 0; i < t.state.catalogue.rows.size(); ++i)
+        if (t.state.catalogue.rows[i].fileName == name) return i;
+    return -1;
+}
+} // namespace
+
+TEST(Form1Scan, AReadOnlyFolderIsShownWithThumbnailsInTheCacheAndToldOnceWithoutALoop) {
+    test::TestContext t;
+    test::CacheHome cache(t.app.path() + QStringLiteral("/cache"));
+    prepare(t, 20);
+    const QString rx = t.app.path() + QStringLiteral("/rx/");
+    test::MountedFolder folder(rx);
+    picture(rx + QStringLiteral("a.jpg"));
+    picture(rx + QStringLiteral("b.png"));
+    picture(rx + QStringLiteral("my.pic.jpg"));
+    t.app.write(QStringLiteral("rx/broken.jpg"), QByteArray("\xFF\xD8\xFF garbage", 12));
+    if (!folder.readOnly()) GTEST_SKIP() << folder.why().toStdString();
+    Form1 form(t.ctx);
+    form.Form_Load();
+    ASSERT_EQ(t.prompts.shown().size(), 1);
+    const QString text = t.prompts.shown()[0].text;
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("The folder\n") + rx + QStringLiteral("\nis read-only")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(rx + QStringLiteral("broken.jpg\nmay be a corrupt file. The folder "
+                                                  "is read-only")));
+    EXPECT_FALSE(text.contains(QStringLiteral("will be moved")));
+    EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  3 ") + t.state.text[6]);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_FALSE(form.pic2->Image1[k]->pixmap().isNull()) << k;
+    EXPECT_TRUE(t.app.exists(QStringLiteral("rx/my.pic.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(thumbnailCacheFolderFor(rx)));
+
+    form.ShowFolder();
+    EXPECT_EQ(t.prompts.shown().size(), 1);
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  3 ") + t.state.text[6]);
+}
+
+TEST(Form1Scan, APictureStillArrivingIsLeftAloneThenShownAsItStandsThenWhole) {
+    test::TestContext t;
+    prepare(t, 20);
+    const QString rx = t.app.path() + QStringLiteral("/rx/");
+    picture(rx + QStringLiteral("good.jpg"));
+    const QByteArray jpeg = test::noisyJpeg();
+    test::PieceWriter writer(rx + QStringLiteral("rx 1.jpg"));
+    ASSERT_TRUE(writer.write(jpeg.left(200)));
+    const QDateTime now = QDateTime::currentDateTime();
+    t.clock.set(now);
+    Form1 form(t.ctx);
+    form.Form_Load();
+    EXPECT_TRUE(t.prompts.shown().isEmpty());
+    EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
+    EXPECT_TRUE(t.app.exists(QStringLiteral("rx/rx 1.jpg")));
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
+
+    ASSERT_TRUE(writer.write(jpeg.mid(200, jpeg.size() * 6 / 10 - 200)));
+    form.ShowFolder();
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
+    const int row = rowOf(t, QStringLiteral("rx 1.jpg"));
+    ASSERT_GE(row, 0);
+    EXPECT_FALSE(form.pic2->Image1[row]->pixmap().isNull());
+    EXPECT_FALSE(bottomIsBlue(thumbnailOf(rx, QStringLiteral("rx 1.jpg"))));
+
+    ASSERT_TRUE(writer.write(jpeg.mid(jpeg.size() * 6 / 10)));
+    writer.close();
+    t.clock.set(now.addSecs(11));
+    form.ShowFolder();
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
+    EXPECT_TRUE(bottomIsBlue(thumbnailOf(rx, QStringLiteral("rx 1.jpg"))));
+    EXPECT_TRUE(t.prompts.shown().isEmpty());
+    EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
 }
