@@ -9,7 +9,7 @@
 namespace quiverel::test {
 
 struct WindowCall {
-    WindowKind kind;
+    WindowKind kind = WindowKind::Viewer;
     ViewerRequest viewer;
     QString caption;
     QImage picture;
@@ -23,31 +23,33 @@ public:
     bool available(WindowKind) const override { return availableAll; }
 
     void showViewer(const ViewerRequest& request) override {
-        record({.kind = WindowKind::Viewer, .viewer = request});
+        record(WindowKind::Viewer).viewer = request;
     }
     void showZoom(const QString& caption, const QImage& picture) override {
-        record({.kind = WindowKind::Zoom, .caption = caption, .picture = picture});
+        WindowCall& c = record(WindowKind::Zoom);
+        c.caption = caption;
+        c.picture = picture;
     }
-    void showComposer() override { record({.kind = WindowKind::Composer}); }
-    void showOptionsPanel() override { record({.kind = WindowKind::OptionsPanel}); }
+    void showComposer() override { record(WindowKind::Composer); }
+    void showOptionsPanel() override { record(WindowKind::OptionsPanel); }
     void showRenameReplace(const ClashRequest& request) override {
-        record({.kind = WindowKind::RenameReplace, .clash = request});
+        record(WindowKind::RenameReplace).clash = request;
     }
-    void showSizeWindow() override { record({.kind = WindowKind::SizeWindow}); }
-    void showSearch() override { record({.kind = WindowKind::Search}); }
+    void showSizeWindow() override { record(WindowKind::SizeWindow); }
+    void showSearch() override { record(WindowKind::Search); }
     void showHelp(HelpPage page) override {
         static constexpr WindowKind kinds[] = {WindowKind::HelpText, WindowKind::HelpSetup,
                                                WindowKind::HelpLanguages, WindowKind::HelpAbout};
-        record({.kind = kinds[int(page)], .page = page});
+        record(kinds[int(page)]).page = page;
     }
-    void showTextFileCreator() override { record({.kind = WindowKind::TextFileCreator}); }
-    void showFolderRemoval() override { record({.kind = WindowKind::FolderRemoval}); }
+    void showTextFileCreator() override { record(WindowKind::TextFileCreator); }
+    void showFolderRemoval() override { record(WindowKind::FolderRemoval); }
     std::optional<TextEffectsResult> showTextEffects(QWidget*) override {
-        record({.kind = WindowKind::TextEffects});
+        record(WindowKind::TextEffects);
         return std::exchange(textEffectsAnswer, std::nullopt);
     }
     std::optional<QColor> showColourPicker(QWidget*, const ColourPickRequest& request) override {
-        record({.kind = WindowKind::ColourPicker, .colour = request});
+        record(WindowKind::ColourPicker).colour = request;
         return std::exchange(colourAnswer, std::nullopt);
     }
 
@@ -58,9 +60,11 @@ public:
     std::optional<QColor> colourAnswer;
 
 private:
-    void record(WindowCall call) {
-        opened.append(call.kind);
-        calls.append(std::move(call));
+    WindowCall& record(WindowKind kind) {
+        opened.append(kind);
+        calls.append(WindowCall{});
+        calls.last().kind = kind;
+        return calls.last();
     }
 };
 
