@@ -27,6 +27,7 @@ FramePanel makeFramePanel(QWidget* parent, UnitScale& units) {
     FramePanel f;
     f.Frame1 = new QGroupBox(QStringLiteral("Frame"), parent);
     f.Frame1->setObjectName(QStringLiteral("Frame1"));
+    f.Frame1->setAutoFillBackground(true); // it covers the button column
     f.Option1 = new QRadioButton(QStringLiteral("Gradient"), f.Frame1);
     f.Option2 = new QRadioButton(QStringLiteral("Solid"), f.Frame1);
     f.imgF1 = new QLabel(f.Frame1);
