@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace quiverel {
@@ -239,8 +240,10 @@ void Form3::addPictureLayer(LayerId id, const QImage& picture) {
 void Form3::showLayerHint(LayerId id, const QString& text, bool show) {
     txtInfo->setText(text);
     const QRectF r = layers_[id].rect;
-    units_->place(txtInfo,
-                  QRectF(canvasRect_.left() + r.right() + 6, canvasRect_.top() + r.top(), 270, 52));
+    // Beside the layer, but inside the window.
+    const double x = std::min(canvasRect_.left() + r.right() + 6, kComposerUnits.width() - 275);
+    const double y = std::clamp(canvasRect_.top() + r.top(), 0.0, kComposerUnits.height() - 55);
+    units_->place(txtInfo, QRectF(x, y, 270, 52));
     txtInfo->setVisible(show);
     txtInfo->raise();
 }
