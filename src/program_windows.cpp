@@ -1,10 +1,14 @@
 #include "program_windows.h"
 
+#include "catalogue/thumbnail_grid.h"
+#include "composer/form3.h"
 #include "mainwindow/form1.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
 #include "viewer/form2.h"
 #include "viewer/form4.h"
+
+#include <QLabel>
 
 namespace quiverel {
 
@@ -21,6 +25,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::Zoom:
     case WindowKind::TextEffects:
     case WindowKind::ColourPicker:
+    case WindowKind::Composer:
         return true;
     default:
         return false;
@@ -38,6 +43,20 @@ void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
     zoom->setCaption(caption);
     zoom->setPicture(picture);
     zoom->show();
+}
+
+void ProgramWindows::showComposer() {
+    Form3* composer = Form3::open(ctx_, main_.get());
+    if (!composer) return;
+    main_->setEnabled(false);
+    QObject::connect(composer, &Form3::closed, main_.get(), [this] {
+        Form1& main = *main_;
+        const Settings& s = ctx_.state.settings;
+        main.pic2->setCellSelected(ctx_.state.catalogue.selectedIndex, true);
+        main.setEnabled(true);
+        main.lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
+                              QString::number(s.jp2TargetSize / 1000.0) + u'k');
+    });
 }
 
 std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {

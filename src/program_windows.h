@@ -23,7 +23,7 @@ public:
     bool available(WindowKind kind) const override;
     void showViewer(const ViewerRequest& request) override;
     void showZoom(const QString& caption, const QImage& picture) override;
-    void showComposer() override {}
+    void showComposer() override;
     void showOptionsPanel() override {}
     void showRenameReplace(const ClashRequest&) override {}
     void showSizeWindow() override {}

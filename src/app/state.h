@@ -67,6 +67,7 @@ struct FolderList {
     int menuRowsPerColumn = 1;
     bool notInMenu = false; // the grid shows a folder picked outside the menu
     QString targetFolder;   // last folder chosen in the browse dialog
+    QString pictureFolder;  // last folder the composer's "Add Pic" took a picture from
 };
 
 struct CatalogueRow {
@@ -146,10 +147,12 @@ struct QslState {
     QString workedCall;
 };
 
+// The composer's frame; it outlives the composer window.
 struct FrameSettings {
-    int kind = 0;
-    ColourCode colour = 0;
-    int width = 0;
+    int width = 1;               // 1..25 canvas units; 1 is no frame
+    bool solid = false;          // else the gradient frame
+    ColourCode colour = 2596568; // the frame colour
+    int state = 1;               // half the width after a gradient preview; 1 after "Clear pic"
 };
 
 struct Flags {

@@ -1,0 +1,50 @@
+#include "composer/composer_geometry.h"
+
+#include <algorithm>
+
+namespace quiverel {
+
+QRectF fitCanvas(QSize picture) {
+    if (picture.width() <= 0 || picture.height() <= 0) return {};
+    const double ratio = double(picture.height()) / picture.width();
+    const double divisor = 0.75 > ratio ? picture.width() / 530.0 : picture.height() / 398.0;
+    const double w = picture.width() / divisor, h = picture.height() / divisor;
+    return {285 - w / 2, 215 - h / 2, w, h};
+}
+
+QSizeF fitLayer(QSize picture) {
+    if (picture.width() <= 0 || picture.height() <= 0) return {};
+    const double ratio = double(picture.height()) / picture.width();
+    const double k = 0.75 > ratio ? picture.width() / 112.0 : picture.height() / 84.0;
+    return {picture.width() / k, picture.height() / k};
+}
+
+std::optional<QSizeF> resizeLayer(QPointF pointer, double ratio) {
+    if (pointer.x() < 0 || pointer.y() < 0 || !(ratio > 0)) return std::nullopt;
+    double w = std::max(pointer.x(), kMinLayerSide);
+    double h = std::max(pointer.y(), kMinLayerSide);
+    if (h / w > ratio)
+        h = w * ratio;
+    else
+        w = h / ratio;
+    // A thin layer keeps its ratio and stays big enough to grab.
+    const double grow = std::max({1.0, kMinLayerSide / w, kMinLayerSide / h});
+    return QSizeF(w * grow, h * grow);
+}
+
+QString composerCaption(const AppState& state) {
+    const CurrentPicture& cur = state.current;
+    return QString::number(cur.width) + QStringLiteral(" x ") + QString::number(cur.height) +
+           QStringLiteral("    ") + cur.fileSizeText + u' ' + state.text[9];
+}
+
+QString layerHint(const AppState& state) {
+    return QStringLiteral("  ") + state.text[65] + QStringLiteral("\n  ") + state.text[66] +
+           QStringLiteral("\n  ") + state.text[67];
+}
+
+bool composerCanOpen(const CurrentPicture& current) {
+    return current.width > 0 && current.height > 0 && !current.picture.isNull();
+}
+
+} // namespace quiverel

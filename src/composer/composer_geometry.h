@@ -1,0 +1,41 @@
+#pragma once
+// Where the composer puts the picture and its layers, in composer units (the
+// window is 720 x 480 of them).
+
+#include "app/state.h"
+
+#include <QRectF>
+#include <QSize>
+#include <QSizeF>
+#include <optional>
+
+namespace quiverel {
+
+inline constexpr QSizeF kComposerUnits{720, 480};
+
+// The canvas: the picture fitted into a 530 x 398 box centred on (285, 215),
+// by its width when wider than 4:3, else by its height. Empty for a picture
+// without width or height.
+QRectF fitCanvas(QSize picture);
+
+// A new mug-shot or picture layer: fitted into the 112 x 84 thumbnail box.
+QSizeF fitLayer(QSize picture);
+
+// The size a layer takes when resized with the right button to `pointer` (in
+// the layer's own units from its top-left corner): the largest size of the
+// layer's ratio (height / width) inside that rectangle. Nothing left of or
+// above the layer. Never smaller than kMinLayerSide each way, so the layer
+// can always be grabbed again.
+inline constexpr double kMinLayerSide = 4.0;
+std::optional<QSizeF> resizeLayer(QPointF pointer, double ratio);
+
+// The window caption: "640 x 480    123,456 bytes".
+QString composerCaption(const AppState& state);
+
+// The note shown after the first layer: three lines from the text table.
+QString layerHint(const AppState& state);
+
+// A picture the composer can be opened on.
+bool composerCanOpen(const CurrentPicture& current);
+
+} // namespace quiverel

@@ -1,0 +1,474 @@
+#include "composer/form3.h"
+
+#include "app/unit_scale.h"
+#include "catalogue/file_names.h"
+#include "composer/composer_canvas.h"
+#include "composer/composer_geometry.h"
+#include "composer/frame_preview.h"
+#include "imaging/picture_file.h"
+#include "mainwindow/transmit.h"
+#include "texteffects/text_colours.h"
+#include "texteffects/text_dialog_state.h"
+#include "texteffects/window_region.h"
+#include "util/numbers.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace quiverel {
+
+namespace {
+
+struct ButtonPlace {
+    QPushButton* Form3::*button;
+    const char* name;
+    QRectF place;
+    int entry; // 0: the stored caption stays
+    const char* caption;
+};
+
+const ButtonPlace kButtons[] = {
+    {&Form3::cmdQSL, "cmdQSL", {565, 34, 150, 31}, 51, "QSL"},
+    {&Form3::cmdPic, "cmdPic", {565, 70, 150, 31}, 48, "Add Pic"},
+    {&Form3::cmdMug, "cmdMug", {565, 106, 150, 31}, 49, "Add Mug"},
+    {&Form3::cmdText, "cmdText", {565, 142, 150, 31}, 50, "Add Text"},
+    {&Form3::cmdFrame, "cmdFrame", {565, 178, 150, 31}, 0, "Add Frame"},
+    {&Form3::cmdClrQsl, "cmdClrQsl", {565, 214, 150, 31}, 52, "Clear pic"},
+    {&Form3::cmdPrintQsl, "cmdPrintQsl", {565, 251, 150, 31}, 53, "Print pic"},
+    {&Form3::cmdSavepic, "cmdSavepic", {565, 287, 150, 31}, 54, "Save pic"},
+    {&Form3::cmdSaveQsl, "cmdSaveQsl", {565, 323, 150, 31}, 55, "Save QSL"},
+    {&Form3::cmdOrig, "cmdOrig", {350, 440, 80, 31}, 56, "Original"},
+    {&Form3::cmdTx, "cmdTx", {435, 440, 100, 31}, 57, "Compressed"},
+    {&Form3::cmdInfo, "cmdInfo", {540, 440, 70, 31}, 58, "Info"},
+    {&Form3::cmdClose, "cmdClose", {632, 440, 80, 31}, 14, "Close"},
+};
+
+const QString kBrisendale = QStringLiteral("Brisendale");
+
+} // namespace
+
+Form3::Form3(Context& ctx, QWidget* opener)
+    : QWidget(nullptr, Qt::Window), ctx_(ctx), opener_(opener) {
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    units_ = new UnitScale(this, kComposerUnits);
+    createControls();
+}
+
+Form3::~Form3() = default;
+
+Form3* Form3::open(Context& ctx, QWidget* opener) {
+    if (!composerCanOpen(ctx.state.current)) {
+        ctx.prompts.message(opener, kBrisendale, QStringLiteral("Can't display this image"),
+                            PromptIcon::Warning);
+        return nullptr;
+    }
+    auto* composer = new Form3(ctx, opener);
+    composer->Form_Load();
+    return composer;
+}
+
+void Form3::createControls() {
+    Shape1 = new QWidget(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid palette(dark); "
+                                         "border-top-color: white; border-left-color: white; }"));
+    picQSL = new ComposerCanvas(this);
+    picMug = new QLabel(picQSL);
+    picPic = new QLabel(picQSL);
+    picTxt = new QLabel(picQSL);
+    const char* names[] = {"picMug", "picPic", "picTxt"};
+    for (int id = Mug; id <= Txt; ++id) {
+        QLabel* l = layerWidget(LayerId(id));
+        l->setObjectName(QString::fromLatin1(names[id]));
+        l->setAccessibleName(QString::fromLatin1(names[id]));
+        l->setScaledContents(true);
+        l->installEventFilter(this);
+        l->hide();
+    }
+    txtInfo = new QLabel(this);
+    txtInfo->setObjectName(QStringLiteral("txtInfo"));
+    txtInfo->setFrameShape(QFrame::Box);
+    txtInfo->setAutoFillBackground(true);
+    txtInfo->setBackgroundRole(QPalette::Base);
+    txtInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    txtInfo->installEventFilter(this);
+    txtInfo->hide();
+
+    for (const ButtonPlace& b : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        this->*(b.button) = button;
+    }
+    // Saving, printing, the QSL card and the views come with their own windows.
+    for (QPushButton* b : {cmdQSL, cmdPrintQsl, cmdSavepic, cmdSaveQsl, cmdOrig, cmdTx, cmdInfo})
+        b->setEnabled(false);
+    connect(cmdPic, &QPushButton::clicked, this, &Form3::cmdPic_Click);
+    connect(cmdMug, &QPushButton::clicked, this, &Form3::cmdMug_Click);
+    connect(cmdText, &QPushButton::clicked, this, &Form3::cmdText_Click);
+    connect(cmdFrame, &QPushButton::clicked, this, &Form3::cmdFrame_Click);
+    connect(cmdClrQsl, &QPushButton::clicked, this, &Form3::cmdClrQsl_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &Form3::cmdClose_Click);
+
+    sizeArea = new QWidget(this);
+    sizeArea->setObjectName(QStringLiteral("sizeArea"));
+    units_->place(sizeArea, QRectF(10, 428, 330, 50));
+
+    frame = makeFramePanel(this, *units_);
+    connect(frame.Option1, &QRadioButton::clicked, this, &Form3::Option_Click);
+    connect(frame.Option2, &QRadioButton::clicked, this, &Form3::Option_Click);
+    connect(frame.Slider1, &QSlider::valueChanged, this, &Form3::Slider1_Scroll);
+    connect(frame.cmdColor, &QPushButton::clicked, this, &Form3::cmdColor_Click);
+    connect(frame.cmdOkFrame, &QPushButton::clicked, this, &Form3::cmdOkFrame_Click);
+}
+
+QLabel* Form3::layerWidget(LayerId id) const {
+    switch (id) {
+    case Mug:
+        return picMug;
+    case Pic:
+        return picPic;
+    case Txt:
+        return picTxt;
+    }
+    return nullptr;
+}
+
+void Form3::Form_Load() {
+    AppState& state = ctx_.state;
+    if (state.qsl.cardState == 0) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    state.qsl.cardState = 0;
+    FrameSettings& f = state.frames;
+    if (f.width < 1) f.width = 1;
+    state.transmit.composerEdited = false;
+    state.textEffects.effectText.clear();
+    f.colour = 2596568;
+    f.solid = false;
+    frame.Frame1->hide();
+    txtInfo->hide();
+
+    const double g = state.settings.guiScale > 0 ? state.settings.guiScale : 1.0;
+    const QSize client(int(std::lround(kComposerUnits.width() * g)),
+                       int(std::lround(kComposerUnits.height() * g)));
+    setFixedSize(client);
+    const QSize screen = ctx_.desktop.screenSize();
+    move((screen.width() - client.width()) / 2, opener_ ? opener_->y() : 0);
+    placeButtons();
+    for (int id = Mug; id <= Txt; ++id)
+        layerWidget(LayerId(id))->hide();
+
+    CurrentPicture& cur = state.current;
+    cur.extension = extensionOf(cur.fileName);
+    cur.fileSizeText = thousands(QFileInfo(cur.folder + cur.fileName).size());
+    setWindowTitle(composerCaption(state));
+    if (cur.width > 0) cur.aspectRatio = double(cur.height) / cur.width;
+    canvasRect_ = fitCanvas(QSize(cur.width, cur.height));
+    picQSL->setPicture(cur.picture);
+    picQSL->setUnits(canvasRect_.size());
+    units_->place(picQSL, canvasRect_);
+    units_->place(Shape1, QRectF(8, 6, 550, 418));
+    Shape1->lower();
+
+    // A frame still in force from an earlier opening shows as it will be drawn.
+    frame.Slider1->blockSignals(true);
+    frame.Slider1->setValue(f.width);
+    frame.Slider1->blockSignals(false);
+    refreshFramePreview();
+    show();
+    if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
+void Form3::placeButtons() {
+    for (const ButtonPlace& b : kButtons) {
+        QPushButton* button = this->*(b.button);
+        if (b.entry > 0 && !ctx_.state.text[size_t(b.entry)].isEmpty())
+            button->setText(ctx_.state.text[size_t(b.entry)]);
+        units_->place(button, b.place);
+        units_->setFontPoints(button, 9);
+    }
+    units_->setFontPoints(txtInfo, 9);
+    units_->setFontPoints(frame.Frame1, 9);
+}
+
+void Form3::setLayerRect(LayerId id, const QRectF& rect) {
+    layers_[id].rect = rect;
+    placeLayer(id);
+}
+
+void Form3::placeLayer(LayerId id) {
+    const QRectF& r = layers_[id].rect;
+    const double fx = picQSL->factorX(), fy = picQSL->factorY();
+    QLabel* w = layerWidget(id);
+    const QPoint at(int(std::lround(r.left() * fx)), int(std::lround(r.top() * fy)));
+    if (id == Txt) {
+        // The text shows pixel for pixel, its mask fitting it.
+        w->move(at);
+        return;
+    }
+    w->setGeometry(QRect(at, QSize(std::max(int(std::lround(r.width() * fx)), 1),
+                                   std::max(int(std::lround(r.height() * fy)), 1))));
+}
+
+void Form3::addPictureLayer(LayerId id, const QImage& picture) {
+    ctx_.state.transmit.composerEdited = true;
+    Layer& layer = layers_[id];
+    layer.picture = picture;
+    layerRatio_ = double(picture.height()) / picture.width();
+    layer.rect = QRectF(QPointF(0, 0), fitLayer(picture.size()));
+    QLabel* w = layerWidget(id);
+    w->setPixmap(QPixmap::fromImage(picture));
+    placeLayer(id);
+    w->show();
+    bool& pending = ctx_.state.flags.composerFirstUse;
+    showLayerHint(id, layerHint(ctx_.state), pending);
+    pending = false;
+    w->raise();
+}
+
+void Form3::showLayerHint(LayerId id, const QString& text, bool show) {
+    txtInfo->setText(text);
+    const QRectF r = layers_[id].rect;
+    // Beside the layer, but inside the window.
+    const double x = std::min(canvasRect_.left() + r.right() + 6, kComposerUnits.width() - 275);
+    const double y = std::clamp(canvasRect_.top() + r.top(), 0.0, kComposerUnits.height() - 55);
+    units_->place(txtInfo, QRectF(x, y, 270, 52));
+    txtInfo->setVisible(show);
+    txtInfo->raise();
+}
+
+void Form3::warnUnreadable(const QString& path, const QString& reason) {
+    ctx_.prompts.message(
+        this, kBrisendale,
+        path + u'\n' + (reason.isEmpty() ? QStringLiteral("The picture cannot be read.") : reason),
+        PromptIcon::Warning);
+}
+
+void Form3::cmdPic_Click() {
+    AppState& state = ctx_.state;
+    const QString path = ctx_.prompts.openFile(
+        this, state.text[95], state.folders.pictureFolder,
+        QStringLiteral("Pictures (*.png *.jp2 *.jpg *.bmp *.gif *.PNG *.JP2 *.JPG *.BMP *.GIF)"));
+    if (path.isEmpty()) return;
+    state.folders.pictureFolder = QFileInfo(path).absolutePath() + u'/';
+    static const QStringList kTypes = {QStringLiteral("PNG"), QStringLiteral("JP2"),
+                                       QStringLiteral("JPG"), QStringLiteral("BMP"),
+                                       QStringLiteral("GIF")};
+    if (!kTypes.contains(path.right(3).toUpper())) return;
+    QString error;
+    const QImage picture = loadPicture(path, {}, &error);
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
+        warnUnreadable(path, error);
+        return;
+    }
+    addPictureLayer(Pic, picture);
+}
+
+void Form3::cmdMug_Click() {
+    AppState& state = ctx_.state;
+    state.transmit.composerEdited = true;
+    const QString path = ctx_.appFolder + QStringLiteral("/Mug.jpg");
+    if (!QFileInfo::exists(path)) {
+        ctx_.prompts.message(this, QString(), state.text[84] + u'\n' + state.text[85]);
+        return;
+    }
+    QString error;
+    const QImage picture = loadPicture(path, {}, &error);
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
+        warnUnreadable(path, error);
+        return;
+    }
+    addPictureLayer(Mug, picture);
+}
+
+void Form3::cmdText_Click() {
+    txtInfo->hide();
+    AppState& state = ctx_.state;
+    state.transmit.composerEdited = true;
+    const auto result = ctx_.windows.showTextEffects(this);
+    if (!result) return;
+    Layer& layer = layers_[Txt];
+    layer.picture = result->picture;
+    if (state.textEffects.effectText.isEmpty() || layer.picture.isNull()) {
+        picTxt->hide();
+        return;
+    }
+    const double fx = picQSL->factorX(), fy = picQSL->factorY();
+    layer.rect.setSize(QSizeF(layer.picture.width() / fx, layer.picture.height() / fy));
+    picTxt->setPixmap(QPixmap::fromImage(layer.picture));
+    picTxt->resize(layer.picture.size());
+    placeLayer(Txt);
+    // Only the glyphs are seen and take the mouse.
+    ApplyTransparentRegion(*picTxt, layer.picture, kWhite);
+    picTxt->show();
+    picTxt->raise();
+    showLayerHint(Txt, textHint(state), takeTextHintPending(state));
+}
+
+void Form3::cmdClrQsl_Click() {
+    AppState& state = ctx_.state;
+    CurrentPicture& cur = state.current;
+    cur.width = cur.picture.width();
+    cur.height = cur.picture.height();
+    state.textEffects.effectText.clear();
+    for (Layer& l : layers_)
+        l = Layer{};
+    for (int id = Mug; id <= Txt; ++id)
+        layerWidget(LayerId(id))->clear();
+    state.frames.width = 1;
+    state.frames.state = 1;
+    picQSL->clearFramePreview();
+    Form_Load();
+}
+
+void Form3::cmdFrame_Click() {
+    (ctx_.state.frames.solid ? frame.Option2 : frame.Option1)->setChecked(true);
+    frame.Frame1->show();
+    frame.Frame1->raise();
+    Slider1_Scroll();
+}
+
+void Form3::cmdOkFrame_Click() {
+    frame.Frame1->hide();
+}
+
+void Form3::Option_Click() {
+    ctx_.state.frames.solid = frame.Option2->isChecked();
+    refreshFramePreview();
+}
+
+void Form3::Slider1_Scroll() {
+    ctx_.state.frames.width = frame.Slider1->value();
+    refreshFramePreview();
+}
+
+void Form3::cmdColor_Click() {
+    FrameSettings& f = ctx_.state.frames;
+    const auto chosen = ctx_.prompts.colour(this, toQColor(f.colour));
+    if (chosen && chosen->isValid()) f.colour = colourCode(*chosen);
+    refreshFramePreview();
+}
+
+void Form3::refreshFramePreview() {
+    // The preview shows exactly the frame the composite gets.
+    picQSL->setFramePreview(framePreview(canvasRect_.size(), ctx_.state.frames));
+}
+
+Composition Form3::composition() const {
+    const AppState& state = ctx_.state;
+    Composition c;
+    c.base = state.current.picture;
+    c.canvas = canvasRect_.size();
+    c.qslCardState = state.qsl.cardState;
+    c.qslPicture = QSize(state.qsl.pictureWidth, state.qsl.pictureHeight);
+    c.guiScale = state.settings.guiScale;
+    if (!layers_[Mug].picture.isNull())
+        c.mug = CompositeLayer{layers_[Mug].picture, layers_[Mug].rect};
+    if (!layers_[Pic].picture.isNull())
+        c.picture = CompositeLayer{layers_[Pic].picture, layers_[Pic].rect};
+    if (!state.textEffects.effectText.isEmpty() && !layers_[Txt].picture.isNull()) {
+        const double fx = picQSL->factorX();
+        c.text = CompositeText{state.textEffects, labelFont(state), layers_[Txt].rect.topLeft(),
+                               fx > 0 ? 1.0 / fx : 1.0};
+    }
+    c.frame = state.frames;
+    return c;
+}
+
+bool Form3::layerMouseEvent(LayerId id, QEvent* event) {
+    const auto* m = static_cast<QMouseEvent*>(event);
+    const double fx = picQSL->factorX(), fy = picQSL->factorY();
+    const QPointF local(m->position().x() / fx, m->position().y() / fy);
+    Layer& layer = layers_[id];
+    if (event->type() == QEvent::MouseButtonPress) {
+        txtInfo->hide();
+        if (id != Txt && layer.rect.width() > 0)
+            layerRatio_ = layer.rect.height() / layer.rect.width();
+        if (m->button() == Qt::LeftButton) {
+            layerWidget(id)->raise();
+            grab_ = local;
+        }
+        return true;
+    }
+    if (event->type() != QEvent::MouseMove) return false;
+    if (m->buttons() & Qt::LeftButton) {
+        // The grabbed point stays under the pointer.
+        layer.rect.moveTopLeft(layer.rect.topLeft() + local - grab_);
+        placeLayer(id);
+        picQSL->update();
+    } else if ((m->buttons() & Qt::RightButton) && id != Txt) {
+        const auto size = resizeLayer(local, layerRatio_);
+        if (!size) return true;
+        layer.rect.setSize(*size);
+        placeLayer(id);
+        layerWidget(id)->show();
+        picQSL->update();
+    }
+    return true;
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtInfo && event->type() == QEvent::MouseButtonPress) {
+        txtInfo->hide();
+        return true;
+    }
+    const QEvent::Type t = event->type();
+    if (t == QEvent::MouseButtonPress || t == QEvent::MouseMove) {
+        for (int id = Mug; id <= Txt; ++id)
+            if (watched == layerWidget(LayerId(id))) return layerMouseEvent(LayerId(id), event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form3::cmdClose_Click() {
+    close();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    // A second close while the composite is being handed over waits for it.
+    if (unloading_) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void Form3::pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Form3::Form_Unload() {
+    if (unloaded_) return;
+    unloading_ = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    AppState& state = ctx_.state;
+    const QImage composite = ComposeFullSize(composition());
+    state.transmit.picture = composite;
+    // The click that opened the composer may still be handing its picture over.
+    while (state.transmit.handOffRunning)
+        pause(50);
+    const CurrentPicture& cur = state.current;
+    SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
+                   [this](int ms) { pause(ms); });
+    state.qsl.cardState = 0;
+    QGuiApplication::restoreOverrideCursor();
+    unloading_ = false;
+    unloaded_ = true;
+    Q_EMIT closed();
+}
+
+} // namespace quiverel

@@ -1,0 +1,115 @@
+#pragma once
+// The transmit picture composer: the current picture on a canvas with a
+// second picture, the mug shot, styled text and a frame laid over it.
+// Closing it sends the full-resolution composite to the SSTV programs.
+
+#include "app/context.h"
+#include "composer/compose_full_size.h"
+#include "composer/frame_panel.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace quiverel {
+
+class ComposerCanvas;
+class UnitScale;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    // `opener` (the main window) gives the composer its top; it is not the parent.
+    explicit Form3(Context& ctx, QWidget* opener = nullptr);
+    ~Form3() override;
+
+    // The composer on the current picture, loaded and shown; nothing, after
+    // a warning, for a picture without width or height.
+    static Form3* open(Context& ctx, QWidget* opener);
+
+    enum LayerId { Mug = 0, Pic = 1, Txt = 2 };
+
+    void Form_Load();
+    void cmdPic_Click();
+    void cmdMug_Click();
+    void cmdText_Click();
+    void cmdClrQsl_Click();
+    void cmdFrame_Click();
+    void cmdOkFrame_Click();
+    void Option_Click();
+    void Slider1_Scroll();
+    void cmdColor_Click();
+    void cmdClose_Click();
+
+    // What the canvas shows, as ComposeFullSize takes it.
+    Composition composition() const;
+    // A layer's place on the canvas, in canvas units; its picture.
+    QRectF layerRect(LayerId id) const { return layers_[id].rect; }
+    const QImage& layerPicture(LayerId id) const { return layers_[id].picture; }
+    void setLayerRect(LayerId id, const QRectF& rect);
+    QRectF canvasRect() const { return canvasRect_; }
+    QLabel* layerWidget(LayerId id) const;
+
+    ComposerCanvas* picQSL = nullptr;
+    QLabel* picMug = nullptr;
+    QLabel* picPic = nullptr;
+    QLabel* picTxt = nullptr;
+    QLabel* txtInfo = nullptr;
+    QPushButton* cmdQSL = nullptr;
+    QPushButton* cmdPic = nullptr;
+    QPushButton* cmdMug = nullptr;
+    QPushButton* cmdText = nullptr;
+    QPushButton* cmdFrame = nullptr;
+    QPushButton* cmdClrQsl = nullptr;
+    QPushButton* cmdPrintQsl = nullptr;
+    QPushButton* cmdSavepic = nullptr;
+    QPushButton* cmdSaveQsl = nullptr;
+    QPushButton* cmdOrig = nullptr;
+    QPushButton* cmdTx = nullptr;
+    QPushButton* cmdInfo = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QWidget* Shape1 = nullptr;
+    // The size and compression controls go here.
+    QWidget* sizeArea = nullptr;
+    FramePanel frame;
+
+Q_SIGNALS:
+    // The composite was handed over and the composer is going away.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Layer {
+        QImage picture;
+        QRectF rect; // canvas units
+    };
+    void createControls();
+    void placeButtons();
+    void placeLayer(LayerId id);
+    void addPictureLayer(LayerId id, const QImage& picture);
+    void showLayerHint(LayerId id, const QString& text, bool show);
+    void refreshFramePreview();
+    bool layerMouseEvent(LayerId id, QEvent* event);
+    void warnUnreadable(const QString& path, const QString& reason);
+    void Form_Unload();
+    void pause(int ms);
+
+    Context& ctx_;
+    QWidget* opener_;
+    UnitScale* units_ = nullptr;
+    QRectF canvasRect_;
+    std::array<Layer, 3> layers_;
+    QPointF grab_;            // canvas units, inside the layer being dragged
+    double layerRatio_ = 1.0; // height / width at the last press on a layer
+    bool unloading_ = false;
+    bool unloaded_ = false;
+};
+
+} // namespace quiverel

@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Shift+click on a thumbnail of the real program opens the composer; "Add
+Mug" lays the mug shot from the application folder on the canvas, a real
+pointer drag moves it, and "Close" leaves in the TX folder a bitmap of the
+picture's own size with the mug shot where it was dragged to."""
+
+import os
+import subprocess
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
+from test_handoff import click_thumbnail  # noqa: E402
+from test_viewer import colour_at, near, setup_lines, window_info  # noqa: E402
+
+TIMEOUT = 20.0
+BLUE, RED = (0, 0, 255), (255, 0, 0)
+# A 640 x 480 picture's canvas in composer units (the window is 720 x 480 of them).
+CANVAS_LEFT, CANVAS_TOP = 285 - 640 * 398 / 480 / 2, 16
+
+
+def pixel(path, x, y):
+    out = subprocess.run(["convert", path, "-format",
+                          "%%[fx:int(255*p{%d,%d}.r)] %%[fx:int(255*p{%d,%d}.g)] "
+                          "%%[fx:int(255*p{%d,%d}.b)]" % (x, y, x, y, x, y), "info:"],
+                         stdout=subprocess.PIPE, check=True).stdout.decode()
+    return tuple(int(v) for v in out.split())
+
+
+def picture_size(path):
+    out = subprocess.run(["identify", "-format", "%w %h", path], stdout=subprocess.PIPE,
+                         check=True).stdout.decode()
+    return tuple(int(v) for v in out.split())
+
+
+class ComposerTest(unittest.TestCase):
+    def test_mug_shot_dragged_and_sent(self):
+        with Session("composer") as s:
+            rx = s.path("rx")
+            os.makedirs(rx)
+            picture = os.path.join(rx, "blue sky.png")
+            subprocess.run(["convert", "-size", "640x480", "xc:#0000ff", picture], check=True)
+            subprocess.run(["convert", "-size", "640x480", "xc:#ff0000", s.path("Mug.jpg")],
+                           check=True)
+            with open(s.ini("Folders.ini"), "wb") as f:
+                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+            with open(s.ini("Setup.ini"), "wb") as f:
+                f.write(setup_lines())
+
+            program = s.start()
+            main = program.wait_for_window(MAIN_TITLE)
+            poll("the thumbnail", lambda: os.path.isfile(
+                os.path.join(rx, "ThumbFiles", "blue sky.jpg")), TIMEOUT)
+            click_thumbnail(s, 0, modifiers=("shift",))
+            composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
+            self.assertEqual(s.window_name(composer), "640 x 480    %s bytes"
+                             % "{:,}".format(os.path.getsize(picture)))
+
+            left, top, width, _ = poll("the composer framed", lambda: (
+                lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
+            f = width / 720
+
+            def screen(ux, uy):
+                return round(left + ux * f), round(top + uy * f)
+
+            def canvas(cx, cy):
+                return screen(CANVAS_LEFT + cx, CANVAS_TOP + cy)
+
+            poll("the picture on the canvas", lambda: near(colour_at(s, *canvas(300, 200)), BLUE),
+                 TIMEOUT)
+            s.x(["xdotool", "mousemove"] + [str(v) for v in screen(565 + 75, 106 + 15)]
+                + ["click", "1"])
+            poll("the mug shot at the top left", lambda: near(colour_at(s, *canvas(56, 42)), RED),
+                 TIMEOUT)
+
+            # Grab it in the middle and drag it, step by step as a hand does.
+            x0, y0 = canvas(56, 42)
+            x1, y1 = canvas(300, 200)
+            s.x(["xdotool", "mousemove", str(x0), str(y0), "mousedown", "1"])
+            for i in range(1, 21):
+                s.x(["xdotool", "mousemove", str(x0 + (x1 - x0) * i // 20),
+                     str(y0 + (y1 - y0) * i // 20)])
+            s.x(["xdotool", "mouseup", "1"])
+            poll("the mug shot dragged", lambda: near(colour_at(s, *canvas(300, 200)), RED),
+                 TIMEOUT)
+            self.assertTrue(near(colour_at(s, *canvas(30, 30)), BLUE), "and gone from the corner")
+
+            s.x(["xdotool", "mousemove"] + [str(v) for v in screen(632 + 40, 440 + 15)]
+                + ["click", "1"])
+            poll("the composer to close", lambda: all(
+                w.wid != composer.wid for w in program.windows()), TIMEOUT)
+            bitmap = os.path.join(s.path("TX"), "blue sky.bmp")
+            # A canvas unit is 640 / 534.67 pixels of the picture.
+            scale = 640 / (640 * 398 / 480 + 4)
+            poll("the composite in TX", lambda: os.path.isfile(bitmap) and near(
+                pixel(bitmap, round(300 * scale), round(200 * 480 / 402)), RED), TIMEOUT)
+            self.assertEqual(picture_size(bitmap), (640, 480))
+            self.assertTrue(near(pixel(bitmap, 30, 30), BLUE))
+            self.assertTrue(near(pixel(picture, 400, 300), BLUE), "the picture itself unchanged")
+
+            self.assertEqual(program.close(main), 0, program.log())
+
+
+if __name__ == "__main__":
+    unittest.main()
