@@ -67,6 +67,8 @@ struct FolderList {
     int menuRowsPerColumn = 1;
     bool notInMenu = false; // the grid shows a folder picked outside the menu
     QString targetFolder;   // last folder chosen in the browse dialog
+    // Folder of the last file chosen in an open or save dialog.
+    QString lastDialogFolder;
 };
 
 struct CatalogueRow {
