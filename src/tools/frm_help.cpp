@@ -96,8 +96,8 @@ void frmHelp::createAboutPage() {
     const AboutText text = aboutText(state_.windowTitle);
     const std::tuple<QLabel*&, const char*, QString, QRectF, double> labels[] = {
         {lblQuiverel, "lblQuiverel", text.title, QRectF(120, 30, 335, 70), 10},
-        {lblMe, "lblMe", text.maker, QRectF(120, 120, 335, 70), 9},
-        {lblIrfan, "lblIrfan", text.thanks, QRectF(120, 210, 335, 70), 9},
+        {lblMe, "lblMe", text.maker, QRectF(120, 115, 335, 80), 9},
+        {lblIrfan, "lblIrfan", text.thanks, QRectF(120, 210, 335, 100), 9},
     };
     for (const auto& [label, name, caption, rect, points] : labels) {
         label = new QLabel(caption, frAbout);

@@ -40,7 +40,7 @@ void frmHelp::createLanguagePage() {
     lblLang->setObjectName(QStringLiteral("lblLang"));
     lblLang->setWordWrap(true);
     lblLang->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    languageUnits_->place(lblLang, QRectF(165, 20, 290, 200));
+    languageUnits_->place(lblLang, QRectF(20, 220, 440, 110));
     languageUnits_->setFontPoints(lblLang, 8);
 
     cmdClosed = new QPushButton(frmLanguage);
