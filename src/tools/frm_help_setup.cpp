@@ -8,6 +8,7 @@
 #include "tools/setup_mug_shot.h"
 #include "tools/setup_write.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFile>
@@ -148,7 +149,11 @@ void frmHelp::cmdJP2_Click() {
 void frmHelp::showMugShot() {
     imgPix->hide();
     imgPix->clear();
-    QImageReader reader(mugShotPath(ctx_.appFolder));
+    const std::optional<QByteArray> bytes = mugShotBytes(ctx_.appFolder);
+    if (!bytes) return;
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
     reader.setAllocationLimit(256);
     const QSize natural = reader.size();
     const QRectF twips = mugPreviewTwips(QSizeF(natural) * 15);

@@ -29,6 +29,10 @@ QString mugShotPath(const QString& appFolder) {
     return appFolder + QStringLiteral("/Mug.jpg");
 }
 
+std::optional<QByteArray> mugShotBytes(const QString& appFolder) {
+    return readRegularFile(mugShotPath(appFolder), kMugLimit, BeyondLimit::Refuse);
+}
+
 QString folderOfFile(const QString& path) {
     const qsizetype slash = path.lastIndexOf(u'/');
     return slash < 0 ? QString() : path.left(slash + 1);

@@ -1,6 +1,7 @@
 #pragma once
 // The mug shot "Mug.jpg" in the application folder and its preview.
 
+#include <QByteArray>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -14,6 +15,10 @@ namespace quiverel {
 QRectF mugPreviewTwips(QSizeF natural);
 
 QString mugShotPath(const QString& appFolder);
+
+// The bytes of Mug.jpg; nothing when it is missing or not a regular file
+// (a FIFO or a device in its place must not hang the page).
+std::optional<QByteArray> mugShotBytes(const QString& appFolder);
 
 // The folder of a chosen file, up to and including its last "/".
 QString folderOfFile(const QString& path);

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace quiverel {
 namespace {
@@ -136,6 +137,17 @@ TEST(FrmHelp, CancelledMugDialogDeletesMugJpg) {
     t.prompts.answerCancel();
     w->cmdPic->click();
     EXPECT_FALSE(QFile::exists(mugShotPath(t.app.path())));
+    EXPECT_FALSE(w->imgPix->isVisible());
+}
+
+TEST(FrmHelp, MugShotThatIsNoPictureShowsNothing) {
+    test::HelpContext t;
+    t.app.write(QStringLiteral("Mug.jpg"), "not a picture");
+    auto w = t.open(HelpPage::Setup);
+    EXPECT_FALSE(w->imgPix->isVisible());
+    QFile::remove(mugShotPath(t.app.path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(mugShotPath(t.app.path())).constData(), 0600), 0);
+    w->cmdJP2_Click(); // would wait for a writer if it opened the FIFO
     EXPECT_FALSE(w->imgPix->isVisible());
 }
 
