@@ -5,6 +5,7 @@
 #include "mainwindow/form1.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
+#include "tools/frm_help.h"
 #include "viewer/form2.h"
 #include "viewer/form4.h"
 
@@ -26,6 +27,10 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::TextEffects:
     case WindowKind::ColourPicker:
     case WindowKind::Composer:
+    case WindowKind::HelpText:
+    case WindowKind::HelpSetup:
+    case WindowKind::HelpLanguages:
+    case WindowKind::HelpAbout:
         return true;
     default:
         return false;
@@ -57,6 +62,26 @@ void ProgramWindows::showComposer() {
         main.lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
                               QString::number(s.jp2TargetSize / 1000.0) + u'k');
     });
+}
+
+void ProgramWindows::showHelp(HelpPage page) {
+    // The window is built anew at every opening.
+    if (help_) help_->close();
+    Form1* main = main_.get();
+    HelpHost host;
+    host.mainWindow = main;
+    host.mainWindowTwips = [main]() -> std::optional<QPoint> {
+        if (main->isMinimized()) return std::nullopt;
+        return QPoint(main->x() * 15, main->y() * 15);
+    };
+    host.restart = [main] { main->cmdRestart_Click(); };
+    host.reapplyCaptions = [this, main] {
+        main->menus.applyCaptions(ctx_.state.text, ctx_.state.settings.autoPaste);
+    };
+    help_ = new frmHelp(ctx_, std::move(host), main);
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+    help_->Form_Load();
+    help_->showPage(page);
 }
 
 std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {

@@ -5,11 +5,13 @@
 #include "app/context.h"
 #include "app/windows.h"
 
+#include <QPointer>
 #include <memory>
 
 namespace quiverel {
 
 class Form1;
+class frmHelp;
 
 class ProgramWindows : public Windows {
 public:
@@ -28,7 +30,7 @@ public:
     void showRenameReplace(const ClashRequest&) override {}
     void showSizeWindow() override {}
     void showSearch() override {}
-    void showHelp(HelpPage) override {}
+    void showHelp(HelpPage page) override;
     void showTextFileCreator() override {}
     void showFolderRemoval() override {}
     std::optional<TextEffectsResult> showTextEffects(QWidget* opener) override;
@@ -38,6 +40,7 @@ public:
 private:
     Context ctx_;
     std::unique_ptr<Form1> main_;
+    QPointer<frmHelp> help_;
 };
 
 } // namespace quiverel

@@ -68,6 +68,8 @@ struct FolderList {
     bool notInMenu = false; // the grid shows a folder picked outside the menu
     QString targetFolder;   // last folder chosen in the browse dialog
     QString pictureFolder;  // last folder the composer's "Add Pic" took a picture from
+    // Folder of the last file chosen in an open or save dialog.
+    QString lastDialogFolder;
 };
 
 struct CatalogueRow {
