@@ -3,6 +3,9 @@
 #include "mainwindow/form1.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
+#include "tools/form10.h"
+#include "tools/form9.h"
+#include "tools/frm_search.h"
 #include "viewer/form2.h"
 #include "viewer/form4.h"
 
@@ -21,6 +24,9 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::Zoom:
     case WindowKind::TextEffects:
     case WindowKind::ColourPicker:
+    case WindowKind::Search:
+    case WindowKind::TextFileCreator:
+    case WindowKind::FolderRemoval:
         return true;
     default:
         return false;
@@ -38,6 +44,25 @@ void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
     zoom->setCaption(caption);
     zoom->setPicture(picture);
     zoom->show();
+}
+
+void ProgramWindows::showSearch() {
+    auto* search = new frmSearch(ctx_, main_.get());
+    QObject::connect(search, &frmSearch::found, main_.get(), &Form1::showSearchResults);
+    search->Form_Load();
+    search->show();
+}
+
+void ProgramWindows::showTextFileCreator() {
+    auto* creator = new Form10(ctx_, main_.get());
+    creator->Form_Load();
+}
+
+void ProgramWindows::showFolderRemoval() {
+    auto* removal = new Form9(ctx_, main_.get());
+    QObject::connect(removal, &Form9::removed, main_.get(), &Form1::BuildFolderMenu);
+    removal->Form_Load();
+    removal->show();
 }
 
 std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -89,6 +90,9 @@ struct Catalogue {
     int sortOrder = 1; // 1 by date, 2 by name
     bool tabClickSuppressed = false;
     bool searchResults = false;
+    // What the keyword search found: folder and name of each result, the
+    // name as the copy in the results folder has it.
+    QStringList searchResultPaths;
 };
 
 struct CurrentPicture {
@@ -172,6 +176,7 @@ struct AppState {
     FrameSettings frames;
     Flags flags;
     qint64 converterPid = 0;
+    QString lastDialogFolder; // of the file last chosen in a file dialog, ending in "/"
 
     QString iniFolder() const { return appFolder + QStringLiteral("/ini"); }
     QString iniFile(const QString& name) const { return iniFolder() + u'/' + name; }
