@@ -65,6 +65,7 @@ void Form9::Form_Load() {
     const QList<FolderRow>& rows = ctx_.state.folders.rows;
     Label2->setText(removalInstruction(int(rows.size())));
     List1->addItems(removableCaptions(rows));
+    List1->setFocus();
 }
 
 void Form9::List1_Click() {
