@@ -27,7 +27,7 @@ Form9::Form9(Context& ctx, QWidget* opener) : QDialog(opener), ctx_(ctx), opener
     List1->setAccessibleName(QStringLiteral("Folders"));
     units_->place(List1, QRectF(20, 10, 130, 140));
     connect(List1, &QListWidget::itemClicked, this, &Form9::List1_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, &Form9::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form9::List1_Click);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -68,13 +68,21 @@ void Form9::Form_Load() {
     List1->setFocus();
 }
 
+namespace {
+// The focus gives the list a current row; only a chosen one counts.
+const QListWidgetItem* chosen(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? nullptr : items.first();
+}
+} // namespace
+
 void Form9::List1_Click() {
-    const QListWidgetItem* item = List1->currentItem();
+    const QListWidgetItem* item = chosen(List1);
     Label1->setText(item ? pathOfCaption(ctx_.state.folders.rows, item->text()) : QString());
 }
 
 void Form9::cmdRemove_Click() {
-    const QListWidgetItem* item = List1->currentItem();
+    const QListWidgetItem* item = chosen(List1);
     if (!item) return;
     AppState& state = ctx_.state;
     if (removeFolderRow(state.folders.rows, item->text(), state.current.folderIndex) < 0) return;

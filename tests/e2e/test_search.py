@@ -85,8 +85,9 @@ class SearchTest(unittest.TestCase):
             x, y = client_origin(s, main.wid)
             s.x(["xdotool", "mousemove", str(x + 380), str(y + 191), "click", "1"])
             dialog = program.wait_for_window("Remove folder", besides=main)
-            # The list has the focus: its first entry, then "Remove from menu".
-            s.key(["Home", "Tab", "space"], dialog)
+            # The list has the focus: down and up chooses its first entry, then
+            # "Remove from menu".
+            s.key(["Down", "Up", "Tab", "space"], dialog)
             folders = b"Two\r\n%s/\r\n" % two.encode()
             try:
                 poll("Folders.ini without One",
