@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace quiverel;
 
@@ -34,6 +35,19 @@ QByteArray photoLikeJpeg(int seed) {
     buf.open(QIODevice::WriteOnly);
     bench::photoLike(640, 496, quint32(seed)).save(&buf, "JPG", 85);
     return bytes;
+}
+
+QByteArray loadAverage() {
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').value(0) : QByteArray("?");
+}
+
+// Processor seconds of this process, all threads.
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace
@@ -67,17 +81,28 @@ int main(int argc, char** argv) {
     }
 
     QElapsedTimer t;
+    const double cpuBefore = cpuSeconds();
     t.start();
     QStringList results =
         SearchFiles(folders, typedKeyword(QStringLiteral("dl0abc")), searchFolderOf(appFolder));
     const int matches = int(results.size());
-    const SearchFolderReport report = BuildSearchFolder(appFolder, results, &makePictureThumbnail);
+    const double listed = t.nsecsElapsed() / 1e9;
+    double copied = 0;
+    const SearchFolderReport report =
+        BuildSearchFolder(appFolder, results, &makePictureThumbnail, [&](int value, int) {
+            if (value == matches - 1 && copied == 0) copied = t.nsecsElapsed() / 1e9;
+        });
     const double searchSeconds = t.nsecsElapsed() / 1e9;
+    const double searchCpu = cpuSeconds() - cpuBefore;
     const int thumbnails = int(QDir(searchFolderOf(appFolder) + QStringLiteral("ThumbFiles"))
                                    .entryList(QDir::Files)
                                    .size());
-    std::printf("in-process: %d matches, %d copies not made, %d thumbnails made in %.2f s\n",
-                matches, int(report.notCopied.size()), thumbnails, searchSeconds);
+    std::printf("listing %.2f s, copies until %.2f s, thumbnails until %.2f s\n", listed, copied,
+                searchSeconds);
+    std::printf("in-process: %d matches, %d copies not made, %d thumbnails made in %.2f s "
+                "(%.2f processor seconds; load average %s)\n",
+                matches, int(report.notCopied.size()), thumbnails, searchSeconds, searchCpu,
+                loadAverage().constData());
 
     // The same work with a converter process per thumbnail, one after the other.
     const QString perProcessApp = dir.path() + QStringLiteral("/app2");

@@ -31,6 +31,33 @@ void removeFiles(const QString& folder) {
         if (!e.isDir()) QFile::remove(e.filePath());
 }
 
+// Copies into a new file, never over one; a copy that fails is removed.
+// Empty on success, otherwise the reason.
+QString copyFile(const QString& from, const QString& to) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) return in.errorString();
+    QFile out(to);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return out.errorString();
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(chunk.data(), chunk.size());
+        if (n == 0) break;
+        const QString why = n < 0                                  ? in.errorString()
+                            : out.write(chunk.constData(), n) != n ? out.errorString()
+                                                                   : QString();
+        if (!why.isEmpty()) {
+            out.remove();
+            return why;
+        }
+    }
+    if (!out.flush()) {
+        const QString why = out.errorString();
+        out.remove();
+        return why;
+    }
+    return {};
+}
+
 QString baseKey(const QString& name) {
     return baseNameOf(name).toUpper();
 }
@@ -75,48 +102,67 @@ SearchFolderReport BuildSearchFolder(const QString& appFolder, QStringList& resu
                                                    QDir::NoDotAndDotDot))
         taken.insert(baseKey(n));
 
+    // Names first, so that the thumbnails are made from the found files on
+    // the workers while the copies are written here.
     const int count = int(results.size());
     const int maximum = std::max(1, 2 * count - 1);
     const QString textIcon = appFolder + QStringLiteral("/TextFile.jpg");
+    QStringList targets;
+    QStringList dates;
     QList<ThumbnailJob> jobs;
     for (int k = 0; k < count; ++k) {
-        const QString found = results[k];
-        const qsizetype slash = found.lastIndexOf(u'/');
-        const QString folderPart = found.left(slash + 1);
-        const QString fileName = found.mid(slash + 1);
-        const QString target = resultNameFor(fileName, taken);
+        const QString& found = results[k];
+        const QString target = resultNameFor(found.mid(found.lastIndexOf(u'/') + 1), taken);
         taken.insert(baseKey(target));
-        const QString copy = folder + target;
-        QFile source(found);
-        if (!source.copy(copy)) {
-            report.notCopied.append(found + QStringLiteral(": ") + source.errorString());
-            if (progress) progress(k, maximum);
-            continue;
-        }
-        const QString date = dateTimeText(QFileInfo(found).lastModified());
-        SetFileDate(copy, date);
-        if (target != fileName) results[k] = folderPart + target;
-
-        const QString thumb = thumbs + baseNameOf(target) + QStringLiteral(".jpg");
-        const bool text = isTextType(target);
-        if (text && QFile::copy(textIcon, thumb)) {
-            SetFileDate(thumb, date);
-        } else {
-            // A text file without the shipped icon gets its text printed.
-            jobs.append({k, copy, thumb, date, text});
-        }
-        if (progress) progress(k, maximum);
+        targets.append(target);
+        dates.append(dateTimeText(QFileInfo(found).lastModified()));
+        if (!isTextType(target))
+            jobs.append(
+                {k, found, thumbs + baseNameOf(target) + QStringLiteral(".jpg"), dates[k], false});
     }
 
     ThumbnailBatch batch(thumbnailer);
     QEventLoop loop;
+    int made = 0;
+    QList<int> unmade;
     QObject::connect(&batch, &ThumbnailBatch::made, &loop, [&](int row, bool ok) {
-        if (!ok) report.noThumbnail.append(results.value(row));
-        if (progress) progress(count + batch.doneCount() - 1, maximum);
+        if (!ok) unmade.append(row);
+        if (progress) progress(count + made++, maximum);
     });
     QObject::connect(&batch, &ThumbnailBatch::finished, &loop, &QEventLoop::quit);
     batch.start(jobs);
+
+    QList<bool> copied(count, false);
+    for (int k = 0; k < count; ++k) {
+        const QString found = results[k];
+        const QString& target = targets[k];
+        const QString copy = folder + target;
+        const QString why = copyFile(found, copy);
+        if (why.isEmpty()) {
+            copied[k] = true;
+            SetFileDate(copy, dates[k]);
+            if (isTextType(target)) {
+                const QString thumb = thumbs + baseNameOf(target) + QStringLiteral(".jpg");
+                if (QFile::copy(textIcon, thumb)) SetFileDate(thumb, dates[k]);
+                // Without the shipped icon the text is printed.
+                else if (!makeThumbnailNow({k, copy, thumb, dates[k], true}, thumbnailer))
+                    unmade.append(k);
+            }
+            const QString name = found.mid(found.lastIndexOf(u'/') + 1);
+            if (target != name) results[k] = found.left(found.lastIndexOf(u'/') + 1) + target;
+        } else {
+            report.notCopied.append(found + QStringLiteral(": ") + why);
+        }
+        if (progress) progress(k, maximum);
+    }
     loop.exec();
+
+    for (int k = 0; k < count; ++k) {
+        if (!copied[k]) // a thumbnail without its picture
+            QFile::remove(thumbs + baseNameOf(targets[k]) + QStringLiteral(".jpg"));
+        else if (unmade.contains(k))
+            report.noThumbnail.append(results[k]);
+    }
     if (progress) progress(maximum, maximum);
     return report;
 }
