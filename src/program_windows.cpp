@@ -5,7 +5,10 @@
 #include "mainwindow/form1.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
+#include "tools/form10.h"
+#include "tools/form9.h"
 #include "tools/frm_help.h"
+#include "tools/frm_search.h"
 #include "viewer/form2.h"
 #include "viewer/form4.h"
 
@@ -31,6 +34,9 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::HelpSetup:
     case WindowKind::HelpLanguages:
     case WindowKind::HelpAbout:
+    case WindowKind::Search:
+    case WindowKind::TextFileCreator:
+    case WindowKind::FolderRemoval:
         return true;
     default:
         return false;
@@ -82,6 +88,25 @@ void ProgramWindows::showHelp(HelpPage page) {
     help_->setAttribute(Qt::WA_DeleteOnClose);
     help_->Form_Load();
     help_->showPage(page);
+}
+
+void ProgramWindows::showSearch() {
+    auto* search = new frmSearch(ctx_, main_.get());
+    QObject::connect(search, &frmSearch::found, main_.get(), &Form1::showSearchResults);
+    search->Form_Load();
+    search->show();
+}
+
+void ProgramWindows::showTextFileCreator() {
+    auto* creator = new Form10(ctx_, main_.get());
+    creator->Form_Load();
+}
+
+void ProgramWindows::showFolderRemoval() {
+    auto* removal = new Form9(ctx_, main_.get());
+    QObject::connect(removal, &Form9::removed, main_.get(), &Form1::BuildFolderMenu);
+    removal->Form_Load();
+    removal->show();
 }
 
 std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {

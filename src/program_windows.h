@@ -29,10 +29,10 @@ public:
     void showOptionsPanel() override {}
     void showRenameReplace(const ClashRequest&) override {}
     void showSizeWindow() override {}
-    void showSearch() override {}
+    void showSearch() override;
     void showHelp(HelpPage page) override;
-    void showTextFileCreator() override {}
-    void showFolderRemoval() override {}
+    void showTextFileCreator() override;
+    void showFolderRemoval() override;
     std::optional<TextEffectsResult> showTextEffects(QWidget* opener) override;
     std::optional<QColor> showColourPicker(QWidget* opener,
                                            const ColourPickRequest& request) override;

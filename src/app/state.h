@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -92,6 +93,9 @@ struct Catalogue {
     int sortOrder = 1; // 1 by date, 2 by name
     bool tabClickSuppressed = false;
     bool searchResults = false;
+    // What the keyword search found: folder and name of each result, the
+    // name as the copy in the results folder has it.
+    QStringList searchResultPaths;
 };
 
 struct CurrentPicture {

@@ -245,6 +245,7 @@ void Form1::mnuTool_Click(int index) {
         if (chosen.isEmpty()) break;
         state_.folders.targetFolder = chosen;
         state_.folders.notInMenu = true;
+        state_.catalogue.searchResults = false;
         state_.current.folder = withTrailingSlash(chosen);
         ShowFolder();
         resetSelectedFrame();
@@ -269,6 +270,12 @@ void Form1::mnuTool_Click(int index) {
         break;
     }
     unsetCursor();
+}
+
+void Form1::showSearchResults() {
+    state_.current.folder = state_.appFolder + QStringLiteral("/Search/");
+    state_.catalogue.searchResults = true;
+    ShowFolder();
 }
 
 void Form1::mnuPaste_Click() {

@@ -42,6 +42,8 @@ public:
     void LayoutMainWindow();
     void BuildFolderMenu();
     void ShowFolder();
+    // Shows the keyword search's results folder, marked as search results.
+    void showSearchResults();
     void ShowPage();
     void LoadNextPage();
     void LoadPreviousPage();

@@ -65,6 +65,10 @@ void HoverInfo::pointerOnCell(int k) {
         ctx_.state.current.height = size.height();
         hoverText_ = pictureHoverText(r.fileName, r.dateTime, size, bytes);
     }
+    if (cat.searchResults) {
+        const QString from = foundInFolder(cat.searchResultPaths, r.fileName);
+        if (!from.isEmpty()) hoverText_ += foundInLine(from);
+    }
     hoverIndex_ = k;
 }
 

@@ -26,6 +26,14 @@ QString foundInLine(const QString& folder) {
     return QStringLiteral("\n  Found in ") + folder + QStringLiteral("  ");
 }
 
+QString foundInFolder(const QStringList& results, const QString& fileName) {
+    for (const QString& path : results) {
+        const qsizetype slash = path.lastIndexOf(u'/');
+        if (path.mid(slash + 1) == fileName) return path.left(slash + 1);
+    }
+    return {};
+}
+
 QString clockLine(const QString& word, const QDateTime& local, const QDateTime& utc) {
     const QLocale c = QLocale::c();
     return word + QStringLiteral("  ") + c.toString(local.time(), QStringLiteral("h:mm ap")) +

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace quiverel {
 
@@ -17,6 +18,9 @@ QString pictureHoverText(const QString& fileName, const QString& dateTime, QSize
 QString textHoverText(const QString& fileName, const QString& dateTime, qint64 bytes);
 // The line added for a search result: "  Found in ", the folder, two blanks.
 QString foundInLine(const QString& folder);
+// The folder (ending in "/") a search result came from: that of the first
+// result whose name is exactly `fileName`; empty when none is.
+QString foundInFolder(const QStringList& results, const QString& fileName);
 
 // The clock line: entry 7, the local time as "h:mm am/pm", "  ( hh:mm )",
 // "     UTC  " and the UTC time as "hh:mm:ss".

@@ -215,3 +215,32 @@ TEST(Form1Scan, APictureStillArrivingIsLeftAloneThenShownAsItStandsThenWhole) {
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
 }
+
+TEST(Form1Scan, SearchResultsAreCountedAsFoundAndTellWhereEachCameFrom) {
+    test::TestContext t;
+    prepare(t, 12);
+    picture(t.app.path() + QStringLiteral("/rx/a.jpg"));
+    Form1 form(t.ctx);
+    form.Form_Load();
+    const QString second = QStringLiteral("img") + QChar(0x00A0) + QStringLiteral("1.jpg");
+    picture(t.app.path() + QStringLiteral("/Search/img.jpg"));
+    picture(t.app.path() + QStringLiteral("/Search/") + second);
+    t.state.catalogue.searchResultPaths = {QStringLiteral("/one/img.jpg"),
+                                           QStringLiteral("/two/") + second};
+    form.showSearchResults();
+    EXPECT_TRUE(t.state.catalogue.searchResults);
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Found  2 ") + t.state.text[6]);
+    for (int k = 0; k < 2; ++k) {
+        const QString name = t.state.catalogue.rows[k].fileName;
+        form.Image1_MouseMove(k);
+        EXPECT_TRUE(form.hoverText().endsWith(
+            QStringLiteral("\n  Found in ") +
+            (name == second ? QStringLiteral("/two/") : QStringLiteral("/one/")) +
+            QStringLiteral("  ")))
+            << form.hoverText().toStdString();
+    }
+    // Another folder shown from the menu is no search result.
+    form.mnuFolderEntry_Click(0);
+    EXPECT_FALSE(t.state.catalogue.searchResults);
+    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
+}

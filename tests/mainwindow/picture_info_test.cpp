@@ -19,3 +19,13 @@ TEST(PictureInfo, ClockLineHasLocalTimeTwiceAndUtc) {
     EXPECT_EQ(clockLine(QStringLiteral("Time"), local, utc),
               QStringLiteral("Time  2:30 pm  ( 14:30 )     UTC  12:30:05"));
 }
+
+TEST(PictureInfo, FoundInIsTheFolderOfTheResultWithExactlyThatName) {
+    const QString nbsp(QChar(0x00A0));
+    const QStringList results{QStringLiteral("/a/ximg.jpg"), QStringLiteral("/b/img.jpg"),
+                              QStringLiteral("/c/img") + nbsp + QStringLiteral("1.jpg")};
+    EXPECT_EQ(foundInFolder(results, QStringLiteral("img.jpg")), QStringLiteral("/b/"));
+    EXPECT_EQ(foundInFolder(results, QStringLiteral("img") + nbsp + QStringLiteral("1.jpg")),
+              QStringLiteral("/c/"));
+    EXPECT_TRUE(foundInFolder(results, QStringLiteral("mg.jpg")).isEmpty());
+}
