@@ -1,5 +1,6 @@
 #include "program_windows.h"
 
+#include "composer/form8.h"
 #include "mainwindow/form1.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
@@ -21,6 +22,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::Zoom:
     case WindowKind::TextEffects:
     case WindowKind::ColourPicker:
+    case WindowKind::SizeWindow:
         return true;
     default:
         return false;
@@ -38,6 +40,14 @@ void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
     zoom->setCaption(caption);
     zoom->setPicture(picture);
     zoom->show();
+}
+
+void ProgramWindows::showSizeWindow() {
+    auto* sizes = new Form8(ctx_, main_.get());
+    QObject::connect(sizes, &Form8::mainSizeLabelStale, main_.get(), &Form1::refreshSizeLabel);
+    QObject::connect(sizes, &Form8::thumbnailHighlightCleared, main_.get(),
+                     &Form1::clearSelectedFrame);
+    sizes->Form_Load();
 }
 
 std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {

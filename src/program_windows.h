@@ -26,7 +26,7 @@ public:
     void showComposer() override {}
     void showOptionsPanel() override {}
     void showRenameReplace(const ClashRequest&) override {}
-    void showSizeWindow() override {}
+    void showSizeWindow() override;
     void showSearch() override {}
     void showHelp(HelpPage) override {}
     void showTextFileCreator() override {}
