@@ -24,6 +24,8 @@ Form8::Form8(Context& ctx, QWidget* opener)
     : QWidget(nullptr), ctx_(ctx), opener_(opener) {
     setObjectName(QStringLiteral("Form8"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     units_ = new UnitScale(this, kUnits);
     lblTxTime = new QLabel(this);
     lblTxTime->setObjectName(QStringLiteral("lblTxTime"));

@@ -19,8 +19,8 @@ SizeControlsPlaces SizeControlsPlaces::composer() {
 SizeControlsPlaces SizeControlsPlaces::form8() {
     // The sliders keep a gap between them: grooves drawn edge to edge would
     // read as one slider with two thumbs.
-    return {QRectF(6, 45, 149, 35), QRectF(149, 45, 137, 35), QRectF(6, 80, 140, 45),
-            QRectF(152, 80, 135, 45), 10};
+    return {QRectF(6, 45, 149, 35), QRectF(149, 45, 137, 35), QRectF(6, 80, 134, 45),
+            QRectF(158, 80, 129, 45), 10};
 }
 
 namespace {

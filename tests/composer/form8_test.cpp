@@ -49,7 +49,7 @@ TEST_F(Form8Test, LoadFillsTheWindowOverTheMainWindowAndDisablesIt) {
     EXPECT_EQ(form->pos(), QPoint(100 + (666 - 300) / 2, 50 + 37));
     EXPECT_EQ(form->lblTxTime->geometry(), QRect(6, 10, 246, 25));
     EXPECT_EQ(form->sizes->sliResize->geometry().translated(form->sizes->pos()),
-              QRect(152, 80, 135, 45));
+              QRect(158, 80, 129, 45));
     EXPECT_FALSE(opener.isEnabled());
     EXPECT_TRUE(form->isEnabled());
 }
