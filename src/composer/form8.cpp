@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 namespace quiverel {
@@ -39,7 +40,12 @@ Form8::Form8(Context& ctx, QWidget* opener)
 
 void Form8::Form_Load() {
     const AppState& state = ctx_.state;
-    if (opener_) opener_->setEnabled(false);
+    if (opener_) {
+        opener_->setEnabled(false);
+        // A click on the disabled main window brings this one back in front
+        // of it, so the one window that can still be used is never hidden.
+        opener_->window()->installEventFilter(this);
+    }
     const double scale = state.settings.guiScale > 0 ? state.settings.guiScale : 1.0;
     const QSize size(int(std::lround(kTwips.width() / 15 * scale)),
                      int(std::lround(kTwips.height() / 15 * scale)));
@@ -65,8 +71,21 @@ void Form8::refreshTxTime() {
     lblTxTime->setText(txTimeLabelText(ctx_.state.settings.jp2TargetSize));
 }
 
+bool Form8::eventFilter(QObject* watched, QEvent* event) {
+    if (opener_ && watched == opener_->window() && event->type() == QEvent::WindowActivate &&
+        isVisible())
+        QTimer::singleShot(0, this, [this] {
+            raise();
+            activateWindow();
+        });
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form8::closeEvent(QCloseEvent* event) {
-    if (opener_) opener_->setEnabled(true);
+    if (opener_) {
+        opener_->window()->removeEventFilter(this);
+        opener_->setEnabled(true);
+    }
     Q_EMIT mainSizeLabelStale();
     Q_EMIT closed();
     event->accept();

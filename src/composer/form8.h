@@ -35,6 +35,7 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -67,8 +67,9 @@ QString resizeLabelText(int value, const QString& pixelsWord) {
 }
 
 QString resizeLabelForSetting(const QString& resizeSetting, const QString& pixelsWord) {
-    // "No Resize" is shown alone, as the slider shows it.
-    if (resizeSetting == resolutionListText(kNoResize)) return resizeSetting;
+    // "No Resize" is shown alone, as the slider shows it; no setting shows nothing.
+    if (resizeSetting.isEmpty() || resizeSetting == resolutionListText(kNoResize))
+        return resizeSetting;
     return resizeSetting + u' ' + pixelsWord;
 }
 

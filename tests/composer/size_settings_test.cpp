@@ -119,6 +119,7 @@ TEST(ResizeLabel, ForAStoredSetting) {
     EXPECT_EQ(resizeLabelForSetting(QStringLiteral("700x500"), px),
               QStringLiteral("700x500 pixels"));
     EXPECT_EQ(resizeLabelForSetting(QStringLiteral("No Resize"), px), QStringLiteral("No Resize"));
+    EXPECT_EQ(resizeLabelForSetting(QString(), px), QString());
 }
 
 TEST(SizeSettingsFile, ExactlyFourLinesReplacingWhatWasThere) {

@@ -26,6 +26,10 @@ class SizeWindowTest(unittest.TestCase):
     def click(self, s, x, y):
         s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
 
+    def topmost(self, s):
+        stacking = s.x(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"])
+        return int(stacking.strip().split()[-1].rstrip(","), 16)
+
     def test_size_and_resize_from_the_size_window(self):
         with Session("size-window") as s:
             with open(s.ini("Setup.ini"), "wb") as f:
@@ -43,6 +47,10 @@ class SizeWindowTest(unittest.TestCase):
             sx, sy, swidth, _ = s.display.geometry(sizes)
             self.assertAlmostEqual(sx, x + (width - swidth) / 2, delta=12)
             self.assertGreater(sy, y)
+
+            # A click on the disabled main window leaves the size window in front.
+            self.click(s, x + width - 100, y + height - 100)
+            poll("the size window back in front", lambda: self.topmost(s) == int(sizes.wid, 16), 10)
 
             ini = s.ini("i_view32.ini")
             poll("i_view32.ini to hold 12000", lambda: text_lines(ini) == four_lines(12000), 10)
