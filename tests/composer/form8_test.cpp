@@ -54,14 +54,6 @@ TEST_F(Form8Test, LoadFillsTheWindowOverTheMainWindowAndDisablesIt) {
     EXPECT_TRUE(form->isEnabled());
 }
 
-TEST_F(Form8Test, AHalfThousandIsShownAndTimedAsTheSliderHasIt) {
-    t.state.settings.jp2TargetSize = 12500;
-    form->Form_Load();
-    EXPECT_EQ(form->sizes->sliSize->value(), 12);
-    EXPECT_EQ(t.state.settings.jp2TargetSize, 12000);
-    EXPECT_EQ(form->lblTxTime->text(), QStringLiteral("Tx time = approx. 68 seconds"));
-}
-
 TEST_F(Form8Test, TheTimeFollowsTheThumbAndTheHighlightGoesWhenTheSizeSettles) {
     form->Form_Load();
     QSignalSpy cleared(form.data(), &Form8::thumbnailHighlightCleared);

