@@ -2,6 +2,7 @@
 
 #include "catalogue/thumbnail_grid.h"
 #include "composer/form3.h"
+#include "composer/form8.h"
 #include "mainwindow/form1.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
@@ -37,6 +38,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::Search:
     case WindowKind::TextFileCreator:
     case WindowKind::FolderRemoval:
+    case WindowKind::SizeWindow:
         return true;
     default:
         return false;
@@ -107,6 +109,14 @@ void ProgramWindows::showFolderRemoval() {
     QObject::connect(removal, &Form9::removed, main_.get(), &Form1::BuildFolderMenu);
     removal->Form_Load();
     removal->show();
+}
+
+void ProgramWindows::showSizeWindow() {
+    auto* sizes = new Form8(ctx_, main_.get());
+    QObject::connect(sizes, &Form8::mainSizeLabelStale, main_.get(), &Form1::refreshSizeLabel);
+    QObject::connect(sizes, &Form8::thumbnailHighlightCleared, main_.get(),
+                     &Form1::clearSelectedFrame);
+    sizes->Form_Load();
 }
 
 std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener) {

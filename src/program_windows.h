@@ -28,7 +28,7 @@ public:
     void showComposer() override;
     void showOptionsPanel() override {}
     void showRenameReplace(const ClashRequest&) override {}
-    void showSizeWindow() override {}
+    void showSizeWindow() override;
     void showSearch() override;
     void showHelp(HelpPage page) override;
     void showTextFileCreator() override;

@@ -5,6 +5,7 @@
 #include "composer/composer_canvas.h"
 #include "composer/composer_geometry.h"
 #include "composer/frame_preview.h"
+#include "composer/size_controls.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
 #include "texteffects/text_colours.h"
@@ -122,9 +123,9 @@ void Form3::createControls() {
     connect(cmdClrQsl, &QPushButton::clicked, this, &Form3::cmdClrQsl_Click);
     connect(cmdClose, &QPushButton::clicked, this, &Form3::cmdClose_Click);
 
-    sizeArea = new QWidget(this);
-    sizeArea->setObjectName(QStringLiteral("sizeArea"));
-    units_->place(sizeArea, QRectF(10, 428, 330, 50));
+    sizeControls = new SizeControls(ctx_, SizeControlsPlaces::composer(), this);
+    sizeControls->setObjectName(QStringLiteral("sizeControls"));
+    sizeControls->placeIn(*units_);
 
     frame = makeFramePanel(this, *units_);
     connect(frame.Option1, &QRadioButton::clicked, this, &Form3::Option_Click);
@@ -147,6 +148,7 @@ QLabel* Form3::layerWidget(LayerId id) const {
 }
 
 void Form3::Form_Load() {
+    sizeControls->load();
     AppState& state = ctx_.state;
     if (state.qsl.cardState == 0) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     state.qsl.cardState = 0;

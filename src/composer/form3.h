@@ -18,6 +18,7 @@ class QPushButton;
 namespace quiverel {
 
 class ComposerCanvas;
+class SizeControls;
 class UnitScale;
 
 class Form3 : public QWidget {
@@ -74,7 +75,7 @@ public:
     QPushButton* cmdClose = nullptr;
     QWidget* Shape1 = nullptr;
     // The size and compression controls go here.
-    QWidget* sizeArea = nullptr;
+    SizeControls* sizeControls = nullptr; // the size and resolution sliders
     FramePanel frame;
 
 Q_SIGNALS:

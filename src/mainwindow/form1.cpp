@@ -190,13 +190,22 @@ void Form1::LayoutMainWindow() {
     Tabs->setCurrentIndex(Tabs->currentIndex());
     state_.catalogue.tabClickSuppressed = false;
 
-    lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
-                     QString::number(s.jp2TargetSize / 1000.0) + u'k');
+    refreshSizeLabel();
 
     pic2->setScaleSize(layout_.pic2Scale);
     pic2->units().place(picFaulty, QRectF(0, 0, 120, 90));
     pic2->DrawGridFrames();
     pic2->show();
+}
+
+void Form1::refreshSizeLabel() {
+    const Settings& s = state_.settings;
+    lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
+                     QString::number(s.jp2TargetSize / 1000.0) + u'k');
+}
+
+void Form1::clearSelectedFrame() {
+    resetSelectedFrame();
 }
 
 void Form1::mnuSize_Click(int index) {

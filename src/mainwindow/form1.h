@@ -67,6 +67,10 @@ public:
     // The viewer closed: the main window comes back in front, hovering
     // computes nothing for a moment, the last hovered thumbnail counts again.
     void viewerClosed();
+    // lblSize from the resize setting and the JPEG 2000 target size.
+    void refreshSizeLabel();
+    // The selected thumbnail loses its highlight.
+    void clearSelectedFrame();
     // Waits while the interface goes on.
     void pause(int ms);
     const QString& hoverText() const;

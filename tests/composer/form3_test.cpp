@@ -1,5 +1,6 @@
 #include "composer/composer_canvas.h"
 #include "composer/form3.h"
+#include "composer/size_controls.h"
 #include "imaging/picture_file.h"
 #include "support/test_context.h"
 #include "texteffects/transparent_region.h"
@@ -93,7 +94,7 @@ TEST_F(Form3Test, OpensOnThePictureFittedIntoTheCanvasBox) {
     EXPECT_EQ(form->cmdPic->text(), QStringLiteral("Add Pic"));
     EXPECT_EQ(form->cmdFrame->text(), QStringLiteral("Add Frame"));
     EXPECT_EQ(form->cmdClose->text(), QStringLiteral("Close"));
-    EXPECT_EQ(form->sizeArea->objectName(), QStringLiteral("sizeArea"));
+    EXPECT_EQ(form->sizeControls->sliSize->maximum(), 120); // the size sliders are in place
     EXPECT_EQ(form->size(), QSize(720, 480));
     EXPECT_FALSE(form->picMug->isVisible());
     EXPECT_FALSE(form->txtInfo->isVisible());
