@@ -83,6 +83,10 @@ int main(int argc, char** argv) {
     state.settings.guiScale = 768.0 / 770.0;
     state.transmit.txFolder = app.path() + QStringLiteral("/TX");
     QDir().mkpath(state.transmit.txFolder);
+    // The settings a started program has: its ini folder, 12k and 800x600.
+    QDir().mkpath(state.iniFolder());
+    state.settings.jp2TargetSize = 12000;
+    state.settings.resizeSetting = QStringLiteral("800x600");
     CurrentPicture& cur = state.current;
     cur.folder = picture.absolutePath() + u'/';
     cur.fileName = picture.fileName();
