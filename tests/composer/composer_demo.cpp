@@ -6,12 +6,14 @@
 // width; --panel leaves the frame panel open; --save writes the composite
 // the composer would send to OUT.
 
+#include "app/setup_ini.h"
 #include "app/text_table.h"
 #include "composer/form3.h"
 #include "convert/in_process_converter.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/qt_prompts.h"
 #include "imaging/picture_file.h"
+#include "support/demo_state.h"
 #include "support/recording_windows.h"
 #include "texteffects/text_dialog_state.h"
 #include "texteffects/text_renderer.h"
@@ -73,20 +75,13 @@ int main(int argc, char** argv) {
     if (args.size() < 2) return 2;
     const QFileInfo picture(args[1]);
 
-    QTemporaryDir app;
+    test::TempApp app;
     AppState state;
-    state.appFolder = app.path();
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/../app/ini/Language.ini"),
-                      HeaderMatch::Startup);
-    state.settings.guiScale = 768.0 / 770.0;
-    state.transmit.txFolder = app.path() + QStringLiteral("/TX");
-    QDir().mkpath(state.transmit.txFolder);
-    // The settings a started program has: its ini folder, 12k and 800x600.
-    QDir().mkpath(state.iniFolder());
+    test::prepareDemoState(state, app);
+    // The sizes of a started program.
     state.settings.jp2TargetSize = 12000;
     state.settings.resizeSetting = QStringLiteral("800x600");
+    deriveResize(state.settings);
     CurrentPicture& cur = state.current;
     cur.folder = picture.absolutePath() + u'/';
     cur.fileName = picture.fileName();

@@ -7,6 +7,7 @@
 #include "convert/in_process_converter.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/qt_prompts.h"
+#include "support/demo_state.h"
 #include "support/recording_windows.h"
 
 #include <QApplication>
@@ -19,15 +20,9 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     const QStringList args = QCoreApplication::arguments();
 
-    QTemporaryDir app;
-    QDir(app.path()).mkpath(QStringLiteral("ini"));
+    test::TempApp app;
     AppState state;
-    state.appFolder = app.path();
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/../app/ini/Language.ini"),
-                      HeaderMatch::Startup);
-    state.settings.guiScale = 768.0 / 770.0;
+    test::prepareDemoState(state, app);
     state.settings.jp2TargetSize = args.size() > 1 ? args[1].toInt() : 15000;
     state.settings.resizeSetting = args.size() > 2 ? args[2] : QStringLiteral("640x480");
     deriveResize(state.settings);

@@ -7,6 +7,7 @@
 #include "app/text_table.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/qt_prompts.h"
+#include "support/demo_state.h"
 #include "support/null_converter.h"
 #include "support/recording_windows.h"
 #include "support/temp_app.h"
@@ -34,11 +35,7 @@ int main(int argc, char** argv) {
 
     test::TempApp app;
     AppState state;
-    state.appFolder = app.path();
-    app.write(QStringLiteral("ini/Language.ini"), test::shippedLanguageIni());
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      app.ini(QStringLiteral("Language.ini")), HeaderMatch::Startup);
-    state.settings.guiScale = 768.0 / 770.0;
+    test::prepareDemoState(state, app);
     TextDefaults& label = state.settings.textDefaults;
     label.fontName = QStringLiteral("Arial");
     label.fontSize = option(args, QStringLiteral("--size"), QStringLiteral("28")).toDouble();

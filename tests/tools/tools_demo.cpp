@@ -6,6 +6,7 @@
 #include "app/text_table.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/qt_prompts.h"
+#include "support/demo_state.h"
 #include "support/null_converter.h"
 #include "support/recording_windows.h"
 #include "support/temp_app.h"
@@ -27,11 +28,7 @@ int main(int argc, char** argv) {
 
     test::TempApp app;
     AppState state;
-    state.appFolder = app.path();
-    app.write(QStringLiteral("ini/Language.ini"), test::shippedLanguageIni());
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      app.ini(QStringLiteral("Language.ini")), HeaderMatch::Startup);
-    state.settings.guiScale = 768.0 / 770.0;
+    test::prepareDemoState(state, app);
     state.folders.rows = {{QStringLiteral("EasyPal RX"), QStringLiteral("/home/op/easypal/rx/")},
                           {QStringLiteral("MMSSTV"), QStringLiteral("/home/op/mmsstv/history/")},
                           {QStringLiteral("Samples"), app.path() + QStringLiteral("/Samples/")}};

@@ -9,6 +9,7 @@
 #include "desktop/qt_prompts.h"
 #include "imaging/picture_encoder.h"
 #include "imaging/picture_file.h"
+#include "support/demo_state.h"
 #include "support/recording_windows.h"
 #include "viewer/form2.h"
 
@@ -29,16 +30,9 @@ int main(int argc, char** argv) {
     const bool compressed = args.contains(QStringLiteral("--compressed"));
     const int pan = int(args.indexOf(QStringLiteral("--pan")));
 
-    QTemporaryDir app;
+    test::TempApp app;
     AppState state;
-    state.appFolder = app.path();
-    loadTextTableFile(state.text, QStringLiteral("English"),
-                      QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/../app/ini/Language.ini"),
-                      HeaderMatch::Startup);
-    state.settings.guiScale = 768.0 / 770.0;
-    state.transmit.txFolder = app.path() + QStringLiteral("/TX");
-    QDir().mkpath(state.transmit.txFolder);
+    test::prepareDemoState(state, app);
     state.current.folder = picture.absolutePath() + u'/';
     state.current.fileName = picture.fileName();
 
