@@ -109,7 +109,11 @@ int main(int argc, char** argv) {
         }
         if (stopRequested) break;
         pfd.revents = 0;
-        poll(&pfd, 1, 200);
+        // A window manager still starting up can drop the map request: ask again.
+        if (poll(&pfd, 1, 200) == 0 && !mapped) {
+            XMapWindow(d, w);
+            XFlush(d);
+        }
     }
     XCloseDisplay(d);
     std::fclose(log);
