@@ -375,10 +375,8 @@ bool X11Desktop::activateWindowByTitle(const QString& titlePart) {
             liveWindowManager(d, root) && rootSupports(d, root, "_NET_ACTIVE_WINDOW");
     }
     ErrorTrap trap(d);
-    const bool active = throughWindowManager ? activateThroughWindowManager(d, root, w, trap)
-                                             : activateThroughFocus(d, root, w, trap);
-    lastActivated_ = active ? titlePart : QString();
-    return active;
+    return throughWindowManager ? activateThroughWindowManager(d, root, w, trap)
+                                : activateThroughFocus(d, root, w, trap);
 }
 
 void X11Desktop::sendKeys(const QString& keys) {
@@ -394,11 +392,6 @@ void X11Desktop::sendKeys(const QString& keys) {
         qWarning("Not typing the keys %s: the X server has no XTest", qPrintable(keys));
         return;
     }
-    // A click in one of our own windows since the activation (the user
-    // choosing the next picture) took the focus: the keys still go to the
-    // program they were meant for.
-    if (!lastActivated_.isEmpty() && QGuiApplication::focusWindow())
-        activateWindowByTitle(lastActivated_);
     const KeyboardMap map(d);
     bool first = true;
     for (const SentKey& key : *parsed) {

@@ -30,7 +30,6 @@ private:
     unsigned long findWindow(const QString& titlePart) const;
 
     _XDisplay* display_ = nullptr;
-    QString lastActivated_; // the title part the window was found by
 };
 
 } // namespace quiverel
