@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <sys/resource.h>
 
 namespace quiverel::bench {
 
@@ -54,6 +55,18 @@ QStringList writeCorpus(const QString& folder, const QString& prefix, const QStr
             paths.append(path);
     }
     return paths;
+}
+
+double cpuSeconds(bool withChildren) {
+    double total = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        if (who == RUSAGE_CHILDREN && !withChildren) break;
+        rusage u{};
+        getrusage(who, &u);
+        total += double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+                 double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    }
+    return total;
 }
 
 } // namespace quiverel::bench

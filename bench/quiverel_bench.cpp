@@ -47,18 +47,6 @@ QString freshFolder(const QString& out) {
     return folder;
 }
 
-// CPU seconds used so far by this process and its waited-for children.
-double cpuSeconds() {
-    double total = 0;
-    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-        rusage u{};
-        getrusage(who, &u);
-        total +=
-            u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-    }
-    return total;
-}
-
 struct Rate {
     double perSecond = 0;     // pictures per second of wall-clock time
     double cpuPerPicture = 0; // CPU milliseconds per picture, all threads and children
@@ -71,7 +59,7 @@ Rate measure(const QStringList& pictures, int threads,
              const std::function<bool(const QString&)>& work) {
     QThreadPool::globalInstance()->setMaxThreadCount(threads);
     std::atomic<int> failures = 0;
-    const double cpu = cpuSeconds();
+    const double cpu = cpuSeconds(true);
     QElapsedTimer t;
     t.start();
     if (threads == 1) {
@@ -84,7 +72,7 @@ Rate measure(const QStringList& pictures, int threads,
     }
     const double seconds = t.nsecsElapsed() / 1e9;
     if (failures) std::printf("    (%d failures)\n", int(failures));
-    return {pictures.size() / seconds, (cpuSeconds() - cpu) * 1000 / pictures.size()};
+    return {pictures.size() / seconds, (cpuSeconds(true) - cpu) * 1000 / pictures.size()};
 }
 
 bool runProgram(const QString& program, const QStringList& args) {
@@ -157,7 +145,7 @@ void jpeg2000(const QStringList& pictures, const QString& out) {
     for (int target : {6000, 12000, 30000, 60000}) {
         writeIviewIni(QDir(ini).filePath(QLatin1String(kIviewIniName)), target);
         double sum = 0, minPct = 1e9, maxPct = 0;
-        const double cpu = cpuSeconds();
+        const double cpu = cpuSeconds(true);
         QElapsedTimer t;
         t.start();
         for (const QString& p : pictures) {
@@ -173,7 +161,7 @@ void jpeg2000(const QStringList& pictures, const QString& out) {
             maxPct = std::max(maxPct, 100 * size / target);
         }
         const double ms = t.nsecsElapsed() / 1e6 / pictures.size();
-        const double cpuMs = (cpuSeconds() - cpu) * 1000 / pictures.size();
+        const double cpuMs = (cpuSeconds(true) - cpu) * 1000 / pictures.size();
         std::printf("%10d %12.0f %9.1f %9.1f %9.1f %9.1f\n", target, sum / pictures.size(), minPct,
                     maxPct, ms, cpuMs);
     }

@@ -42,14 +42,6 @@ QByteArray loadAverage() {
     return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').value(0) : QByteArray("?");
 }
 
-// Processor seconds of this process, all threads.
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +73,7 @@ int main(int argc, char** argv) {
     }
 
     QElapsedTimer t;
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = bench::cpuSeconds();
     t.start();
     QStringList results =
         SearchFiles(folders, typedKeyword(QStringLiteral("dl0abc")), searchFolderOf(appFolder));
@@ -93,7 +85,7 @@ int main(int argc, char** argv) {
             if (value == matches - 1 && copied == 0) copied = t.nsecsElapsed() / 1e9;
         });
     const double searchSeconds = t.nsecsElapsed() / 1e9;
-    const double searchCpu = cpuSeconds() - cpuBefore;
+    const double searchCpu = bench::cpuSeconds() - cpuBefore;
     const int thumbnails = int(QDir(searchFolderOf(appFolder) + QStringLiteral("ThumbFiles"))
                                    .entryList(QDir::Files)
                                    .size());
