@@ -14,6 +14,7 @@ ComposerCanvas::ComposerCanvas(QWidget* parent) : QWidget(parent) {
 
 void ComposerCanvas::setPicture(const QImage& picture) {
     picture_ = picture;
+    shown_ = QPixmap();
     update();
 }
 
@@ -41,10 +42,15 @@ void ComposerCanvas::clearFramePreview() {
 
 void ComposerCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (picture_.isNull())
+    if (picture_.isNull()) {
         p.fillRect(rect(), palette().window());
-    else
-        p.drawImage(rect(), picture_);
+    } else {
+        // Scaled once, not on every repaint while a layer is dragged.
+        if (shown_.size() != size())
+            shown_ = QPixmap::fromImage(
+                picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        p.drawPixmap(0, 0, shown_);
+    }
     const double fx = factorX(), fy = factorY();
     // Each line one unit thick, as the line controls stand one unit apart.
     const double thickX = std::max(fx, 1.0), thickY = std::max(fy, 1.0);

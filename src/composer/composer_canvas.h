@@ -5,6 +5,7 @@
 #include "composer/frame_preview.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QSizeF>
 #include <QWidget>
 
@@ -32,6 +33,7 @@ protected:
 
 private:
     QImage picture_;
+    QPixmap shown_; // the picture scaled to the canvas, made again when its size changes
     QSizeF units_{1, 1};
     FramePreview preview_;
 };

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quiverel {
 
@@ -150,7 +151,8 @@ QLabel* Form3::layerWidget(LayerId id) const {
 void Form3::Form_Load() {
     sizeControls->load();
     AppState& state = ctx_.state;
-    if (state.qsl.cardState == 0) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    busyCursor_ = state.qsl.cardState == 0;
+    if (busyCursor_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     state.qsl.cardState = 0;
     FrameSettings& f = state.frames;
     if (f.width < 1) f.width = 1;
@@ -189,7 +191,7 @@ void Form3::Form_Load() {
     frame.Slider1->blockSignals(false);
     refreshFramePreview();
     show();
-    if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    if (std::exchange(busyCursor_, false)) QGuiApplication::restoreOverrideCursor();
 }
 
 void Form3::placeButtons() {
@@ -219,18 +221,27 @@ void Form3::placeLayer(LayerId id) {
         w->move(at);
         return;
     }
-    w->setGeometry(QRect(at, QSize(std::max(int(std::lround(r.width() * fx)), 1),
-                                   std::max(int(std::lround(r.height() * fy)), 1))));
+    const QSize size(std::max(int(std::lround(r.width() * fx)), 1),
+                     std::max(int(std::lround(r.height() * fy)), 1));
+    // Scaled smoothly once per size; a drag only moves it.
+    if (w->pixmap().size() != size)
+        w->setPixmap(QPixmap::fromImage(
+            layers_[id].shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    w->setGeometry(QRect(at, size));
 }
 
 void Form3::addPictureLayer(LayerId id, const QImage& picture) {
     ctx_.state.transmit.composerEdited = true;
     Layer& layer = layers_[id];
     layer.picture = picture;
+    const QSize most = (picQSL->size() * 2).expandedTo(QSize(224, 168));
+    layer.shown = picture.width() > most.width() || picture.height() > most.height()
+                      ? picture.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                      : picture;
     layerRatio_ = double(picture.height()) / picture.width();
     layer.rect = QRectF(QPointF(0, 0), fitLayer(picture.size()));
     QLabel* w = layerWidget(id);
-    w->setPixmap(QPixmap::fromImage(picture));
+    w->setPixmap(QPixmap());
     placeLayer(id);
     w->show();
     bool& pending = ctx_.state.flags.composerFirstUse;

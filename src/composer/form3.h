@@ -89,7 +89,8 @@ protected:
 private:
     struct Layer {
         QImage picture;
-        QRectF rect; // canvas units
+        QImage shown; // at most twice the canvas's size: what the layer is scaled from
+        QRectF rect;  // canvas units
     };
     void createControls();
     void placeButtons();
@@ -109,6 +110,7 @@ private:
     std::array<Layer, 3> layers_;
     QPointF grab_;            // canvas units, inside the layer being dragged
     double layerRatio_ = 1.0; // height / width at the last press on a layer
+    bool busyCursor_ = false;
     bool unloading_ = false;
     bool unloaded_ = false;
 };

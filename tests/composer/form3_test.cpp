@@ -127,6 +127,18 @@ TEST_F(Form3Test, LayersArriveInTheThumbnailBoxAndOnlyTheFirstGetsTheHint) {
     EXPECT_EQ(t.prompts.shown().last().title, t.state.text[95]);
 }
 
+TEST_F(Form3Test, LargeSecondPictureIsShownSmallButCompositedInFull) {
+    setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 0)));
+    savePicture(filled(3000, 2000, qRgb(0, 255, 0)), rx() + QStringLiteral("big.bmp"));
+    open();
+    t.prompts.answerText(rx() + QStringLiteral("big.bmp"));
+    form->cmdPic_Click();
+    EXPECT_EQ(form->picPic->pixmap().size(), form->picPic->size());
+    EXPECT_EQ(form->layerPicture(Form3::Pic).size(), QSize(3000, 2000));
+    ASSERT_TRUE(form->composition().picture.has_value());
+    EXPECT_EQ(form->composition().picture->picture.size(), QSize(3000, 2000));
+}
+
 TEST_F(Form3Test, UnreadablePictureIsToldAndAddsNothing) {
     setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 0)));
     QFile bad(rx() + QStringLiteral("broken.jpg"));
