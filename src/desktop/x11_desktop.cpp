@@ -362,8 +362,11 @@ bool X11Desktop::findWindowByTitle(const QString& titlePart) {
 }
 
 bool X11Desktop::activateWindowByTitle(const QString& titlePart) {
-    const Window w = findWindow(titlePart);
-    if (!w) return false;
+    target_ = findWindow(titlePart);
+    return target_ && activate(target_);
+}
+
+bool X11Desktop::activate(unsigned long window) {
     Display* d = display_;
     const Window root = DefaultRootWindow(d);
     bool throughWindowManager = false;
@@ -375,8 +378,34 @@ bool X11Desktop::activateWindowByTitle(const QString& titlePart) {
             liveWindowManager(d, root) && rootSupports(d, root, "_NET_ACTIVE_WINDOW");
     }
     ErrorTrap trap(d);
-    return throughWindowManager ? activateThroughWindowManager(d, root, w, trap)
-                                : activateThroughFocus(d, root, w, trap);
+    return throughWindowManager ? activateThroughWindowManager(d, root, window, trap)
+                                : activateThroughFocus(d, root, window, trap);
+}
+
+bool X11Desktop::focusOnTarget() {
+    if (!target_) return true;
+    Display* d = display_;
+    const Window root = DefaultRootWindow(d);
+    const auto focused = [&] {
+        ErrorTrap trap(d);
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(d, &focus, &revert);
+        if (trap.failed() || focus == PointerRoot || focus == 0 || focus == root) return false;
+        // The focus may sit on a child of the window or on its frame.
+        return isAncestorOrSelf(d, Window(target_), focus, root) ||
+               isAncestorOrSelf(d, focus, Window(target_), root);
+    };
+    if (focused()) return true;
+    // The user clicked one of our windows (or another program) between the
+    // activation and the keys: the window manager moved the focus there.
+    if (!activate(target_)) return false;
+    const QDeadlineTimer deadline(kActivateTimeoutMs);
+    while (!focused()) {
+        if (deadline.hasExpired()) return false;
+        QThread::msleep(kActivatePollMs);
+    }
+    return true;
 }
 
 void X11Desktop::sendKeys(const QString& keys) {
@@ -413,6 +442,13 @@ void X11Desktop::sendKeys(const QString& keys) {
 
         if (!first) QThread::msleep(kKeyGapMs);
         first = false;
+        // Checked before every key: keys typed into whatever window took the
+        // focus meanwhile would act on the wrong program.
+        if (!focusOnTarget()) {
+            qWarning("Not typing the keys %s: their window lost the focus and did not get it back",
+                     qPrintable(keys));
+            return;
+        }
         for (KeyCode m : held)
             XTestFakeKeyEvent(d, m, True, CurrentTime);
         XTestFakeKeyEvent(d, code, True, CurrentTime);

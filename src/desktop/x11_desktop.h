@@ -28,8 +28,13 @@ public:
 private:
     // The X window id, or 0.
     unsigned long findWindow(const QString& titlePart) const;
+    bool activate(unsigned long window);
+    // Whether the keyboard focus is on the window last activated (or none
+    // was); a click on another window since then is undone first.
+    bool focusOnTarget();
 
     _XDisplay* display_ = nullptr;
+    unsigned long target_ = 0; // the window the keys are meant for
 };
 
 } // namespace quiverel

@@ -2,12 +2,14 @@
 """A click on a thumbnail of the real program: the TX folder gets the
 bitmap, the clipboard the picture and the file, and the three stand-in SSTV
 program windows exactly their own paste keys; with the openbox window
-manager and with none."""
+manager and with none. A second click while the first hand-off pastes is
+held and sent whole afterwards."""
 
 import os
 import shutil
 import signal
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -31,8 +33,14 @@ def setup_lines(auto_paste):
     return "".join('"%s"\r\n' % v for v in lines).encode()
 
 
+def focus_count(err_path):
+    """How often a stand-in window has had the keyboard focus."""
+    with open(err_path) as f:
+        return f.read().count("focus in")
+
+
 class ClickHandOffTest(unittest.TestCase):
-    def run_click(self, window_manager):
+    def run_click(self, window_manager, second_click=False):
         s = Session("click")
         if not window_manager:
             s.display = BareDisplay(s.tmp)
@@ -40,6 +48,11 @@ class ClickHandOffTest(unittest.TestCase):
             rx = s.path("rx")
             os.makedirs(rx)
             shutil.copy(s.path("Samples", "cq_sstv.jpg"), os.path.join(rx, "sunset.jpg"))
+            if second_click:
+                # Older, so it stands second in date order.
+                shutil.copy(s.path("Samples", "cq_sstv.jpg"), os.path.join(rx, "dawn.jpg"))
+                old = time.time() - 3600
+                os.utime(os.path.join(rx, "dawn.jpg"), (old, old))
             with open(s.ini("Folders.ini"), "wb") as f:
                 f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
             with open(s.ini("Setup.ini"), "wb") as f:
@@ -59,20 +72,35 @@ class ClickHandOffTest(unittest.TestCase):
                     os.path.join(rx, "ThumbFiles", "sunset.jpg")), TIMEOUT)
                 geometry = dict(line.split("=", 1) for line in s.x(
                     ["xdotool", "getwindowgeometry", "--shell", wid]).split())
-                x, y = cell_point((int(geometry["WIDTH"]), int(geometry["HEIGHT"])), 0)
+                size = (int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
+                easypal = windows["EasyPal"].err.name
+                focused_before = focus_count(easypal)
+                x, y = cell_point(size, 0)
                 s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1"])
+                sent, expected = "sunset.bmp", EXPECTED_KEYS
+                if second_click:
+                    # Clicked as EasyPal comes to the front, half a second
+                    # before its key: the window manager gives the focus
+                    # back to the main window.
+                    poll("EasyPal in front", lambda: focus_count(easypal) > focused_before,
+                         TIMEOUT)
+                    x, y = cell_point(size, 1)
+                    s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y),
+                         "click", "1"])
+                    sent = "dawn.bmp"
+                    expected = {n: keys + keys for n, keys in EXPECTED_KEYS.items()}
 
-                bitmap = os.path.join(s.path("TX"), "sunset.bmp")
+                bitmap = os.path.join(s.path("TX"), sent)
                 poll("the transmit bitmap", lambda: os.path.isfile(bitmap), TIMEOUT)
                 try:
                     poll("the paste keys", lambda: all(
-                        w.keys() == EXPECTED_KEYS[n] for n, w in windows.items()), TIMEOUT)
+                        w.keys() == expected[n] for n, w in windows.items()), 2 * TIMEOUT)
                 except AssertionError:
                     print({n: w.keys() for n, w in windows.items()})
                     raise
                 for name, w in windows.items():
-                    self.assertEqual(w.keys(), EXPECTED_KEYS[name], name)
-                self.assertEqual(sorted(os.listdir(s.path("TX"))), ["sunset.bmp"])
+                    self.assertEqual(w.keys(), expected[name], name)
+                self.assertEqual(sorted(os.listdir(s.path("TX"))), [sent])
 
                 targets = s.x(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"])
                 self.assertIn("image/png", targets.split())
@@ -91,6 +119,9 @@ class ClickHandOffTest(unittest.TestCase):
 
     def test_click_without_window_manager(self):
         self.run_click(window_manager=False)
+
+    def test_a_second_click_during_the_paste_is_held_and_sent_whole(self):
+        self.run_click(window_manager=True, second_click=True)
 
 
 if __name__ == "__main__":
