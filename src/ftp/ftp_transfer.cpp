@@ -118,7 +118,7 @@ void setMode(CURL* curl, bool passive) {
 } // namespace
 
 FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
-                       const FtpHooks& hooks) {
+                       const FtpHooks& hooks, const FtpLimits& limits) {
     initialiseOnce();
     FtpOutcome outcome;
     Session session;
@@ -144,11 +144,11 @@ FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
         curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
     }
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, long(kFtpConnectSeconds));
-    curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, long(kFtpConnectSeconds) * 1000);
-    curl_easy_setopt(curl, CURLOPT_FTP_RESPONSE_TIMEOUT, long(kFtpStallSeconds));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, long(limits.connectSeconds));
+    curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, long(limits.connectSeconds) * 1000);
+    curl_easy_setopt(curl, CURLOPT_FTP_RESPONSE_TIMEOUT, long(limits.stallSeconds));
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(kFtpStallSeconds));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(limits.stallSeconds));
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, &onRead);
     curl_easy_setopt(curl, CURLOPT_READDATA, &session);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);

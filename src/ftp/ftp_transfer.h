@@ -44,10 +44,14 @@ struct FtpHooks {
 };
 
 inline constexpr int kFtpBlock = 100;
-inline constexpr int kFtpConnectSeconds = 20;
-inline constexpr int kFtpStallSeconds = 30;
+
+// How long a dead or silent server is waited for.
+struct FtpLimits {
+    int connectSeconds = 20; // connection, greeting and login
+    int stallSeconds = 30;   // no byte sent, or no reply, for this long
+};
 
 FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
-                       const FtpHooks& hooks = {});
+                       const FtpHooks& hooks = {}, const FtpLimits& limits = {});
 
 } // namespace quiverel

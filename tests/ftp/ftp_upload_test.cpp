@@ -334,5 +334,39 @@ TEST(FtpTransfer, ReportsProgressInWholeBlocksUpToTheLength) {
     EXPECT_EQ(server.file(QStringLiteral("b")).size(), 300050);
 }
 
+// The limits are shortened here; the frame waits 20 s for a connection and
+// 30 s for a stalled transfer.
+TEST(FtpTransfer, ServerThatNeverAnswersEndsTheConnection) {
+    test::SilentLoopbackPort silent;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const FtpOutcome o = uploadFiles({QStringLiteral("127.0.0.1:%1").arg(silent.port()),
+                                      QStringLiteral("u"), QStringLiteral("p")},
+                                     {{path, QStringLiteral("a")}}, {}, FtpLimits{1, 1});
+    EXPECT_FALSE(o.ok);
+    EXPECT_EQ(o.operation, QStringLiteral("InternetConnect"));
+    EXPECT_EQ(o.code, 28); // timed out
+    EXPECT_TRUE(o.serverReply.isEmpty());
+}
+
+TEST(FtpTransfer, TransferThatStallsEndsWithAWriteError) {
+    test::FtpServerProcess server({.stallAfter = 1000});
+    ASSERT_TRUE(server.running()) << server.error().toStdString();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes(64 << 20));
+    file.close();
+    const FtpOutcome o = uploadFiles({server.address(), server.user(), server.password()},
+                                     {{path, QStringLiteral("a")}}, {}, FtpLimits{5, 1});
+    EXPECT_FALSE(o.ok);
+    EXPECT_EQ(o.operation, QStringLiteral("InternetWriteFile"));
+    EXPECT_EQ(o.code, 28);
+}
+
 } // namespace
 } // namespace quiverel

@@ -28,6 +28,8 @@ FtpServerProcess::FtpServerProcess(FtpServerOptions options) {
     if (options.noActive) args << QStringLiteral("--no-active");
     if (options.cutAfter > 0)
         args << QStringLiteral("--cut-after") << QString::number(options.cutAfter);
+    if (options.stallAfter > 0)
+        args << QStringLiteral("--stall-after") << QString::number(options.stallAfter);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(python(), args);
     if (!process_.waitForStarted()) {
@@ -64,19 +66,40 @@ bool FtpServerProcess::exists(const QString& relative) const {
     return QFileInfo(home_.filePath(relative)).isFile();
 }
 
-int closedLoopbackPort() {
+namespace {
+// A socket bound to a free port of 127.0.0.1; -1 when none.
+int boundLoopbackSocket(int& port) {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (s < 0) return 1;
+    if (s < 0) return -1;
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t size = sizeof a;
+    if (::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &size) != 0) {
+        ::close(s);
+        return -1;
+    }
+    port = ntohs(a.sin_port);
+    return s;
+}
+} // namespace
+
+int closedLoopbackPort() {
     int port = 1;
-    if (::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-        ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &size) == 0)
-        port = ntohs(a.sin_port);
-    ::close(s);
+    const int s = boundLoopbackSocket(port);
+    if (s >= 0) ::close(s);
     return port;
+}
+
+SilentLoopbackPort::SilentLoopbackPort() {
+    socket_ = boundLoopbackSocket(port_);
+    // Connections are completed by the system and queued, never taken.
+    if (socket_ >= 0) ::listen(socket_, 8);
+}
+
+SilentLoopbackPort::~SilentLoopbackPort() {
+    if (socket_ >= 0) ::close(socket_);
 }
 
 } // namespace quiverel::test

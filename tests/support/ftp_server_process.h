@@ -12,6 +12,7 @@ namespace quiverel::test {
 struct FtpServerOptions {
     bool noActive = false; // PORT and EPRT refused
     int cutAfter = 0;      // bytes after which the data connection is closed, 0 never
+    int stallAfter = 0;    // bytes after which the server stops answering, 0 never
 };
 
 class FtpServerProcess {
@@ -40,5 +41,18 @@ private:
 
 // A port on 127.0.0.1 that nothing listens on.
 int closedLoopbackPort();
+
+// A port on 127.0.0.1 that takes connections and never says a word; it
+// closes when the object goes.
+class SilentLoopbackPort {
+public:
+    SilentLoopbackPort();
+    ~SilentLoopbackPort();
+    int port() const { return port_; }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
 
 } // namespace quiverel::test
