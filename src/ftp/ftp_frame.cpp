@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,8 +127,9 @@ void FtpFrame::cmdFTP_Click() {
 }
 
 void FtpFrame::UploadPicture(const QString& localPath) {
-    if (uploading()) return;
+    if (busy_) return;
     setBusy(true);
+    cmdFTP->setEnabled(false);
     setTitle(kUploading);
     repaint();
 
@@ -138,9 +140,13 @@ void FtpFrame::UploadPicture(const QString& localPath) {
         const QImage picture = statusPicture(Option1->isChecked(), statusPictureHeight(ctx_.clock),
                                              scale, palette().color(QPalette::Window));
         QString why;
+        // The converter lets events run while it works: the panel may close meanwhile.
+        const QPointer<FtpFrame> alive(this);
         const QString made = writeStatusPicture(picture, ctx_.appFolder, ctx_.converter, &why);
+        if (!alive) return;
         if (made.isEmpty()) {
             setBusy(false);
+            cmdFTP->setEnabled(true);
             ctx_.prompts.message(this, {}, why, PromptIcon::Warning);
             Q_EMIT uploadFinished(false);
             return;
@@ -148,7 +154,6 @@ void FtpFrame::UploadPicture(const QString& localPath) {
         files << FtpFile{made, remotePath(folder, QStringLiteral("checknew.jpg"))};
     }
     files << FtpFile{localPath, remotePath(folder, cboName->currentText())};
-    cmdFTP->setEnabled(false);
     uploader_->start(FtpAccount{txtAdd->text(), txtUser->text(), txtPass->text()}, files);
 }
 

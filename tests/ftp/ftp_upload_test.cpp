@@ -302,6 +302,27 @@ TEST_F(FtpUpload, UnreadablePictureIsToldWithItsPath) {
     EXPECT_TRUE(t_.prompts.shown()[0].text.startsWith(folder_ + name_));
 }
 
+TEST(FtpStatusPicture, NotMadeStopsTheUploadAndAnOldOneIsNeverSent) {
+    test::TestContext t; // its converter makes nothing
+    test::FtpServerProcess server;
+    ASSERT_TRUE(server.running()) << server.error().toStdString();
+    t.app.write(QStringLiteral("checknew.jpg"), "an old status picture");
+    t.app.write(QStringLiteral("p.jpg"), "picture");
+    t.state.settings.ftpServer = server.address();
+    FtpFrame f(t.ctx, t.app.path() + u'/', QStringLiteral("p.jpg"));
+    QSignalSpy done(&f, &FtpFrame::uploadFinished);
+    f.cmdFTP->click();
+    ASSERT_EQ(done.size(), 1);
+    EXPECT_FALSE(done.first().first().toBool());
+    ASSERT_EQ(t.prompts.shown().size(), 1);
+    EXPECT_TRUE(
+        t.prompts.shown()[0].text.startsWith(t.app.path() + QStringLiteral("/checknew.jpg")));
+    EXPECT_FALSE(t.app.exists(QStringLiteral("checknew.jpg")));
+    EXPECT_TRUE(f.cmdFTP->isEnabled());
+    EXPECT_FALSE(server.exists(QStringLiteral("checknew.jpg")));
+    EXPECT_FALSE(server.exists(QStringLiteral("image1")));
+}
+
 TEST(FtpTransfer, ReportsProgressInWholeBlocksUpToTheLength) {
     test::FtpServerProcess server;
     ASSERT_TRUE(server.running()) << server.error().toStdString();
