@@ -1,0 +1,202 @@
+#include "ftp/ftp_frame.h"
+
+#include "app/unit_scale.h"
+#include "ftp/ftp_error.h"
+#include "ftp/ftp_uploader.h"
+#include "ftp/remote_names.h"
+#include "ftp/status_picture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <climits>
+
+namespace quiverel {
+
+namespace {
+constexpr QSizeF kUnits(300, 204);
+constexpr double kFontPoints = 9;
+constexpr double kFieldLeft = 100;
+constexpr double kFieldWidth = 190;
+const QString kCaption = QStringLiteral("FTP upload settings");
+const QString kUploading = QStringLiteral("Uploading image . . .");
+const QString kUploaded = QStringLiteral("Image uploaded.");
+const QString kUploadedPassive = QStringLiteral("Image uploaded. (passive mode)");
+} // namespace
+
+FtpFrame::FtpFrame(Context& ctx, const QString& folder, const QString& fileName, QWidget* parent)
+    : QGroupBox(kCaption, parent), ctx_(ctx), path_(folder + fileName) {
+    setObjectName(QStringLiteral("frmFTP"));
+    units_ = new UnitScale(this, kUnits);
+    units_->setFontPoints(this, kFontPoints);
+    Settings& settings = ctx_.state.settings;
+
+    txtAdd = addField(QStringLiteral("FTP address"), lblAdd, 18, settings.ftpServer);
+    txtUser = addField(QStringLiteral("Username"), lblUser, 40, settings.ftpUser);
+    txtPass = addField(QStringLiteral("Password"), lblPass, 62, settings.ftpPassword);
+    // Visible while it is typed, never when the panel opens or on a screenshot.
+    txtPass->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    txtDir = addField(QStringLiteral("Web directory"), lblDir, 84, settings.ftpFolder);
+    txtAdd->setObjectName(QStringLiteral("txtAdd"));
+    txtUser->setObjectName(QStringLiteral("txtUser"));
+    txtPass->setObjectName(QStringLiteral("txtPass"));
+    txtDir->setObjectName(QStringLiteral("txtDir"));
+
+    lblAs = new QLabel(QStringLiteral("Upload as:"), this);
+    lblAs->setObjectName(QStringLiteral("lblAs"));
+    units_->place(lblAs, QRectF(10, 108, kFieldLeft - 12, 18));
+    units_->setFontPoints(lblAs, kFontPoints);
+    cboName = new QComboBox(this);
+    cboName->setObjectName(QStringLiteral("cboName"));
+    cboName->setAccessibleName(QStringLiteral("Upload as:"));
+    cboName->setEditable(true);
+    cboName->setInsertPolicy(QComboBox::NoInsert);
+    cboName->addItems(remoteNameList(fileName));
+    cboName->setCurrentIndex(preselectedRemoteName(fileName));
+    lblAs->setBuddy(cboName);
+    units_->place(cboName, QRectF(kFieldLeft, 106, kFieldWidth, 20));
+    units_->setFontPoints(cboName, kFontPoints);
+
+    Ck1 = new QCheckBox(QStringLiteral("Upload EasyPal checknew.jpg file"), this);
+    Ck1->setObjectName(QStringLiteral("Ck1"));
+    Ck1->setChecked(true);
+    units_->place(Ck1, QRectF(10, 130, 280, 18));
+    units_->setFontPoints(Ck1, kFontPoints);
+    Option1 = new QRadioButton(QStringLiteral("On air now"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    units_->place(Option1, QRectF(30, 150, 110, 18));
+    units_->setFontPoints(Option1, kFontPoints);
+    Option2 = new QRadioButton(QStringLiteral("Off air"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    units_->place(Option2, QRectF(150, 150, 110, 18));
+    units_->setFontPoints(Option2, kFontPoints);
+    connect(Ck1, &QCheckBox::toggled, Option1, &QWidget::setEnabled);
+    connect(Ck1, &QCheckBox::toggled, Option2, &QWidget::setEnabled);
+
+    cmdFTP = new QPushButton(QStringLiteral("FTP upload"), this);
+    cmdFTP->setObjectName(QStringLiteral("cmdFTP"));
+    units_->place(cmdFTP, QRectF(10, 174, 90, 22));
+    units_->setFontPoints(cmdFTP, kFontPoints);
+    connect(cmdFTP, &QPushButton::clicked, this, &FtpFrame::cmdFTP_Click);
+    Prog1 = new QProgressBar(this);
+    Prog1->setObjectName(QStringLiteral("Prog1"));
+    Prog1->setAccessibleName(QStringLiteral("Upload progress"));
+    Prog1->setTextVisible(false);
+    Prog1->setRange(0, 1);
+    Prog1->setValue(0);
+    units_->place(Prog1, QRectF(110, 177, 180, 16));
+
+    uploader_ = new FtpUploader(this);
+    connect(uploader_, &FtpUploader::fileStarted, this, &FtpFrame::onFileStarted);
+    connect(uploader_, &FtpUploader::progress, this, &FtpFrame::onProgress);
+    connect(uploader_, &FtpUploader::finished, this, &FtpFrame::onFinished);
+}
+
+FtpFrame::~FtpFrame() {
+    setBusy(false);
+}
+
+QLineEdit* FtpFrame::addField(const QString& caption, QLabel*& label, double top, QString& global) {
+    label = new QLabel(caption, this);
+    units_->place(label, QRectF(10, top + 2, kFieldLeft - 12, 18));
+    units_->setFontPoints(label, kFontPoints);
+    auto* field = new QLineEdit(global, this);
+    field->setAccessibleName(caption);
+    label->setBuddy(field);
+    units_->place(field, QRectF(kFieldLeft, top, kFieldWidth, 20));
+    units_->setFontPoints(field, kFontPoints);
+    // Every change is kept at once, so it outlives the panel even without an upload.
+    connect(field, &QLineEdit::textChanged, this,
+            [&global](const QString& text) { global = text; });
+    return field;
+}
+
+bool FtpFrame::uploading() const {
+    return uploader_->running();
+}
+
+void FtpFrame::cmdFTP_Click() {
+    UploadPicture(path_);
+}
+
+void FtpFrame::UploadPicture(const QString& localPath) {
+    if (busy_) return;
+    setBusy(true);
+    cmdFTP->setEnabled(false);
+    setTitle(kUploading);
+    repaint();
+
+    const QString folder = txtDir->text();
+    QList<FtpFile> files;
+    if (Ck1->isChecked()) {
+        const double scale = ctx_.state.settings.guiScale > 0 ? ctx_.state.settings.guiScale : 1.0;
+        const QImage picture = statusPicture(Option1->isChecked(), statusPictureHeight(ctx_.clock),
+                                             scale, palette().color(QPalette::Window));
+        QString why;
+        // The converter lets events run while it works: the panel may close meanwhile.
+        const QPointer<FtpFrame> alive(this);
+        const QString made = writeStatusPicture(picture, ctx_.appFolder, ctx_.converter, &why);
+        if (!alive) return;
+        if (made.isEmpty()) {
+            setBusy(false);
+            cmdFTP->setEnabled(true);
+            ctx_.prompts.message(this, {}, why, PromptIcon::Warning);
+            Q_EMIT uploadFinished(false);
+            return;
+        }
+        files << FtpFile{made, remotePath(folder, QStringLiteral("checknew.jpg"))};
+    }
+    files << FtpFile{localPath, remotePath(folder, cboName->currentText())};
+    uploader_->start(FtpAccount{txtAdd->text(), txtUser->text(), txtPass->text()}, files);
+}
+
+void FtpFrame::onFileStarted(int, qint64 length) {
+    // The bar counts in int; a file beyond that is shown in coarser steps.
+    progressDivisor_ = length / INT_MAX + 1;
+    Prog1->setRange(0, int(std::max<qint64>(length / progressDivisor_, 1)));
+    Prog1->setValue(0);
+}
+
+void FtpFrame::onProgress(qint64 sent) {
+    Prog1->setValue(int(sent / progressDivisor_));
+}
+
+void FtpFrame::onFinished(const FtpOutcome& outcome) {
+    cmdFTP->setEnabled(true);
+    setBusy(false);
+    if (outcome.ok) {
+        Prog1->setValue(0);
+        setTitle(outcome.passive ? kUploadedPassive : kUploaded);
+    } else if (!outcome.localError.isEmpty()) {
+        ctx_.prompts.message(this, {}, outcome.localError, PromptIcon::Warning);
+    } else {
+        ReportInternetError(outcome);
+    }
+    Q_EMIT uploadFinished(outcome.ok);
+}
+
+void FtpFrame::ReportInternetError(const FtpOutcome& outcome) {
+    setBusy(false);
+    ctx_.prompts.message(this, QStringLiteral("Quiverel"),
+                         internetErrorText(outcome.operation, outcome.code, outcome.text));
+    if (!outcome.serverReply.isEmpty())
+        ctx_.prompts.message(this, QStringLiteral("Quiverel"), outcome.serverReply);
+}
+
+void FtpFrame::setBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace quiverel

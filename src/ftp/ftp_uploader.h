@@ -1,0 +1,37 @@
+#pragma once
+// Runs an upload on a worker thread and reports back on the thread that
+// started it, so the window that waits keeps painting and answering.
+
+#include "ftp/ftp_transfer.h"
+
+#include <QObject>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace quiverel {
+
+class FtpUploader : public QObject {
+    Q_OBJECT
+public:
+    explicit FtpUploader(QObject* parent = nullptr);
+    // Ends a running upload at its next step and waits for it.
+    ~FtpUploader() override;
+
+    // Does nothing while an upload runs.
+    void start(const FtpAccount& account, const QList<FtpFile>& files);
+    bool running() const { return worker_.joinable(); }
+
+Q_SIGNALS:
+    void fileStarted(int index, qint64 length);
+    void progress(qint64 sent);
+    void finished(const quiverel::FtpOutcome& outcome);
+
+private:
+    void done(const FtpOutcome& outcome);
+
+    std::thread worker_;
+    std::shared_ptr<std::atomic<bool>> stop_;
+};
+
+} // namespace quiverel
