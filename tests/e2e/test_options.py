@@ -63,6 +63,17 @@ class OptionsPanelTest(unittest.TestCase):
             s.key(["Return"], report)
             poll("only the main window", lambda: [w.wid for w in program.windows()] ==
                  [main.wid], TIMEOUT)
+
+            # The main window takes clicks again: the panel opens on the new name,
+            # and "Close" closes it.
+            click_thumbnail(s, 0, button=3)
+            panel = program.wait_for_window("clear sky.png", besides=main, timeout=TIMEOUT)
+            geometry = poll("the panel placed", lambda: (lambda g: g if g[2] > 0 else None)(
+                window_info(s, panel.wid)), TIMEOUT)
+            x, y = entry_point(geometry, 9)
+            s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+            poll("the panel closed", lambda: [w.wid for w in program.windows()] ==
+                 [main.wid], TIMEOUT)
             self.assertEqual(program.close(main), 0, program.log())
 
 
