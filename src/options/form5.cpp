@@ -51,6 +51,9 @@ Form5::Form5(Context& ctx, QWidget* mainWindow)
     AniGIF1->setAccessibleName(QStringLiteral("Preview"));
     AniGIF1->setScaledContents(true);
     box->addWidget(AniGIF1);
+    // Moves over the preview reach the panel, which clears the highlight.
+    Picture1->setMouseTracking(true);
+    AniGIF1->setMouseTracking(true);
     movie_ = new QMovie(this);
 
     const QStringList captions = optionCaptions(ctx_.state.text);

@@ -106,7 +106,7 @@ TEST_F(Panel, HoverHighlightsOneEntryAndLeavingClearsAll) {
             EXPECT_EQ(corner, p.palette().color(QPalette::Window)) << i;
         }
     }
-    moveOver(&p);
+    moveOver(p.AniGIF1); // from the list to the preview
     for (int i = 0; i < kOptionEntries; ++i) {
         EXPECT_EQ(p.lblOpt[i]->palette().color(QPalette::Window),
                   p.palette().color(QPalette::Window))
