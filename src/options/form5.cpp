@@ -245,8 +245,12 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < kOptionEntries; ++i) {
         if (watched != lblOpt[i]) continue;
         if (event->type() == QEvent::MouseMove) {
-            // Handled here: passed on to the panel it would clear the highlight again.
-            lblOpt_MouseMove(i);
+            // Handled here: passed on to the panel it would clear the highlight
+            // again. A disabled entry is never highlighted.
+            if (lblOpt[i]->isEnabled())
+                lblOpt_MouseMove(i);
+            else
+                Form_MouseMove();
             return true;
         } else if (event->type() == QEvent::MouseButtonRelease &&
                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&

@@ -243,6 +243,11 @@ TEST_F(FileActions, DeleteTrashesPictureAndThumbnail) {
     EXPECT_TRUE(recyclePicture(t.desktop, folder, "a.jpg", &report));
     EXPECT_EQ(t.desktop.log, QStringList({"trash " + folder + "a.jpg",
                                           "trash " + thumbnailPathOf(folder, "a.jpg")}));
+    writeBytes(folder + "b.jpg", "picture");
+    t.desktop.refuseTrash = true;
+    EXPECT_FALSE(recyclePicture(t.desktop, folder, "b.jpg", &report));
+    EXPECT_TRUE(report.text.startsWith(folder + "b.jpg\n"));
+    EXPECT_TRUE(QFile::exists(folder + "b.jpg"));
     const FileActionReport q = deleteQuestion(folder + "a.jpg", text()[33]);
     EXPECT_EQ(q.title, folder + "a.jpg");
     EXPECT_EQ(q.text, "Delete  " + folder + "a.jpg");

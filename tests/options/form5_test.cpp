@@ -68,6 +68,10 @@ TEST_F(Panel, TextFileShowsItsThumbnailWithFourEntriesOff) {
     EXPECT_FALSE(p.AniGIF1->pixmap().isNull());
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_EQ(p.windowTitle(), "notes.txt");
+    moveOver(p.lblOpt[RenameEntry]);
+    moveOver(p.lblOpt[ConvertEntry]); // disabled: no entry stays highlighted
+    for (int i = 0; i < kOptionEntries; ++i)
+        EXPECT_NE(p.lblOpt[i]->palette().color(QPalette::Window), QColor(0x00, 0x00, 0x99)) << i;
 }
 
 TEST_F(Panel, AnimatedGifPlaysWithComposerOff) {
