@@ -4,6 +4,7 @@
 #include "composer/form3.h"
 #include "composer/form8.h"
 #include "mainwindow/form1.h"
+#include "options/form5.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
 #include "tools/form10.h"
@@ -39,6 +40,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::TextFileCreator:
     case WindowKind::FolderRemoval:
     case WindowKind::SizeWindow:
+    case WindowKind::OptionsPanel:
         return true;
     default:
         return false;
@@ -60,6 +62,7 @@ void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
 
 void ProgramWindows::showComposer() {
     Form3* composer = Form3::open(ctx_, main_.get());
+    composer_ = composer;
     if (!composer) return;
     main_->setEnabled(false);
     QObject::connect(composer, &Form3::closed, main_.get(), [this] {
@@ -70,6 +73,26 @@ void ProgramWindows::showComposer() {
         main.lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
                               QString::number(s.jp2TargetSize / 1000.0) + u'k');
     });
+}
+
+void ProgramWindows::showOptionsPanel() {
+    if (options_) options_->close();
+    Form1* main = main_.get();
+    auto* panel = new Form5(ctx_, main);
+    options_ = panel;
+    QObject::connect(panel, &Form5::catalogueChanged, main, &Form1::ShowFolder);
+    QObject::connect(panel, &Form5::pictureRemoved, main, &Form1::RemoveCatalogueRow);
+    QObject::connect(panel, &Form5::closed, main, [this, main](bool composerChosen) {
+        // The composer gives the main window back when it closes; a composer
+        // that did not open must not leave it disabled.
+        if (composerChosen && composer_) return;
+        main->setEnabled(true);
+        main->raise();
+        main->activateWindow();
+    });
+    main->setEnabled(false);
+    panel->Form_Load();
+    panel->show();
 }
 
 void ProgramWindows::showHelp(HelpPage page) {

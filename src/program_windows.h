@@ -11,6 +11,8 @@
 namespace quiverel {
 
 class Form1;
+class Form3;
+class Form5;
 class frmHelp;
 
 class ProgramWindows : public Windows {
@@ -26,7 +28,7 @@ public:
     void showViewer(const ViewerRequest& request) override;
     void showZoom(const QString& caption, const QImage& picture) override;
     void showComposer() override;
-    void showOptionsPanel() override {}
+    void showOptionsPanel() override;
     void showRenameReplace(const ClashRequest&) override {}
     void showSizeWindow() override;
     void showSearch() override;
@@ -41,6 +43,8 @@ private:
     Context ctx_;
     std::unique_ptr<Form1> main_;
     QPointer<frmHelp> help_;
+    QPointer<Form3> composer_;
+    QPointer<Form5> options_;
 };
 
 } // namespace quiverel
