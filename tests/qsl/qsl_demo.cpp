@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     test::TempApp app;
     AppState state;
     test::prepareDemoState(state, app);
+    state.settings.jp2TargetSize = 12000; // the sizes of a started program
     state.settings.callSign = QStringLiteral("G4XYZ");
     state.settings.qslColours = {13434879, 8388608, 128}; // pale yellow, navy, maroon
     CurrentPicture& cur = state.current;
