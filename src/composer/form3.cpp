@@ -390,7 +390,6 @@ Composition Form3::composition() const {
     c.canvas = canvasRect_.size();
     c.qslCardState = state.qsl.cardState;
     c.qslPicture = QSize(state.qsl.pictureWidth, state.qsl.pictureHeight);
-    c.guiScale = state.settings.guiScale;
     if (!layers_[Mug].picture.isNull())
         c.mug = CompositeLayer{layers_[Mug].picture, layers_[Mug].rect};
     if (!layers_[Pic].picture.isNull())

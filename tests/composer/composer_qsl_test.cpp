@@ -86,7 +86,7 @@ protected:
     // What "Ok" in the QSL dialog hands back.
     void stampAs(const QString& call) {
         t.windows.qslAnswer =
-            QslResult{filled(320, 240, qRgb(255, 255, 0)),
+            QslResult{filled(640, 480, qRgb(255, 255, 0)),
                       filled(form->picQSL->width(), form->picQSL->height(), qRgb(0, 255, 0)), call};
         t.state.qsl.workedCall = call;
     }
@@ -132,12 +132,28 @@ TEST_F(ComposerQslTest, StampedCardIsShownAndIsTheCompositesBase) {
     EXPECT_EQ(form->picQSL->picture().pixel(5, 5), qRgb(0, 255, 0));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QSL  640 x 480    0 bytes"));
     const QImage composite = ComposeFullSize(form->composition());
-    EXPECT_EQ(composite.size(), QSize(320, 240));
-    EXPECT_EQ(composite.pixel(5, 5), qRgb(255, 255, 0));
+    EXPECT_EQ(composite.size(), QSize(640, 480));
+    EXPECT_EQ(composite.pixel(5, 5), qRgb(255, 255, 0)) << "the card, not the blue picture";
 
     form->cmdClrQsl_Click();
     EXPECT_FALSE(form->cmdSaveQsl->isEnabled());
     EXPECT_EQ(ComposeFullSize(form->composition()).size(), QSize(640, 480));
+}
+
+TEST_F(ComposerQslTest, LayerOnTheCardLandsWhereTheCanvasShowsItAtAnyGuiScale) {
+    t.state.settings.guiScale = 1.25;
+    savePicture(filled(64, 64, qRgb(255, 0, 0)), t.app.path() + QStringLiteral("/Mug.jpg"));
+    form = Form3::open(t.ctx, nullptr);
+    stampAs(QStringLiteral("K1ABC"));
+    form->cmdQSL_Click();
+    form->cmdMug_Click();
+    const QSizeF canvas = form->canvasRect().size();
+    form->setLayerRect(Form3::Mug, QRectF(canvas.width() / 2, canvas.height() / 2, 20, 20));
+    // The middle of the canvas is the middle of the card.
+    const QImage composite = ComposeFullSize(form->composition());
+    const QRgb mug = composite.pixel(323, 243); // a JPEG's red
+    EXPECT_TRUE(qRed(mug) > 240 && qGreen(mug) < 20) << std::hex << mug;
+    EXPECT_EQ(composite.pixel(317, 237), qRgb(255, 255, 0));
 }
 
 TEST_F(ComposerQslTest, NoCallTypedLeavesSaveQslDisabled) {
