@@ -7,15 +7,12 @@ Qsl/<CALL> <m-d-yy> <hhmm>Z.jpg of the canvas's size in the application folder."
 import datetime
 import os
 import re
-import subprocess
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
-from test_composer import picture_size  # noqa: E402
-from test_handoff import click_thumbnail  # noqa: E402
-from test_viewer import setup_lines, window_info  # noqa: E402
+from e2e_support import Session, poll  # noqa: E402
+from test_composer import open_composer, picture_size  # noqa: E402
 
 TIMEOUT = 20.0
 # A 640 x 480 picture's canvas in composer units.
@@ -30,24 +27,8 @@ def utc_name_part(moment):
 class QslTest(unittest.TestCase):
     def test_card_stamped_and_saved(self):
         with Session("qsl") as s:
-            rx = s.path("rx")
-            os.makedirs(rx)
-            subprocess.run(["convert", "-size", "640x480", "xc:#ffffff",
-                            os.path.join(rx, "white card.png")], check=True)
-            with open(s.ini("Folders.ini"), "wb") as f:
-                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-            with open(s.ini("Setup.ini"), "wb") as f:
-                f.write(setup_lines())
-
-            program = s.start()
-            main = program.wait_for_window(MAIN_TITLE)
-            poll("the thumbnail", lambda: os.path.isfile(
-                os.path.join(rx, "ThumbFiles", "white card.jpg")), TIMEOUT)
-            click_thumbnail(s, 0, modifiers=("shift",))
-            composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
-            left, top, width, _ = poll("the composer framed", lambda: (
-                lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
-            f = width / 720
+            program, main, composer, _, (left, top, f) = open_composer(
+                s, "white card.png", "#ffffff")
 
             def click(ux, uy):
                 s.x(["xdotool", "mousemove", str(round(left + ux * f)), str(round(top + uy * f)),
