@@ -7,13 +7,11 @@
 #include "convert/in_process_converter.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/qt_prompts.h"
-#include "imaging/picture_file.h"
 #include "qsl/form_qsl.h"
 #include "support/demo_state.h"
 #include "support/recording_windows.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLineEdit>
 
 using namespace quiverel;
@@ -41,7 +39,6 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) return 2;
-    const QFileInfo picture(args[1]);
 
     test::TempApp app;
     AppState state;
@@ -49,13 +46,7 @@ int main(int argc, char** argv) {
     state.settings.jp2TargetSize = 12000; // the sizes of a started program
     state.settings.callSign = QStringLiteral("G4XYZ");
     state.settings.qslColours = {13434879, 8388608, 128}; // pale yellow, navy, maroon
-    CurrentPicture& cur = state.current;
-    cur.folder = picture.absolutePath() + u'/';
-    cur.fileName = picture.fileName();
-    cur.baseName = cur.fileName.left(cur.fileName.size() - 4);
-    cur.picture = loadPicture(picture.absoluteFilePath());
-    cur.width = cur.picture.width();
-    cur.height = cur.picture.height();
+    test::setDemoPicture(state, args[1]);
 
     QtPrompts prompts;
     InProcessConverter converter(app.path(), prompts);
