@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Shift+click opens the composer of the real program; "QSL" opens the QSL
 dialog, a call sign typed in lower case with a zero is shown in capitals with
-a slashed zero, "Ok" stamps the card and "Save QSL" leaves
-Qsl/<CALL> <m-d-yy> <hhmm>Z.jpg of the canvas's size in the application folder."""
+a slashed zero, "Ok" stamps the card, "Save QSL" leaves
+Qsl/<CALL> <m-d-yy> <hhmm>Z.jpg of the canvas's size in the application folder
+and "Close" sends the card at full size."""
 
 import datetime
 import os
@@ -12,7 +13,8 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_support import Session, poll  # noqa: E402
-from test_composer import open_composer, picture_size  # noqa: E402
+from test_composer import open_composer, picture_size, pixel  # noqa: E402
+from test_viewer import near  # noqa: E402
 
 TIMEOUT = 20.0
 # A 640 x 480 picture's canvas in composer units.
@@ -59,9 +61,16 @@ class QslTest(unittest.TestCase):
             self.assertAlmostEqual(w, CANVAS_WIDTH * f, delta=2)
             self.assertAlmostEqual(h, CANVAS_HEIGHT * f, delta=2)
 
+            # Closing sends the card at the picture's full size: the band in the
+            # default green over the bottom-left 320 x 64 pixels.
             click(632 + 40, 440 + 15)  # Close
             poll("the composer to close", lambda: all(
                 w.wid != composer.wid for w in program.windows()), TIMEOUT)
+            bitmap = os.path.join(s.path("TX"), "white card.bmp")
+            poll("the card in TX", lambda: os.path.isfile(bitmap), TIMEOUT)
+            self.assertEqual(picture_size(bitmap), (640, 480))
+            self.assertTrue(near(pixel(bitmap, 2, 470), (0, 255, 0)), pixel(bitmap, 2, 470))
+            self.assertTrue(near(pixel(bitmap, 400, 470), (255, 255, 255)))
             self.assertEqual(program.close(main), 0, program.log())
 
 
