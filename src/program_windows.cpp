@@ -5,6 +5,7 @@
 #include "composer/form8.h"
 #include "mainwindow/form1.h"
 #include "options/form5.h"
+#include "qsl/form_qsl.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
 #include "tools/form10.h"
@@ -41,6 +42,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::FolderRemoval:
     case WindowKind::SizeWindow:
     case WindowKind::OptionsPanel:
+    case WindowKind::QslDialog:
         return true;
     default:
         return false;
@@ -158,6 +160,11 @@ std::optional<QColor> ProgramWindows::showColourPicker(QWidget* opener,
                                                        const ColourPickRequest& request) {
     frmColor picker(ctx_, request, opener);
     return picker.run();
+}
+
+std::optional<QslResult> ProgramWindows::showQslDialog(QWidget* opener, const QslRequest& request) {
+    formQSL dialog(ctx_, request, opener);
+    return dialog.run();
 }
 
 } // namespace quiverel

@@ -38,6 +38,7 @@ public:
     std::optional<TextEffectsResult> showTextEffects(QWidget* opener) override;
     std::optional<QColor> showColourPicker(QWidget* opener,
                                            const ColourPickRequest& request) override;
+    std::optional<QslResult> showQslDialog(QWidget* opener, const QslRequest& request) override;
 
 private:
     Context ctx_;

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
@@ -70,6 +71,22 @@ struct ColourPickRequest {
     QColor current;
 };
 
+// What the QSL dialog stamps its card on: the picture as last prepared for
+// transmission and the composer's canvas, in composer units and in pixels.
+struct QslRequest {
+    QImage picture;
+    QSizeF canvasUnits;
+    QSize canvasPixels;
+};
+
+// The card the QSL dialog stamped: at the picture's full size (the base of
+// the composite) and at the canvas's size (what the canvas shows).
+struct QslResult {
+    QImage card;
+    QImage canvasCard;
+    QString workedCall;
+};
+
 class Windows {
 public:
     virtual ~Windows() = default;
@@ -91,6 +108,8 @@ public:
     // Modal: the colour chosen with "Ok", else nothing (the destination stays).
     virtual std::optional<QColor> showColourPicker(QWidget* opener,
                                                    const ColourPickRequest& request) = 0;
+    // Modal: the stamped card when the user pressed "Ok", else nothing.
+    virtual std::optional<QslResult> showQslDialog(QWidget* opener, const QslRequest& request) = 0;
 };
 
 } // namespace quiverel

@@ -71,11 +71,10 @@ void paintText(QImage& target, const CompositeText& t, QPointF scale) {
 
 QPointF compositeScale(const Composition& c) {
     if (c.canvas.width() <= 0 || c.canvas.height() <= 0) return {0, 0};
-    if (c.qslCardState != 0) {
-        const double g = c.guiScale > 0 ? c.guiScale : 1.0;
-        return {c.qslPicture.width() / c.canvas.width() / g,
-                c.qslPicture.height() / c.canvas.height() / g};
-    }
+    // The card fills the canvas: layer places, in canvas units, scale by the
+    // card's pixels over the canvas's units whatever the GUI scale.
+    if (c.qslCardState != 0)
+        return {c.qslPicture.width() / c.canvas.width(), c.qslPicture.height() / c.canvas.height()};
     // The canvas's border counts with it.
     return {c.base.width() / (c.canvas.width() + 4), c.base.height() / (c.canvas.height() + 4)};
 }

@@ -31,7 +31,6 @@ struct Composition {
     QSizeF canvas; // canvas units
     int qslCardState = 0;
     QSize qslPicture; // the card's picture size in pixels when qslCardState is not 0
-    double guiScale = 1.0;
     std::optional<CompositeLayer> mug;
     std::optional<CompositeLayer> picture;
     std::optional<CompositeText> text;

@@ -123,6 +123,9 @@ void Form3::createControls() {
     connect(cmdFrame, &QPushButton::clicked, this, &Form3::cmdFrame_Click);
     connect(cmdClrQsl, &QPushButton::clicked, this, &Form3::cmdClrQsl_Click);
     connect(cmdClose, &QPushButton::clicked, this, &Form3::cmdClose_Click);
+    cmdQSL->setEnabled(true);
+    connect(cmdQSL, &QPushButton::clicked, this, &Form3::cmdQSL_Click);
+    connect(cmdSaveQsl, &QPushButton::clicked, this, &Form3::cmdSaveQsl_Click);
 
     sizeControls = new SizeControls(ctx_, SizeControlsPlaces::composer(), this);
     sizeControls->setObjectName(QStringLiteral("sizeControls"));
@@ -154,6 +157,8 @@ void Form3::Form_Load() {
     busyCursor_ = state.qsl.cardState == 0;
     if (busyCursor_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     state.qsl.cardState = 0;
+    qslCard_ = QImage();
+    cmdSaveQsl->setEnabled(false);
     FrameSettings& f = state.frames;
     if (f.width < 1) f.width = 1;
     state.transmit.composerEdited = false;
@@ -381,11 +386,10 @@ void Form3::refreshFramePreview() {
 Composition Form3::composition() const {
     const AppState& state = ctx_.state;
     Composition c;
-    c.base = state.current.picture;
+    c.base = state.qsl.cardState != 0 && !qslCard_.isNull() ? qslCard_ : state.current.picture;
     c.canvas = canvasRect_.size();
     c.qslCardState = state.qsl.cardState;
     c.qslPicture = QSize(state.qsl.pictureWidth, state.qsl.pictureHeight);
-    c.guiScale = state.settings.guiScale;
     if (!layers_[Mug].picture.isNull())
         c.mug = CompositeLayer{layers_[Mug].picture, layers_[Mug].rect};
     if (!layers_[Pic].picture.isNull())

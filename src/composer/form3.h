@@ -45,6 +45,8 @@ public:
     void Slider1_Scroll();
     void cmdColor_Click();
     void cmdClose_Click();
+    void cmdQSL_Click();
+    void cmdSaveQsl_Click();
 
     // What the canvas shows, as ComposeFullSize takes it.
     Composition composition() const;
@@ -108,6 +110,7 @@ private:
     UnitScale* units_ = nullptr;
     QRectF canvasRect_;
     std::array<Layer, 3> layers_;
+    QImage qslCard_;          // the card at full size: the composite's base while one is shown
     QPointF grab_;            // canvas units, inside the layer being dragged
     double layerRatio_ = 1.0; // height / width at the last press on a layer
     bool busyCursor_ = false;

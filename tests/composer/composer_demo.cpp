@@ -22,7 +22,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -73,7 +72,6 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) return 2;
-    const QFileInfo picture(args[1]);
 
     test::TempApp app;
     AppState state;
@@ -82,12 +80,7 @@ int main(int argc, char** argv) {
     state.settings.jp2TargetSize = 12000;
     state.settings.resizeSetting = QStringLiteral("800x600");
     deriveResize(state.settings);
-    CurrentPicture& cur = state.current;
-    cur.folder = picture.absolutePath() + u'/';
-    cur.fileName = picture.fileName();
-    cur.picture = loadPicture(picture.absoluteFilePath());
-    cur.width = cur.picture.width();
-    cur.height = cur.picture.height();
+    test::setDemoPicture(state, args[1]);
     const QString mug = option(args, QStringLiteral("--mug"), QString());
     if (!mug.isEmpty()) QFile::copy(mug, app.path() + QStringLiteral("/Mug.jpg"));
 

@@ -34,32 +34,41 @@ def picture_size(path):
     return tuple(int(v) for v in out.split())
 
 
+def open_composer(s, name, colour):
+    """Starts the program on a folder holding one 640 x 480 picture of one colour
+    and opens the composer on it with Shift+click. Gives the program, its main
+    window, the composer, the picture's path, and the composer's left, top and
+    pixels per composer unit on the screen."""
+    rx = s.path("rx")
+    os.makedirs(rx)
+    picture = os.path.join(rx, name)
+    subprocess.run(["convert", "-size", "640x480", "xc:" + colour, picture], check=True)
+    with open(s.ini("Folders.ini"), "wb") as f:
+        f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+    with open(s.ini("Setup.ini"), "wb") as f:
+        f.write(setup_lines())
+
+    program = s.start()
+    main = program.wait_for_window(MAIN_TITLE)
+    thumb = os.path.splitext(name)[0] + ".jpg"
+    poll("the thumbnail", lambda: os.path.isfile(os.path.join(rx, "ThumbFiles", thumb)),
+         TIMEOUT)
+    click_thumbnail(s, 0, modifiers=("shift",))
+    composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
+    left, top, width, _ = poll("the composer framed", lambda: (
+        lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
+    return program, main, composer, picture, (left, top, width / 720)
+
+
 class ComposerTest(unittest.TestCase):
     def test_mug_shot_dragged_and_sent(self):
         with Session("composer") as s:
-            rx = s.path("rx")
-            os.makedirs(rx)
-            picture = os.path.join(rx, "blue sky.png")
-            subprocess.run(["convert", "-size", "640x480", "xc:#0000ff", picture], check=True)
             subprocess.run(["convert", "-size", "640x480", "xc:#ff0000", s.path("Mug.jpg")],
                            check=True)
-            with open(s.ini("Folders.ini"), "wb") as f:
-                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-            with open(s.ini("Setup.ini"), "wb") as f:
-                f.write(setup_lines())
-
-            program = s.start()
-            main = program.wait_for_window(MAIN_TITLE)
-            poll("the thumbnail", lambda: os.path.isfile(
-                os.path.join(rx, "ThumbFiles", "blue sky.jpg")), TIMEOUT)
-            click_thumbnail(s, 0, modifiers=("shift",))
-            composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
+            program, main, composer, picture, (left, top, f) = open_composer(
+                s, "blue sky.png", "#0000ff")
             self.assertEqual(s.window_name(composer), "640 x 480    %s bytes"
                              % "{:,}".format(os.path.getsize(picture)))
-
-            left, top, width, _ = poll("the composer framed", lambda: (
-                lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
-            f = width / 720
 
             def screen(ux, uy):
                 return round(left + ux * f), round(top + uy * f)

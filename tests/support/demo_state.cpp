@@ -1,8 +1,10 @@
 #include "support/demo_state.h"
 
 #include "app/text_table.h"
+#include "imaging/picture_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace quiverel::test {
 
@@ -14,6 +16,17 @@ void prepareDemoState(AppState& state, const TempApp& app) {
     state.settings.guiScale = 768.0 / 770.0;
     state.transmit.txFolder = app.path() + QStringLiteral("/TX");
     QDir().mkpath(state.transmit.txFolder);
+}
+
+void setDemoPicture(AppState& state, const QString& path) {
+    const QFileInfo file(path);
+    CurrentPicture& cur = state.current;
+    cur.folder = file.absolutePath() + u'/';
+    cur.fileName = file.fileName();
+    cur.baseName = cur.fileName.left(cur.fileName.size() - 4);
+    cur.picture = loadPicture(file.absoluteFilePath());
+    cur.width = cur.picture.width();
+    cur.height = cur.picture.height();
 }
 
 } // namespace quiverel::test

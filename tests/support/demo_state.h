@@ -11,4 +11,8 @@ namespace quiverel::test {
 // scale of a 768-pixel screen, and the ini and TX folders.
 void prepareDemoState(AppState& state, const TempApp& app);
 
+// The current picture as the main window sets it before opening the
+// composer: the file at `path`, loaded.
+void setDemoPicture(AppState& state, const QString& path);
+
 } // namespace quiverel::test

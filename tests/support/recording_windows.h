@@ -16,6 +16,7 @@ struct WindowCall {
     ClashRequest clash;
     HelpPage page = HelpPage::Help;
     ColourPickRequest colour;
+    QslRequest qsl;
 };
 
 class RecordingWindows : public Windows {
@@ -52,12 +53,17 @@ public:
         record(WindowKind::ColourPicker).colour = request;
         return std::exchange(colourAnswer, std::nullopt);
     }
+    std::optional<QslResult> showQslDialog(QWidget*, const QslRequest& request) override {
+        record(WindowKind::QslDialog).qsl = request;
+        return std::exchange(qslAnswer, std::nullopt);
+    }
 
     bool availableAll = false;
     QList<WindowKind> opened; // the kinds, in the order asked
     QList<WindowCall> calls;  // the same calls with their arguments
     std::optional<TextEffectsResult> textEffectsAnswer;
     std::optional<QColor> colourAnswer;
+    std::optional<QslResult> qslAnswer;
 
 private:
     WindowCall& record(WindowKind kind) {

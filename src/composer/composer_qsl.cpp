@@ -1,0 +1,58 @@
+#include "composer/composer_qsl.h"
+
+#include "catalogue/file_names.h"
+#include "imaging/picture_file.h"
+#include "util/numbers.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace quiverel {
+
+QString transmitJp2Path(const AppState& state) {
+    return state.transmit.txFolder + u'/' + state.transmit.namePrefix + state.current.baseName +
+           QStringLiteral(".jp2");
+}
+
+QImage transmitJp2Picture(const AppState& state) {
+    QStringList candidates{transmitJp2Path(state)};
+    const QDir tx(state.transmit.txFolder);
+    for (const QString& name :
+         tx.entryList({QStringLiteral("*.jp2")}, QDir::Files | QDir::Readable, QDir::Name))
+        candidates.append(tx.filePath(name));
+    for (const QString& path : candidates) {
+        if (!QFileInfo(path).isFile()) continue;
+        const QImage picture = loadPicture(path);
+        if (!picture.isNull()) return picture;
+    }
+    return {};
+}
+
+QString qslCardName(const QString& workedCall, const QDateTime& utc) {
+    const QDateTime u = utc.toUTC();
+    return workedCall + u' ' + u.date().toString(QStringLiteral("M-d-yy")) + u' ' +
+           u.time().toString(QStringLiteral("hhmm")) + u'Z';
+}
+
+QString qslCaption(const AppState& state, qint64 transmitBytes) {
+    return QStringLiteral("QSL  ") + QString::number(state.qsl.pictureWidth) +
+           QStringLiteral(" x ") + QString::number(state.qsl.pictureHeight) +
+           QStringLiteral("    ") +
+           (transmitBytes > 0 ? thousands(transmitBytes) : QStringLiteral("0")) + u' ' +
+           state.text[9];
+}
+
+QslSaveResult saveQslCard(const QImage& card, const QString& appFolder, const QString& workedCall,
+                          const QDateTime& utc) {
+    QslSaveResult r;
+    r.folder = appFolder + QStringLiteral("/Qsl/");
+    r.name = sanitisedName(qslCardName(workedCall, utc) + QStringLiteral(".jpg"));
+    if (!QDir().mkpath(r.folder)) {
+        r.error = QStringLiteral("The folder cannot be made.");
+        return r;
+    }
+    r.saved = savePicture(card, r.folder + r.name, {}, &r.error);
+    return r;
+}
+
+} // namespace quiverel

@@ -1,0 +1,39 @@
+#pragma once
+// The composer's QSL card: the transmit picture it is stamped on, the name
+// it is saved under and the saving itself.
+
+#include "app/state.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+namespace quiverel {
+
+// The .jp2 the last hand-off wrote for the current picture.
+QString transmitJp2Path(const AppState& state);
+
+// The picture as last prepared for transmission: that .jp2, else the first
+// .jp2 in TX, decoded; null when there is none that can be read.
+QImage transmitJp2Picture(const AppState& state);
+
+// "<worked call> m-d-yy hhmmZ" in UTC: the card's name without extension.
+QString qslCardName(const QString& workedCall, const QDateTime& utc);
+
+// The composer's caption while it shows a card.
+QString qslCaption(const AppState& state, qint64 transmitBytes);
+
+struct QslSaveResult {
+    bool saved = false;
+    QString name;   // the card's file name with its ".jpg"
+    QString folder; // "<application folder>/Qsl/"
+    QString error;  // why it was not saved
+};
+
+// Writes `card` as a JPEG into the Qsl folder of the application folder
+// (made when missing), named after the call and the time. Characters a file
+// name cannot hold become "_".
+QslSaveResult saveQslCard(const QImage& card, const QString& appFolder, const QString& workedCall,
+                          const QDateTime& utc);
+
+} // namespace quiverel

@@ -1,0 +1,58 @@
+// The composer's "QSL" and "Save QSL" buttons.
+
+#include "composer/composer_canvas.h"
+#include "composer/composer_qsl.h"
+#include "composer/form3.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quiverel {
+
+void Form3::cmdQSL_Click() {
+    cmdClrQsl_Click();
+    AppState& state = ctx_.state;
+    state.transmit.composerEdited = true;
+    // The card is made on the picture as last prepared for transmission.
+    QImage base = transmitJp2Picture(state);
+    if (base.isNull()) base = state.current.picture;
+    state.transmit.picture = base;
+    state.qsl.pictureWidth = base.width();
+    state.qsl.pictureHeight = base.height();
+    if (state.settings.callSign.isEmpty())
+        ctx_.prompts.message(this, QString(), state.text[81] + u'\n' + state.text[82]);
+    txtInfo->hide();
+    state.qsl.cardState = 1;
+    const auto stamped =
+        ctx_.windows.showQslDialog(this, QslRequest{base, canvasRect_.size(), picQSL->size()});
+    if (!stamped) {
+        // No card was stamped: the canvas is the cleared picture.
+        state.qsl.cardState = 0;
+        return;
+    }
+    qslCard_ = stamped->card;
+    picQSL->setPicture(stamped->canvasCard);
+    state.qsl.cardState = 2;
+    cmdSaveQsl->setEnabled(!stamped->workedCall.isEmpty());
+    const QFileInfo jp2(transmitJp2Path(state));
+    setWindowTitle(qslCaption(state, jp2.isFile() ? jp2.size() : 0));
+}
+
+void Form3::cmdSaveQsl_Click() {
+    txtInfo->hide();
+    const AppState& state = ctx_.state;
+    const QslSaveResult r =
+        saveQslCard(picQSL->picture(), ctx_.appFolder, state.qsl.workedCall, ctx_.clock.utcNow());
+    if (r.saved) {
+        ctx_.prompts.message(this, state.text[83],
+                             r.name.chopped(4) + u'\n' + state.text[71] + u'\n' + r.folder);
+        return;
+    }
+    ctx_.prompts.message(this, QStringLiteral("Brisendale"),
+                         QStringLiteral("The QSL card was not saved.\n") + r.folder + r.name +
+                             u'\n' + r.error,
+                         PromptIcon::Warning);
+}
+
+} // namespace quiverel

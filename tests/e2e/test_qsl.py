@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Shift+click opens the composer of the real program; "QSL" opens the QSL
+dialog, a call sign typed in lower case with a zero is shown in capitals with
+a slashed zero, "Ok" stamps the card, "Save QSL" leaves
+Qsl/<CALL> <m-d-yy> <hhmm>Z.jpg of the canvas's size in the application folder
+and "Close" sends the card at full size."""
+
+import datetime
+import os
+import re
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_support import Session, poll  # noqa: E402
+from test_composer import open_composer, picture_size, pixel  # noqa: E402
+from test_viewer import near  # noqa: E402
+
+TIMEOUT = 20.0
+# A 640 x 480 picture's canvas in composer units.
+CANVAS_WIDTH, CANVAS_HEIGHT = 640 * 398 / 480, 398
+
+
+def utc_name_part(moment):
+    return "%d-%d-%02d %02d%02dZ" % (moment.month, moment.day, moment.year % 100,
+                                     moment.hour, moment.minute)
+
+
+class QslTest(unittest.TestCase):
+    def test_card_stamped_and_saved(self):
+        with Session("qsl") as s:
+            program, main, composer, _, (left, top, f) = open_composer(
+                s, "white card.png", "#ffffff")
+
+            def click(ux, uy):
+                s.x(["xdotool", "mousemove", str(round(left + ux * f)), str(round(top + uy * f)),
+                     "click", "1"])
+
+            click(565 + 75, 34 + 15)  # QSL
+            dialog = program.wait_for_window("Input QSL info", timeout=TIMEOUT)
+            s.key(["d", "l", "0", "a", "b", "c"], dialog)
+            s.key(["Return"])
+            poll("the dialog to close", lambda: all(
+                w.wid != dialog.wid for w in program.windows()), TIMEOUT)
+            poll("the card's caption", lambda: s.window_name(composer).startswith("QSL  "),
+                 TIMEOUT)
+
+            before = datetime.datetime.now(datetime.timezone.utc)
+            click(565 + 75, 323 + 15)  # Save QSL
+            saved = program.wait_for_window("QSL card saved", timeout=TIMEOUT)
+            after = datetime.datetime.now(datetime.timezone.utc)
+            s.key(["Return"], saved)
+
+            folder = s.path("Qsl")
+            names = os.listdir(folder)
+            self.assertEqual(len(names), 1, names)
+            expected = {"DL\u00d8ABC %s.jpg" % utc_name_part(m) for m in (before, after)}
+            self.assertIn(names[0], expected)
+            self.assertTrue(re.match(r"DLØABC \d+-\d+-\d\d \d{4}Z\.jpg$", names[0]))
+            w, h = picture_size(os.path.join(folder, names[0]))
+            self.assertAlmostEqual(w, CANVAS_WIDTH * f, delta=2)
+            self.assertAlmostEqual(h, CANVAS_HEIGHT * f, delta=2)
+
+            # Closing sends the card at the picture's full size: the band in the
+            # default green over the bottom-left 320 x 64 pixels.
+            click(632 + 40, 440 + 15)  # Close
+            poll("the composer to close", lambda: all(
+                w.wid != composer.wid for w in program.windows()), TIMEOUT)
+            bitmap = os.path.join(s.path("TX"), "white card.bmp")
+            poll("the card in TX", lambda: os.path.isfile(bitmap), TIMEOUT)
+            self.assertEqual(picture_size(bitmap), (640, 480))
+            self.assertTrue(near(pixel(bitmap, 2, 470), (0, 255, 0)), pixel(bitmap, 2, 470))
+            self.assertTrue(near(pixel(bitmap, 400, 470), (255, 255, 255)))
+            self.assertEqual(program.close(main), 0, program.log())
+
+
+if __name__ == "__main__":
+    unittest.main()
