@@ -4,6 +4,7 @@
 #include "composer/form3.h"
 #include "composer/form8.h"
 #include "mainwindow/form1.h"
+#include "renamereplace/form6.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
 #include "tools/form10.h"
@@ -39,6 +40,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::TextFileCreator:
     case WindowKind::FolderRemoval:
     case WindowKind::SizeWindow:
+    case WindowKind::RenameReplace:
         return true;
     default:
         return false;
@@ -109,6 +111,12 @@ void ProgramWindows::showFolderRemoval() {
     QObject::connect(removal, &Form9::removed, main_.get(), &Form1::BuildFolderMenu);
     removal->Form_Load();
     removal->show();
+}
+
+void ProgramWindows::showRenameReplace(const ClashRequest& request) {
+    auto* dialog = new Form6(ctx_, request);
+    QObject::connect(dialog, &Form6::sourceRemoved, main_.get(), &Form1::RemoveCatalogueRow);
+    dialog->Form_Load();
 }
 
 void ProgramWindows::showSizeWindow() {
