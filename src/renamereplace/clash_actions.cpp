@@ -24,21 +24,20 @@ QString spaced(const QString& text) {
     return u' ' + text + u' ';
 }
 
-// Mode 3: only the final file is written; the extension is kept as saved.
-std::optional<FileFailure> saveComposite(AppState& state, const ClashRequest& r,
+} // namespace
+
+std::optional<FileFailure> saveComposite(AppState& state, const QImage& picture,
                                          const QString& path) {
-    if (auto f = savePictureAt(r.pictureToSave, path)) return f;
+    if (auto f = savePictureAt(picture, path)) return f;
     state.current.extension = path.right(4).toLower();
     return std::nullopt;
 }
-
-} // namespace
 
 ClashOutcome replaceClash(AppState& state, const ClashRequest& r) {
     const QString target = r.targetFolder + r.fileName;
     if (r.mode == 3) {
         const QString path = r.chosenPath.isEmpty() ? target : r.chosenPath;
-        if (auto f = saveComposite(state, r, path)) return failed(*f);
+        if (auto f = saveComposite(state, r.pictureToSave, path)) return failed(*f);
         removeThumbnailOf(r.targetFolder, r.fileName);
         return {};
     }
@@ -63,7 +62,7 @@ ClashOutcome renameClash(AppState& state, const ClashRequest& r, const QString& 
     const QString target = r.targetFolder + name;
     const QString source = state.current.folder + r.fileName;
     if (r.mode == 3) {
-        if (auto f = saveComposite(state, r, target)) return failed(*f);
+        if (auto f = saveComposite(state, r.pictureToSave, target)) return failed(*f);
         return report(source, state.text[91], target);
     }
     if (auto f = copyOrMove(r, source, target)) return failed(*f);

@@ -4,6 +4,7 @@
 
 #include "app/state.h"
 #include "app/windows.h"
+#include "mainwindow/tx_staging.h"
 
 #include <QString>
 
@@ -15,6 +16,11 @@ struct ClashOutcome {
     bool failed = false;        // the message tells of a step that failed
     bool sourceRemoved = false; // a move took the source away: its grid row goes
 };
+
+// The composite saved at `path` (only that file is written); the current
+// extension becomes the saved one in lower case.
+std::optional<FileFailure> saveComposite(AppState& state, const QImage& picture,
+                                         const QString& path);
 
 // Mode 5: the source (current folder + the clash name) copied or moved over
 // the file in the target folder. Mode 3: the composite saved over the
