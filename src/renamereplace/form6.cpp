@@ -99,6 +99,9 @@ void Form6::Form_Load() {
     setWindowTitle(t.caption);
     Label1->setText(t.source);
     Label2->setText(t.target);
+    // A long folder's second line may not fit the label; the whole path is at hand.
+    Label1->setToolTip(ctx_.state.current.folder);
+    Label2->setToolTip(request_.targetFolder);
     Label3->setText(t.question);
     txtRename->setText(t.proposed);
     showPicture(img1, request_.sourcePicture, kClashSourceArea);
