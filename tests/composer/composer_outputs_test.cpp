@@ -1,6 +1,6 @@
-#include "composer/form3.h"
 #include "composer/info_report.h"
 #include "composer/save_picture_as.h"
+#include "composer_fixture.h"
 #include "convert/iview_ini.h"
 #include "imaging/picture_file.h"
 #include "support/test_context.h"
@@ -15,53 +15,18 @@
 namespace quiverel {
 namespace {
 
-QImage filled(int w, int h, QRgb c) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
-
-class ComposerOutputsTest : public ::testing::Test {
+class ComposerOutputsTest : public ComposerFixture {
 protected:
     ComposerOutputsTest() {
-        t.readTextTable();
-        t.state.settings.guiScale = 1.0;
-        t.state.transmit.txFolder = t.app.path() + QStringLiteral("/TX");
         t.state.settings.jp2TargetSize = 12000;
         writeIviewIni(t.app.ini(QStringLiteral("i_view32.ini")), 12000);
-        QDir().mkpath(t.state.transmit.txFolder);
-        QDir().mkpath(rx());
         QDir().mkpath(out());
         t.state.folders.pictureFolder = out();
     }
-    ~ComposerOutputsTest() override {
-        if (form) {
-            form->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete form.data();
-        }
-    }
-    QString rx() const { return t.app.path() + QStringLiteral("/rx with blanks/"); }
     QString out() const { return t.app.path() + QStringLiteral("/saved 'pics' ä/"); }
     QStringList saved() const { return QDir(out()).entryList(QDir::Files | QDir::Hidden); }
 
-    void setCurrent(const QString& name, const QImage& picture) {
-        ASSERT_TRUE(savePicture(picture, rx() + name));
-        CurrentPicture& cur = t.state.current;
-        cur.folder = rx();
-        cur.fileName = name;
-        cur.baseName = name.left(name.size() - 4);
-        cur.picture = loadPicture(rx() + name);
-        cur.width = cur.picture.width();
-        cur.height = cur.picture.height();
-    }
-    Form3* open() {
-        form = Form3::open(t.ctx, nullptr);
-        return form;
-    }
     const QString& text(int entry) const { return t.state.text[size_t(entry)]; }
-
-    test::TestContext t{test::TestConverter::InProcess};
-    QPointer<Form3> form;
 };
 
 TEST_F(ComposerOutputsTest, SaveAsJpegLeavesOnlyTheJpeg) {
