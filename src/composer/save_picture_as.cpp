@@ -53,8 +53,11 @@ void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& 
     AppState& state = ctx.state;
     const CurrentPicture& cur = state.current;
     int type = savePictureFilterFor(cur.fileName);
-    const QString start = state.folders.pictureFolder +
-                          cur.fileName.chopped(std::min<qsizetype>(4, cur.fileName.size()));
+    // Before any picture was added or saved, the dialog starts in the picture's folder.
+    const QString startFolder =
+        state.folders.pictureFolder.isEmpty() ? cur.folder : state.folders.pictureFolder;
+    const QString start =
+        startFolder + cur.fileName.chopped(std::min<qsizetype>(4, cur.fileName.size()));
     QString path =
         ctx.prompts.saveFileOfType(owner, state.text[78], start, savePictureFilters(), type);
     if (path.isEmpty()) return;
