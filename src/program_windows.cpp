@@ -6,6 +6,7 @@
 #include "mainwindow/form1.h"
 #include "options/form5.h"
 #include "qsl/form_qsl.h"
+#include "renamereplace/form6.h"
 #include "texteffects/frm_color.h"
 #include "texteffects/frm_text.h"
 #include "tools/form10.h"
@@ -43,6 +44,7 @@ bool ProgramWindows::available(WindowKind kind) const {
     case WindowKind::SizeWindow:
     case WindowKind::OptionsPanel:
     case WindowKind::QslDialog:
+    case WindowKind::RenameReplace:
         return true;
     default:
         return false;
@@ -134,6 +136,12 @@ void ProgramWindows::showFolderRemoval() {
     QObject::connect(removal, &Form9::removed, main_.get(), &Form1::BuildFolderMenu);
     removal->Form_Load();
     removal->show();
+}
+
+void ProgramWindows::showRenameReplace(const ClashRequest& request) {
+    auto* dialog = new Form6(ctx_, request);
+    QObject::connect(dialog, &Form6::sourceRemoved, main_.get(), &Form1::RemoveCatalogueRow);
+    dialog->Form_Load();
 }
 
 void ProgramWindows::showSizeWindow() {

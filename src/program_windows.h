@@ -29,7 +29,7 @@ public:
     void showZoom(const QString& caption, const QImage& picture) override;
     void showComposer() override;
     void showOptionsPanel() override;
-    void showRenameReplace(const ClashRequest&) override {}
+    void showRenameReplace(const ClashRequest& request) override;
     void showSizeWindow() override;
     void showSearch() override;
     void showHelp(HelpPage page) override;

@@ -4,6 +4,7 @@
 #include "catalogue/file_names.h"
 #include "composer/composer_canvas.h"
 #include "composer/composer_geometry.h"
+#include "composer/composer_outputs.h"
 #include "composer/frame_preview.h"
 #include "composer/size_controls.h"
 #include "imaging/picture_file.h"
@@ -114,9 +115,10 @@ void Form3::createControls() {
         button->setObjectName(QString::fromLatin1(b.name));
         this->*(b.button) = button;
     }
-    // Saving, printing, the QSL card and the views come with their own windows.
-    for (QPushButton* b : {cmdQSL, cmdPrintQsl, cmdSavepic, cmdSaveQsl, cmdOrig, cmdTx, cmdInfo})
+    // The QSL card comes with its own window.
+    for (QPushButton* b : {cmdQSL, cmdSaveQsl})
         b->setEnabled(false);
+    new ComposerOutputs(ctx_, *this);
     connect(cmdPic, &QPushButton::clicked, this, &Form3::cmdPic_Click);
     connect(cmdMug, &QPushButton::clicked, this, &Form3::cmdMug_Click);
     connect(cmdText, &QPushButton::clicked, this, &Form3::cmdText_Click);
@@ -468,19 +470,27 @@ void Form3::pause(int ms) {
     loop.exec();
 }
 
-void Form3::Form_Unload() {
-    if (unloaded_) return;
-    unloading_ = true;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+bool Form3::handOver(const QImage& composite) {
     AppState& state = ctx_.state;
-    const QImage composite = ComposeFullSize(composition());
     state.transmit.picture = composite;
     // The click that opened the composer may still be handing its picture over.
     while (state.transmit.handOffRunning)
         pause(50);
     const CurrentPicture& cur = state.current;
-    SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
-                   [this](int ms) { pause(ms); });
+    return SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
+                          [this](int ms) { pause(ms); });
+}
+
+void Form3::placeInfo(const QRectF& units) {
+    units_->place(txtInfo, units);
+}
+
+void Form3::Form_Unload() {
+    if (unloaded_) return;
+    unloading_ = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    AppState& state = ctx_.state;
+    handOver(ComposeFullSize(composition()));
     state.qsl.cardState = 0;
     QGuiApplication::restoreOverrideCursor();
     unloading_ = false;

@@ -48,6 +48,12 @@ public:
     void cmdQSL_Click();
     void cmdSaveQsl_Click();
 
+    // Sends `composite` to the SSTV programs as the current picture, once a
+    // hand-off still running has ended. False when nothing was handed over.
+    bool handOver(const QImage& composite);
+    // Places the hint box txtInfo, in composer units.
+    void placeInfo(const QRectF& units);
+
     // What the canvas shows, as ComposeFullSize takes it.
     Composition composition() const;
     // A layer's place on the canvas, in canvas units; its picture.

@@ -35,6 +35,13 @@ public:
                              const QString& filter) = 0;
     virtual QString saveFile(QWidget* owner, const QString& title, const QString& start,
                              const QString& filter) = 0;
+    // The save dialog with a list of types (Qt filters); `selected` is the
+    // index of the type chosen first and, on return, of the type the user
+    // left chosen. A taken name is not asked about: the caller decides.
+    virtual QString saveFileOfType(QWidget* owner, const QString& title, const QString& start,
+                                   const QStringList& filters, int& /*selected*/) {
+        return saveFile(owner, title, start, filters.join(QStringLiteral(";;")));
+    }
     virtual std::optional<QColor> colour(QWidget* owner, const QColor& initial) = 0;
     virtual std::optional<QFont> font(QWidget* owner, const QFont& initial) = 0;
 

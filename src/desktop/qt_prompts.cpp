@@ -83,6 +83,16 @@ QString QtPrompts::saveFile(QWidget* owner, const QString& title, const QString&
     return QFileDialog::getSaveFileName(owner, title, start, filter);
 }
 
+QString QtPrompts::saveFileOfType(QWidget* owner, const QString& title, const QString& start,
+                                  const QStringList& filters, int& selected) {
+    QString chosen = selected >= 0 && selected < filters.size() ? filters[selected] : QString();
+    const QString path =
+        QFileDialog::getSaveFileName(owner, title, start, filters.join(QStringLiteral(";;")),
+                                     &chosen, QFileDialog::DontConfirmOverwrite);
+    selected = int(filters.indexOf(chosen));
+    return path;
+}
+
 std::optional<QColor> QtPrompts::colour(QWidget* owner, const QColor& initial) {
     const QColor c = QColorDialog::getColor(initial, owner);
     if (!c.isValid()) return std::nullopt;

@@ -16,6 +16,8 @@ public:
                      const QString& filter) override;
     QString saveFile(QWidget* owner, const QString& title, const QString& start,
                      const QString& filter) override;
+    QString saveFileOfType(QWidget* owner, const QString& title, const QString& start,
+                           const QStringList& filters, int& selected) override;
     std::optional<QColor> colour(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
 };

@@ -7,15 +7,6 @@
 
 namespace quiverel {
 
-QString renamedName(const QString& typed, const QString& fileName) {
-    QString base = typed;
-    const qsizetype dot = base.indexOf(u'.');
-    if (dot >= 0) base.truncate(dot);
-    for (QChar c : {u'*', u'?', u'/', u'\\', u':', u'|', u'<', u'>'})
-        base.replace(c, u'_');
-    return base + fileName.right(4);
-}
-
 RenameResult renamePicture(const QString& folder, const QString& fileName, const QString& typed,
                            const TextTable& text) {
     RenameResult result;

@@ -3,15 +3,11 @@
 
 #include "options/file_action_report.h"
 #include "options/option_entries.h"
+#include "renamereplace/clash_names.h"
 
 #include <QString>
 
 namespace quiverel {
-
-// The name a typed text gives: the text cut before its first ".", with the
-// old name's extension (its last four characters). Characters a file name
-// may not hold become "_", as the folder scan would make them.
-QString renamedName(const QString& typed, const QString& fileName);
 
 struct RenameResult {
     bool renamed = false;

@@ -1,10 +1,10 @@
 // Opens the composer on one picture on a real display, to look at it:
 //   composer_demo PICTURE [--mug MUG] [--text "LINE|LINE"] [--frame WIDTH] [--solid]
-//                 [--panel] [--save OUT]
+//                 [--panel] [--save OUT] [--info]
 // --mug lays that picture as the mug shot; --text a Gradient + outline text
 // as the text effects dialog would hand it over; --frame a frame of that
 // width; --panel leaves the frame panel open; --save writes the composite
-// the composer would send to OUT.
+// the composer would send to OUT; --info shows the file report.
 
 #include "app/setup_ini.h"
 #include "app/text_table.h"
@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -116,6 +117,7 @@ int main(int argc, char** argv) {
         if (!args.contains(QStringLiteral("--panel"))) form->cmdOkFrame_Click();
     }
     form->txtInfo->hide();
+    if (args.contains(QStringLiteral("--info"))) form->cmdInfo->click();
     const QString save = option(args, QStringLiteral("--save"), QString());
     if (!save.isEmpty()) savePicture(ComposeFullSize(form->composition()), save);
     return qapp.exec();

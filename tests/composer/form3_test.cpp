@@ -1,6 +1,7 @@
 #include "composer/composer_canvas.h"
 #include "composer/form3.h"
 #include "composer/size_controls.h"
+#include "composer_fixture.h"
 #include "imaging/picture_file.h"
 #include "support/test_context.h"
 #include "texteffects/transparent_region.h"
@@ -19,46 +20,8 @@
 namespace quiverel {
 namespace {
 
-QImage filled(int w, int h, QRgb c) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
-
-class Form3Test : public ::testing::Test {
+class Form3Test : public ComposerFixture {
 protected:
-    Form3Test() {
-        t.readTextTable();
-        t.state.settings.guiScale = 1.0;
-        t.state.transmit.txFolder = t.app.path() + QStringLiteral("/TX");
-        QDir().mkpath(t.state.transmit.txFolder);
-        QDir().mkpath(rx());
-    }
-    ~Form3Test() override {
-        if (form) {
-            form->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete form.data();
-        }
-    }
-    QString rx() const { return t.app.path() + QStringLiteral("/rx with blanks/"); }
-
-    // The current picture, as the main window sets it before opening the composer.
-    void setCurrent(const QString& name, const QImage& picture) {
-        savePicture(picture, rx() + name);
-        CurrentPicture& cur = t.state.current;
-        cur.folder = rx();
-        cur.fileName = name;
-        cur.baseName = name.left(name.size() - 4);
-        cur.picture = loadPicture(rx() + name);
-        cur.width = cur.picture.width();
-        cur.height = cur.picture.height();
-    }
-
-    Form3* open() {
-        form = Form3::open(t.ctx, nullptr);
-        return form;
-    }
-
     // A synthetic mouse event on a layer, at a point of the canvas.
     void mouse(QWidget* layer, QEvent::Type type, QPoint canvasPoint, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
@@ -66,9 +29,6 @@ protected:
         QMouseEvent e(type, local, layer->mapToGlobal(local), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(layer, &e);
     }
-
-    test::TestContext t{test::TestConverter::InProcess};
-    QPointer<Form3> form;
 };
 
 TEST_F(Form3Test, PictureWithoutWidthIsNotOpened) {

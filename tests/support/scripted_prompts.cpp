@@ -56,6 +56,14 @@ QString ScriptedPrompts::saveFile(QWidget*, const QString& title, const QString&
     return next().toString();
 }
 
+QString ScriptedPrompts::saveFileOfType(QWidget*, const QString& title, const QString& start,
+                                        const QStringList& filters, int& selected) {
+    shown_.append({QStringLiteral("save"), title, start});
+    saveFilters = filters;
+    saveFilterChosenFirst = selected;
+    return next().toString();
+}
+
 std::optional<QColor> ScriptedPrompts::colour(QWidget*, const QColor& initial) {
     shown_.append({QStringLiteral("colour"), {}, initial.name()});
     const QVariant v = next();

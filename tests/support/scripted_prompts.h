@@ -36,6 +36,9 @@ public:
         answers_.clear();
     }
     bool allAnswersUsed() const { return answers_.empty(); }
+    // The last save dialog with types: the types offered and the one chosen first.
+    QStringList saveFilters;
+    int saveFilterChosenFirst = -1;
 
     PromptAnswer message(QWidget*, const QString& title, const QString& text, PromptIcon icon,
                          PromptButtons buttons) override;
@@ -46,6 +49,9 @@ public:
                      const QString& filter) override;
     QString saveFile(QWidget*, const QString& title, const QString& start,
                      const QString& filter) override;
+    // Records the types offered and the one chosen first; answers a path.
+    QString saveFileOfType(QWidget*, const QString& title, const QString& start,
+                           const QStringList& filters, int& selected) override;
     std::optional<QColor> colour(QWidget*, const QColor& initial) override;
     std::optional<QFont> font(QWidget*, const QFont& initial) override;
 

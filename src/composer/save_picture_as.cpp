@@ -1,0 +1,86 @@
+#include "composer/save_picture_as.h"
+
+#include "imaging/picture_file.h"
+#include "renamereplace/clash_actions.h"
+#include "renamereplace/clash_names.h"
+
+#include <QFileInfo>
+
+namespace quiverel {
+
+namespace {
+
+struct SaveType {
+    const char* filter;
+    const char* extension;
+};
+
+const SaveType kTypes[] = {
+    {"BMP - Windows Bitmap (*.bmp)", ".bmp"},
+    {"GIF - Compuserve GIF (*.gif)", ".gif"},
+    {"JP2 - JPEG2000 Format (*.jp2)", ".jp2"},
+    {"JPG - JPEG Files (*.jpg)", ".jpg"},
+    {"PNG - Portable Network Graphics (*.png)", ".png"},
+};
+constexpr int kTypeCount = int(std::size(kTypes));
+
+int typeOfExtension(const QString& extension) {
+    for (int i = 0; i < kTypeCount; ++i)
+        if (extension.compare(QLatin1String(kTypes[i].extension), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+QStringList savePictureFilters() {
+    QStringList filters;
+    for (const SaveType& t : kTypes)
+        filters.append(QString::fromLatin1(t.filter));
+    return filters;
+}
+
+int savePictureFilterFor(const QString& fileName) {
+    return typeOfExtension(u'.' + fileName.right(3));
+}
+
+QString withSaveExtension(const QString& path, int filter) {
+    if (typeOfExtension(path.right(4)) >= 0 || filter < 0 || filter >= kTypeCount) return path;
+    return path + QLatin1String(kTypes[filter].extension);
+}
+
+void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& compose) {
+    AppState& state = ctx.state;
+    const CurrentPicture& cur = state.current;
+    int type = savePictureFilterFor(cur.fileName);
+    // Before any picture was added or saved, the dialog starts in the picture's folder.
+    const QString startFolder =
+        state.folders.pictureFolder.isEmpty() ? cur.folder : state.folders.pictureFolder;
+    const QString start =
+        startFolder + cur.fileName.chopped(std::min<qsizetype>(4, cur.fileName.size()));
+    QString path =
+        ctx.prompts.saveFileOfType(owner, state.text[78], start, savePictureFilters(), type);
+    if (path.isEmpty()) return;
+    path = withSaveExtension(path, type);
+    const QImage composite = compose();
+    const QFileInfo chosen(path);
+    const QString folder = chosen.absolutePath() + u'/';
+    if (nameTakenIn(folder, chosen.fileName())) {
+        ClashRequest clash;
+        clash.mode = 3;
+        clash.fileName = chosen.fileName();
+        clash.targetFolder = folder;
+        clash.sourcePicture = composite;
+        clash.targetPicture = loadPicture(path);
+        clash.chosenPath = path;
+        clash.pictureToSave = composite;
+        ctx.windows.showRenameReplace(clash);
+        return;
+    }
+    state.folders.pictureFolder = folder;
+    if (auto failure = saveComposite(state, composite, path))
+        ctx.prompts.message(owner, QString(), failure->path + u'\n' + failure->reason,
+                            PromptIcon::Warning);
+}
+
+} // namespace quiverel

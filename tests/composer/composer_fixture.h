@@ -1,0 +1,31 @@
+#pragma once
+// A composer on a current picture in a temporary application folder with the
+// program's own converter, the English texts and a TX folder.
+
+#include "composer/form3.h"
+#include "support/test_context.h"
+
+#include <QImage>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace quiverel {
+
+QImage filled(int w, int h, QRgb c);
+
+class ComposerFixture : public ::testing::Test {
+protected:
+    ComposerFixture();
+    ~ComposerFixture() override;
+    // The folder of the current picture; its name has blanks.
+    QString rx() const { return t.app.path() + QStringLiteral("/rx with blanks/"); }
+
+    // The current picture, as the main window sets it before opening the composer.
+    void setCurrent(const QString& name, const QImage& picture);
+    Form3* open();
+
+    test::TestContext t{test::TestConverter::InProcess};
+    QPointer<Form3> form;
+};
+
+} // namespace quiverel

@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+""""Save pic" of the real program's composer onto a file that exists: the
+save dialog takes the typed path, the rename-or-replace dialog opens over a
+file left as it was, and "Replace" writes the composite over it with no other
+file left behind."""
+
+import os
+import subprocess
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
+from test_composer import picture_size, pixel  # noqa: E402
+from test_handoff import click_thumbnail  # noqa: E402
+from test_viewer import near, setup_lines, window_info  # noqa: E402
+
+TIMEOUT = 20.0
+BLUE, RED = (0, 0, 255), (255, 0, 0)
+
+
+class SavePictureTest(unittest.TestCase):
+    def test_save_onto_a_taken_name_and_replace(self):
+        with Session("save_picture") as s:
+            rx = s.path("rx")
+            saved = s.path("saved pictures")
+            os.makedirs(rx)
+            os.makedirs(saved)
+            subprocess.run(["convert", "-size", "640x480", "xc:#0000ff",
+                            os.path.join(rx, "blue sky.png")], check=True)
+            old = os.path.join(saved, "old sky.jpg")
+            subprocess.run(["convert", "-size", "320x240", "xc:#ff0000", old], check=True)
+            with open(s.ini("Folders.ini"), "wb") as f:
+                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+            with open(s.ini("Setup.ini"), "wb") as f:
+                f.write(setup_lines())
+
+            program = s.start()
+            main = program.wait_for_window(MAIN_TITLE)
+            poll("the thumbnail", lambda: os.path.isfile(
+                os.path.join(rx, "ThumbFiles", "blue sky.jpg")), TIMEOUT)
+            click_thumbnail(s, 0, modifiers=("shift",))
+            composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
+            left, top, width, _ = poll("the composer framed", lambda: (
+                lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
+            f = width / 720
+            s.x(["xdotool", "mousemove", str(round(left + 640 * f)), str(round(top + 302 * f)),
+                 "click", "1"])
+
+            dialog = program.wait_for_window("Save as", timeout=TIMEOUT)
+            s.key(["ctrl+a"], dialog)
+            s.x(["xdotool", "type", "--delay", "20", old])
+            s.key(["Return"])
+
+            form6 = program.wait_for_window("old sky.jpg", timeout=TIMEOUT)
+            self.assertEqual(sorted(os.listdir(saved)), ["old sky.jpg"])
+            self.assertTrue(near(pixel(old, 160, 120), RED), "nothing written yet")
+
+            left, top, width, _ = poll("the dialog framed", lambda: (
+                lambda g: g if g[0] > 0 else None)(window_info(s, form6.wid)), TIMEOUT)
+            f = width / 400
+            s.x(["xdotool", "mousemove", str(round(left + 55 * f)), str(round(top + 302 * f)),
+                 "click", "1"])
+            poll("the composite over the old file", lambda: near(pixel(old, 160, 120), BLUE),
+                 TIMEOUT)
+            self.assertEqual(picture_size(old), (640, 480))
+            self.assertEqual(sorted(os.listdir(saved)), ["old sky.jpg"])
+            poll("the dialog to close", lambda: all(
+                w.wid != form6.wid for w in program.windows()), TIMEOUT)
+
+            s.close_window(composer)
+            poll("the composer to close", lambda: all(
+                w.wid != composer.wid for w in program.windows()), TIMEOUT)
+            self.assertEqual(program.close(main), 0, program.log())
+
+
+if __name__ == "__main__":
+    unittest.main()
