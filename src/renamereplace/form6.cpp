@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -133,6 +134,12 @@ void Form6::paintEvent(QPaintEvent* event) {
     p.scale(width() / kClashUnits.width(), height() / kClashUnits.height());
     p.setPen(QPen(QColor(0, 0, 255), 0));
     p.drawLines(clashArrowLines());
+}
+
+void Form6::keyPressEvent(QKeyEvent* event) {
+    // Esc cancels, as in any dialog.
+    if (event->key() == Qt::Key_Escape) return cmdCancel_Click();
+    QWidget::keyPressEvent(event);
 }
 
 void Form6::finish(const ClashOutcome& outcome) {

@@ -13,13 +13,6 @@ using namespace quiverel::test;
 
 namespace {
 
-bool isBlue(QColor c) {
-    return c.isValid() && c.blue() > 200 && c.red() < 60;
-}
-bool isRed(QColor c) {
-    return c.isValid() && c.red() > 200 && c.blue() < 60;
-}
-
 class ClashActions : public ::testing::Test, public ClashFixture {
 protected:
     void makeThumbnail(const QString& folder, const QString& name) {

@@ -20,6 +20,9 @@ public:
     void save(const QImage& picture, const QString& path);
     // The colour at the middle of the picture in `path`; invalid when unreadable.
     static QColor middleOf(const QString& path);
+    // Colours as a JPEG keeps them.
+    static bool isBlue(QColor c) { return c.isValid() && c.blue() > 200 && c.red() < 60; }
+    static bool isRed(QColor c) { return c.isValid() && c.red() > 200 && c.blue() < 60; }
     // The names in `folder`, hidden ones too, sorted.
     static QStringList namesIn(const QString& folder);
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -61,6 +62,18 @@ TEST_F(Form6Test, CancelWritesNothing) {
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(namesIn(to()), before);
     EXPECT_TRUE(ctx.prompts.messages().isEmpty());
+}
+
+TEST_F(Form6Test, UnreadableExistingFileShowsNoPictureAndEscCancels) {
+    ClashRequest r = saveRequest(QStringLiteral("sky.jpg"));
+    r.targetPicture = QImage();
+    Form6* d = open(r);
+    EXPECT_TRUE(d->Label2->text().endsWith(u"\n0 x 0 " + ctx.state.text[8]));
+    EXPECT_TRUE(d->img2->pixmap().isNull());
+    QTest::keyClick(d, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(isRed(middleOf(to() + QStringLiteral("sky.jpg"))));
 }
 
 TEST_F(Form6Test, TakenNameKeepsTheDialogOpen) {
