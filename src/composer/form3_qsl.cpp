@@ -14,7 +14,10 @@ void Form3::cmdQSL_Click() {
     cmdClrQsl_Click();
     AppState& state = ctx_.state;
     state.transmit.composerEdited = true;
-    // The card is made on the picture as last prepared for transmission.
+    // The card is made on the picture as last prepared for transmission, so
+    // a hand-off still writing it is waited for.
+    while (state.transmit.handOffRunning)
+        pause(50);
     QImage base = transmitJp2Picture(state);
     if (base.isNull()) base = state.current.picture;
     state.transmit.picture = base;
