@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 #include <cstdlib>
@@ -125,8 +126,18 @@ TEST_F(ComposerQslTest, HandOffStillWritingTheTransmitFileIsWaitedFor) {
         t.state.transmit.handOffRunning = false;
     });
     form->cmdQSL_Click();
-    ASSERT_EQ(t.windows.calls.size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !t.windows.calls.isEmpty(); }));
     EXPECT_EQ(t.windows.calls[0].qsl.picture.size(), QSize(320, 240));
+    EXPECT_TRUE(form->cmdQSL->isEnabled());
+}
+
+TEST_F(ComposerQslTest, AnotherPicturesTransmitFileIsNotTheCardsBase) {
+    ASSERT_TRUE(savePicture(filled(320, 240, qRgb(255, 0, 0)),
+                            t.state.transmit.txFolder + QStringLiteral("/earlier.jp2")));
+    form = Form3::open(t.ctx, nullptr);
+    form->cmdQSL_Click();
+    ASSERT_EQ(t.windows.calls.size(), 1);
+    EXPECT_EQ(t.windows.calls[0].qsl.picture.size(), QSize(640, 480));
 }
 
 TEST_F(ComposerQslTest, WithoutTransmitFileTheCardIsMadeOnThePicture) {
