@@ -15,17 +15,8 @@ QString transmitJp2Path(const AppState& state) {
 }
 
 QImage transmitJp2Picture(const AppState& state) {
-    QStringList candidates{transmitJp2Path(state)};
-    const QDir tx(state.transmit.txFolder);
-    for (const QString& name :
-         tx.entryList({QStringLiteral("*.jp2")}, QDir::Files | QDir::Readable, QDir::Name))
-        candidates.append(tx.filePath(name));
-    for (const QString& path : candidates) {
-        if (!QFileInfo(path).isFile()) continue;
-        const QImage picture = loadPicture(path);
-        if (!picture.isNull()) return picture;
-    }
-    return {};
+    const QString path = transmitJp2Path(state);
+    return QFileInfo(path).isFile() ? loadPicture(path) : QImage();
 }
 
 QString qslCardName(const QString& workedCall, const QDateTime& utc) {

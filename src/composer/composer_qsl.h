@@ -13,8 +13,9 @@ namespace quiverel {
 // The .jp2 the last hand-off wrote for the current picture.
 QString transmitJp2Path(const AppState& state);
 
-// The picture as last prepared for transmission: that .jp2, else the first
-// .jp2 in TX, decoded; null when there is none that can be read.
+// The picture as last prepared for transmission: that .jp2 decoded; null
+// when there is none or it cannot be read. Another picture's .jp2 left in TX
+// is never taken for it.
 QImage transmitJp2Picture(const AppState& state);
 
 // "<worked call> m-d-yy hhmmZ" in UTC: the card's name without extension.

@@ -7,14 +7,23 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace quiverel {
 
 void Form3::cmdQSL_Click() {
+    // The card is made on the picture as last prepared for transmission. A
+    // hand-off still writing it is let finish first: waiting for it here
+    // would nest inside its own waits and never end.
+    if (ctx_.state.transmit.handOffRunning) {
+        cmdQSL->setEnabled(false);
+        QTimer::singleShot(50, this, &Form3::cmdQSL_Click);
+        return;
+    }
+    cmdQSL->setEnabled(true);
     cmdClrQsl_Click();
     AppState& state = ctx_.state;
     state.transmit.composerEdited = true;
-    // The card is made on the picture as last prepared for transmission.
     QImage base = transmitJp2Picture(state);
     if (base.isNull()) base = state.current.picture;
     state.transmit.picture = base;

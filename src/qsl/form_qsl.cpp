@@ -65,10 +65,6 @@ void formQSL::createControls() {
     const auto entry = [&text](int n, const char* fallback) {
         return text[size_t(n)].isEmpty() ? QString::fromLatin1(fallback) : text[size_t(n)];
     };
-    struct Place {
-        QWidget* widget;
-        QRectF units;
-    };
     frmQSL = control<QGroupBox>(this, "frmQSL");
     lblCall = control<QLabel>(this, "lblCall");
     lblCall->setText(entry(63, "Station worked"));
@@ -102,7 +98,25 @@ void formQSL::createControls() {
     cmdOk = control<QPushButton>(this, "cmdOk", entry(36, "Ok"));
     cmdOk->setText(cmdOk->accessibleName());
     cmdOk->setDefault(true);
+    placeControls();
 
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &formQSL::Timer1_Timer);
+    connect(txtCall, &QLineEdit::textChanged, this, &formQSL::txtCall_Change);
+    connect(cmdBcolor, &QPushButton::clicked, this, [this] { colourButton_Click(1); });
+    connect(cmdLColor, &QPushButton::clicked, this, [this] { colourButton_Click(2); });
+    connect(cmdTColor, &QPushButton::clicked, this, [this] { colourButton_Click(3); });
+    connect(cmdOk, &QPushButton::clicked, this, &formQSL::cmdOk_Click);
+}
+
+void formQSL::placeControls() {
+    struct Place {
+        QWidget* widget;
+        QRectF units;
+    };
     const Place places[] = {
         {frmQSL, {10, 0, 550, 120}},
         {lblCall, {20, 16, 120, 24}},
@@ -129,17 +143,6 @@ void formQSL::createControls() {
         units_->setFontPoints(p.widget, p.widget == txtCall ? 12 : 9);
     }
     frmQSL->lower();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &formQSL::Timer1_Timer);
-    connect(txtCall, &QLineEdit::textChanged, this, &formQSL::txtCall_Change);
-    connect(cmdBcolor, &QPushButton::clicked, this, [this] { colourButton_Click(1); });
-    connect(cmdLColor, &QPushButton::clicked, this, [this] { colourButton_Click(2); });
-    connect(cmdTColor, &QPushButton::clicked, this, [this] { colourButton_Click(3); });
-    connect(cmdOk, &QPushButton::clicked, this, &formQSL::cmdOk_Click);
 }
 
 std::optional<QslResult> formQSL::run() {

@@ -68,6 +68,7 @@ protected:
 
 private:
     void createControls();
+    void placeControls();
     void DrawQslSample();
 
     Context& ctx_;

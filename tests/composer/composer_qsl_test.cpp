@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimeZone>
+#include <QTimer>
 #include <cstdlib>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -113,6 +115,29 @@ TEST_F(ComposerQslTest, CardIsMadeOnTheTransmitPictureAndWarnsWithoutCallSign) {
     // Closed without "Ok": no card on the canvas.
     EXPECT_EQ(t.state.qsl.cardState, 0);
     EXPECT_FALSE(form->cmdSaveQsl->isEnabled());
+}
+
+TEST_F(ComposerQslTest, HandOffStillWritingTheTransmitFileIsWaitedFor) {
+    form = Form3::open(t.ctx, nullptr);
+    t.state.transmit.handOffRunning = true;
+    QTimer::singleShot(0, form, [this] {
+        savePicture(filled(320, 240, qRgb(255, 0, 0)),
+                    t.state.transmit.txFolder + QStringLiteral("/sky.jp2"));
+        t.state.transmit.handOffRunning = false;
+    });
+    form->cmdQSL_Click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !t.windows.calls.isEmpty(); }));
+    EXPECT_EQ(t.windows.calls[0].qsl.picture.size(), QSize(320, 240));
+    EXPECT_TRUE(form->cmdQSL->isEnabled());
+}
+
+TEST_F(ComposerQslTest, AnotherPicturesTransmitFileIsNotTheCardsBase) {
+    ASSERT_TRUE(savePicture(filled(320, 240, qRgb(255, 0, 0)),
+                            t.state.transmit.txFolder + QStringLiteral("/earlier.jp2")));
+    form = Form3::open(t.ctx, nullptr);
+    form->cmdQSL_Click();
+    ASSERT_EQ(t.windows.calls.size(), 1);
+    EXPECT_EQ(t.windows.calls[0].qsl.picture.size(), QSize(640, 480));
 }
 
 TEST_F(ComposerQslTest, WithoutTransmitFileTheCardIsMadeOnThePicture) {

@@ -14,11 +14,12 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_support import Session, poll  # noqa: E402
 from test_composer import open_composer, picture_size, pixel  # noqa: E402
-from test_viewer import near  # noqa: E402
+from test_viewer import colour_at, near  # noqa: E402
 
 TIMEOUT = 20.0
 # A 640 x 480 picture's canvas in composer units.
 CANVAS_WIDTH, CANVAS_HEIGHT = 640 * 398 / 480, 398
+PALE, PALE_RGB = "#ffff80", (255, 255, 128)
 
 
 def utc_name_part(moment):
@@ -30,12 +31,14 @@ class QslTest(unittest.TestCase):
     def test_card_stamped_and_saved(self):
         with Session("qsl") as s:
             program, main, composer, _, (left, top, f) = open_composer(
-                s, "white card.png", "#ffffff")
+                s, "pale card.png", PALE)
 
             def click(ux, uy):
                 s.x(["xdotool", "mousemove", str(round(left + ux * f)), str(round(top + uy * f)),
                      "click", "1"])
 
+            poll("the picture on the canvas", lambda: near(colour_at(
+                s, round(left + 285 * f), round(top + 215 * f)), PALE_RGB), TIMEOUT)
             click(565 + 75, 34 + 15)  # QSL
             dialog = program.wait_for_window("Input QSL info", timeout=TIMEOUT)
             s.key(["d", "l", "0", "a", "b", "c"], dialog)
@@ -61,16 +64,16 @@ class QslTest(unittest.TestCase):
             self.assertAlmostEqual(w, CANVAS_WIDTH * f, delta=2)
             self.assertAlmostEqual(h, CANVAS_HEIGHT * f, delta=2)
 
-            # Closing sends the card at the picture's full size: the band in the
-            # default green over the bottom-left 320 x 64 pixels.
+            # Closing sends the card at the picture's full size: the band tinted
+            # with the default green over the bottom-left 320 x 64 pixels.
             click(632 + 40, 440 + 15)  # Close
             poll("the composer to close", lambda: all(
                 w.wid != composer.wid for w in program.windows()), TIMEOUT)
-            bitmap = os.path.join(s.path("TX"), "white card.bmp")
+            bitmap = os.path.join(s.path("TX"), "pale card.bmp")
             poll("the card in TX", lambda: os.path.isfile(bitmap), TIMEOUT)
             self.assertEqual(picture_size(bitmap), (640, 480))
             self.assertTrue(near(pixel(bitmap, 2, 470), (0, 255, 0)), pixel(bitmap, 2, 470))
-            self.assertTrue(near(pixel(bitmap, 400, 470), (255, 255, 255)))
+            self.assertTrue(near(pixel(bitmap, 400, 470), PALE_RGB))
             self.assertEqual(program.close(main), 0, program.log())
 
 
