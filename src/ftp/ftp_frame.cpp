@@ -28,6 +28,14 @@ const QString kCaption = QStringLiteral("FTP upload settings");
 const QString kUploading = QStringLiteral("Uploading image . . .");
 const QString kUploaded = QStringLiteral("Image uploaded.");
 const QString kUploadedPassive = QStringLiteral("Image uploaded. (passive mode)");
+
+// Named, placed in the frame's units and given the frame's font.
+template <class W> W* placed(UnitScale* units, W* control, const char* name, const QRectF& rect) {
+    control->setObjectName(QString::fromLatin1(name));
+    units->place(control, rect);
+    units->setFontPoints(control, kFontPoints);
+    return control;
+}
 } // namespace
 
 FtpFrame::FtpFrame(Context& ctx, const QString& folder, const QString& fileName, QWidget* parent)
@@ -37,61 +45,43 @@ FtpFrame::FtpFrame(Context& ctx, const QString& folder, const QString& fileName,
     units_->setFontPoints(this, kFontPoints);
     Settings& settings = ctx_.state.settings;
 
-    txtAdd = addField(QStringLiteral("FTP address"), lblAdd, 18, settings.ftpServer);
-    txtUser = addField(QStringLiteral("Username"), lblUser, 40, settings.ftpUser);
-    txtPass = addField(QStringLiteral("Password"), lblPass, 62, settings.ftpPassword);
+    txtAdd = addField("txtAdd", QStringLiteral("FTP address"), lblAdd, 18, settings.ftpServer);
+    txtUser = addField("txtUser", QStringLiteral("Username"), lblUser, 40, settings.ftpUser);
+    txtPass = addField("txtPass", QStringLiteral("Password"), lblPass, 62, settings.ftpPassword);
     // Visible while it is typed, never when the panel opens or on a screenshot.
     txtPass->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-    txtDir = addField(QStringLiteral("Web directory"), lblDir, 84, settings.ftpFolder);
-    txtAdd->setObjectName(QStringLiteral("txtAdd"));
-    txtUser->setObjectName(QStringLiteral("txtUser"));
-    txtPass->setObjectName(QStringLiteral("txtPass"));
-    txtDir->setObjectName(QStringLiteral("txtDir"));
+    txtDir = addField("txtDir", QStringLiteral("Web directory"), lblDir, 84, settings.ftpFolder);
 
-    lblAs = new QLabel(QStringLiteral("Upload as:"), this);
-    lblAs->setObjectName(QStringLiteral("lblAs"));
-    units_->place(lblAs, QRectF(10, 108, kFieldLeft - 12, 18));
-    units_->setFontPoints(lblAs, kFontPoints);
-    cboName = new QComboBox(this);
-    cboName->setObjectName(QStringLiteral("cboName"));
+    lblAs = placed(units_, new QLabel(QStringLiteral("Upload as:"), this), "lblAs",
+                   QRectF(10, 108, kFieldLeft - 12, 18));
+    cboName =
+        placed(units_, new QComboBox(this), "cboName", QRectF(kFieldLeft, 106, kFieldWidth, 20));
     cboName->setAccessibleName(QStringLiteral("Upload as:"));
     cboName->setEditable(true);
     cboName->setInsertPolicy(QComboBox::NoInsert);
     cboName->addItems(remoteNameList(fileName));
     cboName->setCurrentIndex(preselectedRemoteName(fileName));
     lblAs->setBuddy(cboName);
-    units_->place(cboName, QRectF(kFieldLeft, 106, kFieldWidth, 20));
-    units_->setFontPoints(cboName, kFontPoints);
 
-    Ck1 = new QCheckBox(QStringLiteral("Upload EasyPal checknew.jpg file"), this);
-    Ck1->setObjectName(QStringLiteral("Ck1"));
+    Ck1 = placed(units_, new QCheckBox(QStringLiteral("Upload EasyPal checknew.jpg file"), this),
+                 "Ck1", QRectF(10, 130, 280, 18));
     Ck1->setChecked(true);
-    units_->place(Ck1, QRectF(10, 130, 280, 18));
-    units_->setFontPoints(Ck1, kFontPoints);
-    Option1 = new QRadioButton(QStringLiteral("On air now"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1 = placed(units_, new QRadioButton(QStringLiteral("On air now"), this), "Option1",
+                     QRectF(30, 150, 110, 18));
     Option1->setChecked(true);
-    units_->place(Option1, QRectF(30, 150, 110, 18));
-    units_->setFontPoints(Option1, kFontPoints);
-    Option2 = new QRadioButton(QStringLiteral("Off air"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    units_->place(Option2, QRectF(150, 150, 110, 18));
-    units_->setFontPoints(Option2, kFontPoints);
+    Option2 = placed(units_, new QRadioButton(QStringLiteral("Off air"), this), "Option2",
+                     QRectF(150, 150, 110, 18));
     connect(Ck1, &QCheckBox::toggled, Option1, &QWidget::setEnabled);
     connect(Ck1, &QCheckBox::toggled, Option2, &QWidget::setEnabled);
 
-    cmdFTP = new QPushButton(QStringLiteral("FTP upload"), this);
-    cmdFTP->setObjectName(QStringLiteral("cmdFTP"));
-    units_->place(cmdFTP, QRectF(10, 174, 90, 22));
-    units_->setFontPoints(cmdFTP, kFontPoints);
+    cmdFTP = placed(units_, new QPushButton(QStringLiteral("FTP upload"), this), "cmdFTP",
+                    QRectF(10, 174, 90, 22));
     connect(cmdFTP, &QPushButton::clicked, this, &FtpFrame::cmdFTP_Click);
-    Prog1 = new QProgressBar(this);
-    Prog1->setObjectName(QStringLiteral("Prog1"));
+    Prog1 = placed(units_, new QProgressBar(this), "Prog1", QRectF(110, 177, 180, 16));
     Prog1->setAccessibleName(QStringLiteral("Upload progress"));
     Prog1->setTextVisible(false);
     Prog1->setRange(0, 1);
     Prog1->setValue(0);
-    units_->place(Prog1, QRectF(110, 177, 180, 16));
 
     uploader_ = new FtpUploader(this);
     connect(uploader_, &FtpUploader::fileStarted, this, &FtpFrame::onFileStarted);
@@ -103,15 +93,14 @@ FtpFrame::~FtpFrame() {
     setBusy(false);
 }
 
-QLineEdit* FtpFrame::addField(const QString& caption, QLabel*& label, double top, QString& global) {
-    label = new QLabel(caption, this);
-    units_->place(label, QRectF(10, top + 2, kFieldLeft - 12, 18));
-    units_->setFontPoints(label, kFontPoints);
-    auto* field = new QLineEdit(global, this);
+QLineEdit* FtpFrame::addField(const char* name, const QString& caption, QLabel*& label, double top,
+                              QString& global) {
+    label = placed(units_, new QLabel(caption, this), "", QRectF(10, top + 2, kFieldLeft - 12, 18));
+    label->setObjectName(QStringLiteral("lbl") + QLatin1String(name).mid(3));
+    auto* field =
+        placed(units_, new QLineEdit(global, this), name, QRectF(kFieldLeft, top, kFieldWidth, 20));
     field->setAccessibleName(caption);
     label->setBuddy(field);
-    units_->place(field, QRectF(kFieldLeft, top, kFieldWidth, 20));
-    units_->setFontPoints(field, kFontPoints);
     // Every change is kept at once, so it outlives the panel even without an upload.
     connect(field, &QLineEdit::textChanged, this,
             [&global](const QString& text) { global = text; });

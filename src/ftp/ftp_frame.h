@@ -55,7 +55,8 @@ Q_SIGNALS:
     void uploadFinished(bool ok);
 
 private:
-    QLineEdit* addField(const QString& caption, QLabel*& label, double top, QString& global);
+    QLineEdit* addField(const char* name, const QString& caption, QLabel*& label, double top,
+                        QString& global);
     void onFileStarted(int index, qint64 length);
     void onProgress(qint64 sent);
     void onFinished(const FtpOutcome& outcome);

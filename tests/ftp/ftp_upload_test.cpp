@@ -326,12 +326,9 @@ TEST(FtpStatusPicture, NotMadeStopsTheUploadAndAnOldOneIsNeverSent) {
 TEST(FtpTransfer, ReportsProgressInWholeBlocksUpToTheLength) {
     test::FtpServerProcess server;
     ASSERT_TRUE(server.running()) << server.error().toStdString();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("f"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes(300050));
-    file.close();
+    test::TempApp dir;
+    dir.write(QStringLiteral("f"), bytes(300050));
+    const QString path = dir.path() + QStringLiteral("/f");
 
     QList<qint64> seen;
     QList<qint64> lengths;
@@ -359,11 +356,9 @@ TEST(FtpTransfer, ReportsProgressInWholeBlocksUpToTheLength) {
 // 30 s for a stalled transfer.
 TEST(FtpTransfer, ServerThatNeverAnswersEndsTheConnection) {
     test::SilentLoopbackPort silent;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("f"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    test::TempApp dir;
+    dir.write(QStringLiteral("f"), {});
+    const QString path = dir.path() + QStringLiteral("/f");
     const FtpOutcome o = uploadFiles({QStringLiteral("127.0.0.1:%1").arg(silent.port()),
                                       QStringLiteral("u"), QStringLiteral("p")},
                                      {{path, QStringLiteral("a")}}, {}, FtpLimits{1, 1});
@@ -376,12 +371,9 @@ TEST(FtpTransfer, ServerThatNeverAnswersEndsTheConnection) {
 TEST(FtpTransfer, TransferThatStallsEndsWithAWriteError) {
     test::FtpServerProcess server({.stallAfter = 1000});
     ASSERT_TRUE(server.running()) << server.error().toStdString();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("f"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes(64 << 20));
-    file.close();
+    test::TempApp dir;
+    dir.write(QStringLiteral("f"), bytes(64 << 20));
+    const QString path = dir.path() + QStringLiteral("/f");
     const FtpOutcome o = uploadFiles({server.address(), server.user(), server.password()},
                                      {{path, QStringLiteral("a")}}, {}, FtpLimits{5, 1});
     EXPECT_FALSE(o.ok);
