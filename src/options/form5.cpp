@@ -50,7 +50,7 @@ Form5::Form5(Context& ctx, QWidget* mainWindow)
     AniGIF1 = new QLabel(Picture1);
     AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
     AniGIF1->setAccessibleName(QStringLiteral("Preview"));
-    AniGIF1->setScaledContents(true);
+    AniGIF1->setAlignment(Qt::AlignCenter);
     box->addWidget(AniGIF1);
     // Moves over the preview reach the panel, which clears the highlight.
     Picture1->setMouseTracking(true);
@@ -183,6 +183,8 @@ void Form5::loadPreview(const QString& file, bool textFile) {
     if (animatedGif_) {
         movie_->setFileName(file);
         if (movie_->isValid()) {
+            const GifInfoResult gif = readGifInfo(file);
+            movie_->setScaledSize(fitSize(QSize(gif.width, gif.height), Picture1->size()));
             AniGIF1->setMovie(movie_);
             movie_->start();
             return;
