@@ -48,8 +48,6 @@ FtpFrame::FtpFrame(Context& ctx, const QString& folder, const QString& fileName,
     txtAdd = addField("txtAdd", QStringLiteral("FTP address"), lblAdd, 18, settings.ftpServer);
     txtUser = addField("txtUser", QStringLiteral("Username"), lblUser, 40, settings.ftpUser);
     txtPass = addField("txtPass", QStringLiteral("Password"), lblPass, 62, settings.ftpPassword);
-    // Visible while it is typed, never when the panel opens or on a screenshot.
-    txtPass->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     txtDir = addField("txtDir", QStringLiteral("Web directory"), lblDir, 84, settings.ftpFolder);
 
     lblAs = placed(units_, new QLabel(QStringLiteral("Upload as:"), this), "lblAs",
