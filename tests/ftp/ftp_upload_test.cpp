@@ -198,7 +198,7 @@ TEST_F(FtpUpload, OptionsFollowTheStatusCheckBoxAndSettingsFollowEveryChange) {
     EXPECT_EQ(t_.state.settings.ftpUser, QStringLiteral("me"));
     EXPECT_EQ(t_.state.settings.ftpPassword, QStringLiteral("pw"));
     EXPECT_EQ(t_.state.settings.ftpFolder, QStringLiteral("www"));
-    EXPECT_NE(f.txtPass->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(f.txtPass->echoMode(), QLineEdit::Normal); // shown as typed
 }
 
 TEST_F(FtpUpload, WrongPasswordReportsTheConnectionThenTheServersReply) {
