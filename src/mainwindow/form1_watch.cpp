@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTimer>
 
 namespace quiverel {
@@ -48,8 +49,9 @@ void Form1::folderChanged(const QString& folder, const FolderChange& change) {
         watched_.arrived.removeAll(n);
         if (!watched_.gone.contains(n)) watched_.gone.append(n);
     }
+    const QSet<QString> waiting(watched_.arrived.cbegin(), watched_.arrived.cend());
     for (const QString& n : change.arrived)
-        if (!watched_.arrived.contains(n)) watched_.arrived.append(n);
+        if (!waiting.contains(n)) watched_.arrived.append(n);
     takeInFolderChanges();
 }
 
@@ -72,8 +74,12 @@ void Form1::takeInFolderChanges() {
     const QStringList arrived = std::exchange(watched_.arrived, {});
 
     QStringList reallyGone;
-    for (const QString& n : gone)
-        if (!QFileInfo::exists(folder + n)) reallyGone.append(n);
+    for (const QString& n : gone) {
+        if (!QFileInfo::exists(folder + n))
+            reallyGone.append(n);
+        else
+            watch_->taken(n, n); // back already under the same name: still the row's
+    }
     const QList<int> leaving = rowsNamed(cat, reallyGone);
     for (int r : leaving)
         QFile::remove(thumbnailPathOf(folder, cat.rows[r].fileName));
@@ -82,11 +88,10 @@ void Form1::takeInFolderChanges() {
     ArrivalPlan plan = planArrivals(folder, arrived, cat.rows, canWriteIn(folder));
     for (const Arrival& a : std::as_const(plan.arrivals))
         watch_->taken(a.offered, a.row.fileName);
-    if (plan.jobs.isEmpty()) {
-        if (!leaving.isEmpty()) refreshGrid();
-        return;
-    }
+    for (const QString& n : std::as_const(plan.skipped))
+        if (rowsNamed(cat, {n}).size() == 1) watch_->taken(n, n);
     if (!leaving.isEmpty()) refreshGrid();
+    if (plan.jobs.isEmpty()) return;
     intake_ = new ThumbnailBatch(thumbnailer_, this);
     connect(intake_, &ThumbnailBatch::finished, this,
             [this, plan = std::move(plan)] { finishIntake(plan); });
