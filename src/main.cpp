@@ -3,6 +3,7 @@
 
 #include "app/context.h"
 #include "convert/in_process_converter.h"
+#include "desktop/platform_choice.h"
 #include "desktop/qt_prompts.h"
 #include "desktop/quit_signals.h"
 #include "desktop/single_instance.h"
@@ -15,6 +16,9 @@
 
 int main(int argc, char** argv) {
     using namespace quiverel;
+    // Inside a Wayland session too, as long as XWayland gives a display.
+    const QByteArray platform = platformChoice(qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quiverel"));
     QtPrompts prompts;

@@ -24,6 +24,64 @@ QString beforeFirstDot(const QString& name) {
 }
 } // namespace
 
+QString clashKeyOf(const QString& name) {
+    return beforeFirstDot(name).toUpper();
+}
+
+QSet<QString> folderBases(const QString& folder) {
+    QSet<QString> bases;
+    const QStringList all = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& n : all)
+        bases.insert(clashKeyOf(n));
+    return bases;
+}
+
+QString renameClashing(const QString& folder, const QString& name, QSet<QString>& bases) {
+    const QString base = beforeFirstDot(name);
+    for (int n = 1;; ++n) {
+        const QString candidate = base + u'-' + QString::number(n);
+        if (bases.contains(candidate.toUpper())) continue;
+        const qsizetype dot = name.indexOf(u'.');
+        const QString renamed = candidate + (dot < 0 ? QString() : name.mid(dot));
+        if (QFileInfo::exists(folder + renamed) || !QFile::rename(folder + name, folder + renamed))
+            return name;
+        bases.insert(candidate.toUpper());
+        return renamed;
+    }
+}
+
+void readFolderFile(const QString& folder, const QFileInfo& info, const FolderReadOptions& options,
+                    FolderRead& out) {
+    // Only the catalogue's own files are renamed: another file renamed
+    // by its "last four characters" could lose its extension.
+    if (!isPictureType(info.fileName())) return;
+    const QString path = folder + info.fileName();
+    const QString unreadable = readError(path);
+    if (!unreadable.isEmpty()) {
+        out.notices.append({ScanNoticeKind::CannotRead, path, unreadable});
+        return;
+    }
+    if (!isTextType(info.fileName()) && info.size() > kMaxPictureFileBytes) {
+        out.notices.append({ScanNoticeKind::TooLarge, path,
+                            QStringLiteral("%1 MB; the limit is %2 MB")
+                                .arg(info.size() >> 20)
+                                .arg(kMaxPictureFileBytes >> 20)});
+        return;
+    }
+    // A file being received keeps its name until it has settled.
+    const bool arriving = isArriving(stampOf(path), options.now);
+    const QString name =
+        options.rename && !arriving ? SanitiseFileName(folder, info.fileName()) : info.fileName();
+    if (arriving) out.arriving.insert(name);
+    const QDateTime changed =
+        name == info.fileName() ? info.lastModified() : QFileInfo(folder + name).lastModified();
+    out.rows.append({dateTimeText(changed), name, changed.toSecsSinceEpoch()});
+    if (isTextType(name)) {
+        const QString thumb = thumbnailPathOf(folder, name);
+        if (QFileInfo(thumb).size() == 3885) QFile::remove(thumb);
+    }
+}
+
 FolderRead readFolder(const QString& folder, const FolderReadOptions& options) {
     FolderRead out;
     QDir dir(folder);
@@ -36,36 +94,8 @@ FolderRead readFolder(const QString& folder, const FolderReadOptions& options) {
     const QFileInfoList files =
         dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
     if (files.isEmpty() && !dir.isReadable()) out.readable = false;
-    for (const QFileInfo& info : files) {
-        // Only the catalogue's own files are renamed: another file renamed
-        // by its "last four characters" could lose its extension.
-        if (!isPictureType(info.fileName())) continue;
-        const QString path = folder + info.fileName();
-        const QString unreadable = readError(path);
-        if (!unreadable.isEmpty()) {
-            out.notices.append({ScanNoticeKind::CannotRead, path, unreadable});
-            continue;
-        }
-        if (!isTextType(info.fileName()) && info.size() > kMaxPictureFileBytes) {
-            out.notices.append({ScanNoticeKind::TooLarge, path,
-                                QStringLiteral("%1 MB; the limit is %2 MB")
-                                    .arg(info.size() >> 20)
-                                    .arg(kMaxPictureFileBytes >> 20)});
-            continue;
-        }
-        // A file being received keeps its name until it has settled.
-        const bool arriving = isArriving(stampOf(path), options.now);
-        const QString name = options.rename && !arriving ? SanitiseFileName(folder, info.fileName())
-                                                         : info.fileName();
-        if (arriving) out.arriving.insert(name);
-        const QDateTime changed =
-            name == info.fileName() ? info.lastModified() : QFileInfo(folder + name).lastModified();
-        out.rows.append({dateTimeText(changed), name, changed.toSecsSinceEpoch()});
-        if (isTextType(name)) {
-            const QString thumb = thumbnailPathOf(folder, name);
-            if (QFileInfo(thumb).size() == 3885) QFile::remove(thumb);
-        }
-    }
+    for (const QFileInfo& info : files)
+        readFolderFile(folder, info, options, out);
     return out;
 }
 
@@ -74,30 +104,11 @@ void RenameClashingFiles(const QString& folder, QList<CatalogueRow>& rows,
     std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
         return a.fileName.toUpper() < b.fileName.toUpper();
     });
-    QSet<QString> bases; // every base in the folder, in capitals
-    const QStringList all = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& n : all)
-        bases.insert(beforeFirstDot(n).toUpper());
+    QSet<QString> bases = folderBases(folder);
     for (qsizetype i = 0; i + 1 < rows.size(); ++i) {
-        const QString base = beforeFirstDot(rows[i].fileName);
-        if (base.toUpper() != beforeFirstDot(rows[i + 1].fileName).toUpper()) continue;
+        if (clashKeyOf(rows[i].fileName) != clashKeyOf(rows[i + 1].fileName)) continue;
         if (keep.contains(rows[i].fileName)) continue;
-        QString renamed;
-        for (int n = 1;; ++n) {
-            const QString candidate = base + u'-' + QString::number(n);
-            if (!bases.contains(candidate.toUpper())) {
-                renamed = candidate;
-                break;
-            }
-        }
-        const QString oldName = rows[i].fileName;
-        const qsizetype dot = oldName.indexOf(u'.');
-        const QString newName = renamed + (dot < 0 ? QString() : oldName.mid(dot));
-        if (QFileInfo::exists(folder + newName) ||
-            !QFile::rename(folder + oldName, folder + newName))
-            continue;
-        bases.insert(renamed.toUpper());
-        rows[i].fileName = newName;
+        rows[i].fileName = renameClashing(folder, rows[i].fileName, bases);
     }
 }
 

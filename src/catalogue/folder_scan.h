@@ -7,6 +7,7 @@
 #include "catalogue/scan_notice.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringList>
 #include <optional>
@@ -31,6 +32,20 @@ struct FolderReadOptions {
 // out with a notice. A text file's thumbnail of exactly 3885 bytes is deleted
 // so that it is drawn again.
 FolderRead readFolder(const QString& folder, const FolderReadOptions& options = {});
+
+// One file of the folder as readFolder takes it: added to `out` as a row,
+// or left out with a notice; not one of the catalogue's files, skipped.
+void readFolderFile(const QString& folder, const QFileInfo& info, const FolderReadOptions& options,
+                    FolderRead& out);
+
+// What clashes between names: the text before the first ".", in capitals.
+QString clashKeyOf(const QString& name);
+// The clash keys of every file in the folder.
+QSet<QString> folderBases(const QString& folder);
+// Renames the file to base-n and its own extension, n the smallest whose
+// base is not in `bases` (which gains it), never over another file. Returns
+// the name the file has afterwards.
+QString renameClashing(const QString& folder, const QString& name, QSet<QString>& bases);
 
 // Neighbours (by name) whose names agree before the first "." (any letter
 // case): the earlier one is renamed base-n with its own extension, n the

@@ -24,6 +24,7 @@ Form1::Form1(Context& ctx, QWidget* parent)
     createMenus();
     createControls();
     createTimers();
+    createFolderWatch();
 }
 
 Form1::~Form1() = default;
@@ -302,6 +303,7 @@ void Form1::cmdRestart_Click() {
 void Form1::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    watchShownFolder(); // stops
     std::optional<QPoint> twips;
     if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
     saveOnShutdown(state_, twips);

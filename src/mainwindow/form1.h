@@ -4,6 +4,7 @@
 
 #include "app/context.h"
 #include "app/main_layout.h"
+#include "catalogue/arrival_tracker.h"
 #include "catalogue/notice_memory.h"
 #include "catalogue/thumbnail_batch.h"
 #include "mainwindow/main_menus.h"
@@ -23,7 +24,9 @@ class QMenu;
 
 namespace quiverel {
 
+struct ArrivalPlan;
 class ColumnMenu;
+class FolderWatch;
 class ThumbnailGrid;
 class frmToolTip;
 class HoverInfo;
@@ -85,6 +88,10 @@ public:
     // operation, done in-process).
     void setThumbnailer(PictureThumbnailer thumbnailer) { thumbnailer_ = std::move(thumbnailer); }
     bool isScanning() const { return scanning_; }
+    // Follows the shown folder: new pictures are taken in, gone ones leave.
+    FolderWatch& folderWatch() { return *watch_; }
+    // True while new pictures' thumbnails are being made.
+    bool isTakingIn() const { return intake_ != nullptr; }
 
     void mnuSize_Click(int index);
     void mnuFolderEntry_Click(int index);
@@ -112,6 +119,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -130,7 +138,16 @@ private:
     void closeSplash();
     void resetSelectedFrame();
     void selectTab(int page);
-    void refreshAfterRemoval();
+    // The tabs, the page shown and the caption after rows came or went; the
+    // page stays unless it is gone.
+    void refreshGrid();
+    // Following the shown folder.
+    void createFolderWatch();
+    void watchShownFolder();
+    void folderChanged(const QString& folder, const FolderChange& change);
+    bool folderUpdateWaits() const;
+    void takeInFolderChanges();
+    void finishIntake(const ArrivalPlan& plan);
     void updatePicturesCaption(int pictures);
     void createTimers();
     void watchCells();
@@ -160,6 +177,14 @@ private:
     bool leftClick_ = true;
     bool clickRunning_ = false;
     std::optional<PendingClick> pendingClick_;
+    FolderWatch* watch_ = nullptr;
+    ThumbnailBatch* intake_ = nullptr;
+    QTimer* intakeRetry_ = nullptr; // while a click or hand-off holds the update back
+    struct WatchedChanges {
+        QString folder;
+        QStringList arrived;
+        QStringList gone;
+    } watched_; // reported, not yet taken in
 };
 
 } // namespace quiverel

@@ -227,7 +227,7 @@ void Form1::DeleteMarked() {
         cat.rows.removeAt(row);
         cat.pictureCache.removeAt(row);
     }
-    refreshAfterRemoval();
+    refreshGrid();
 }
 
 } // namespace quiverel

@@ -45,6 +45,7 @@ void Form1::ShowFolder() {
         scanOnce();
     } while (rescan_ && !unloaded_);
     scanning_ = false;
+    watchShownFolder();
     setEnabled(true);
     raise();
     activateWindow();

@@ -123,10 +123,10 @@ void Form1::RemoveCatalogueRow() {
     QFile::remove(thumbnailPathOf(state_.current.folder, cat.rows[row].fileName));
     cat.rows.removeAt(row);
     cat.pictureCache.removeAt(row);
-    refreshAfterRemoval();
+    refreshGrid();
 }
 
-void Form1::refreshAfterRemoval() {
+void Form1::refreshGrid() {
     Catalogue& cat = state_.catalogue;
     if (cat.rows.isEmpty()) {
         cat.rows.append(CatalogueRow{});
@@ -138,6 +138,8 @@ void Form1::refreshAfterRemoval() {
     cat.tabClickSuppressed = true;
     while (Tabs->count() > cat.pageCount)
         Tabs->removeTab(Tabs->count() - 1);
+    while (Tabs->count() < cat.pageCount)
+        Tabs->addTab(QString::number(Tabs->count() + 1));
     Tabs->setCurrentIndex(cat.currentPage - 1);
     cat.tabClickSuppressed = false;
     cat.previousPage = cat.currentPage;

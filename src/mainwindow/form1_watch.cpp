@@ -1,0 +1,134 @@
+// Form1: the shown folder followed while SSTV programs write into it.
+
+#include "mainwindow/form1.h"
+
+#include "catalogue/catalogue_update.h"
+#include "catalogue/file_names.h"
+#include "catalogue/file_stamp.h"
+#include "catalogue/folder_watch.h"
+#include "catalogue/scan_plan.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTimer>
+
+namespace quiverel {
+
+void Form1::createFolderWatch() {
+    watch_ = new FolderWatch(ctx_.clock, this);
+    connect(watch_, &FolderWatch::changed, this, &Form1::folderChanged);
+    intakeRetry_ = new QTimer(this);
+    intakeRetry_->setSingleShot(true);
+    intakeRetry_->setInterval(250);
+    connect(intakeRetry_, &QTimer::timeout, this, &Form1::takeInFolderChanges);
+}
+
+void Form1::watchShownFolder() {
+    watched_ = {};
+    delete intake_; // its thumbnails are of the folder shown before
+    intake_ = nullptr;
+    const Catalogue& cat = state_.catalogue;
+    // The search results are the program's own copies, listed with where each came from.
+    if (unloaded_ || cat.searchResults || state_.current.folder.isEmpty()) {
+        watch_->stop();
+        return;
+    }
+    QStringList names;
+    names.reserve(cat.rows.size());
+    for (const CatalogueRow& r : cat.rows)
+        if (!r.fileName.isEmpty()) names.append(r.fileName);
+    watched_.folder = state_.current.folder;
+    watch_->watch(watched_.folder, names);
+}
+
+void Form1::folderChanged(const QString& folder, const FolderChange& change) {
+    if (folder != watched_.folder) return;
+    for (const QString& n : change.gone) {
+        watched_.arrived.removeAll(n);
+        if (!watched_.gone.contains(n)) watched_.gone.append(n);
+    }
+    const QSet<QString> waiting(watched_.arrived.cbegin(), watched_.arrived.cend());
+    for (const QString& n : change.arrived)
+        if (!waiting.contains(n)) watched_.arrived.append(n);
+    takeInFolderChanges();
+}
+
+bool Form1::folderUpdateWaits() const {
+    // A pending click names a cell: its picture must not move under it.
+    return !isEnabled() || scanning_ || unloaded_ || intake_ || clickRunning_ ||
+           Timer2->isActive() || state_.transmit.handOffRunning;
+}
+
+void Form1::takeInFolderChanges() {
+    if (watched_.arrived.isEmpty() && watched_.gone.isEmpty()) return;
+    if (folderUpdateWaits()) {
+        // A disabled window says when it is enabled again (changeEvent).
+        if (isEnabled() && !unloaded_ && !intake_) intakeRetry_->start();
+        return;
+    }
+    Catalogue& cat = state_.catalogue;
+    const QString folder = watched_.folder;
+    const QStringList gone = std::exchange(watched_.gone, {});
+    const QStringList arrived = std::exchange(watched_.arrived, {});
+
+    QStringList reallyGone;
+    for (const QString& n : gone) {
+        if (!QFileInfo::exists(folder + n))
+            reallyGone.append(n);
+        else
+            watch_->taken(n, n); // back already under the same name: still the row's
+    }
+    const QList<int> leaving = rowsNamed(cat, reallyGone);
+    for (int r : leaving)
+        QFile::remove(thumbnailPathOf(folder, cat.rows[r].fileName));
+    if (!leaving.isEmpty()) leaveOutRows(cat, leaving);
+
+    ArrivalPlan plan = planArrivals(folder, arrived, cat.rows, canWriteIn(folder));
+    for (const Arrival& a : std::as_const(plan.arrivals))
+        watch_->taken(a.offered, a.row.fileName);
+    for (const QString& n : std::as_const(plan.skipped))
+        if (rowsNamed(cat, {n}).size() == 1) watch_->taken(n, n);
+    if (!leaving.isEmpty()) refreshGrid();
+    if (plan.jobs.isEmpty()) return;
+    intake_ = new ThumbnailBatch(thumbnailer_, this);
+    connect(intake_, &ThumbnailBatch::finished, this,
+            [this, plan = std::move(plan)] { finishIntake(plan); });
+    intake_->start(plan.jobs);
+}
+
+void Form1::finishIntake(const ArrivalPlan& plan) {
+    ThumbnailBatch* batch = std::exchange(intake_, nullptr);
+    batch->deleteLater();
+    Catalogue& cat = state_.catalogue;
+    // A scan under way finds the new files itself.
+    if (unloaded_ || scanning_ || watched_.folder != state_.current.folder) return;
+    QList<CatalogueRow> rows;
+    QList<QImage> pictures;
+    for (int i = 0; i < plan.arrivals.size(); ++i) {
+        const Arrival& a = plan.arrivals[i];
+        const ThumbnailResult result = batch->result(i);
+        // Not a picture (yet): left to the next scan, or offered again once it changes.
+        if (result.outcome != ThumbnailOutcome::Made &&
+            result.outcome != ThumbnailOutcome::NotWritten) {
+            watch_->refuse(a.row.fileName, a.stamp);
+            continue;
+        }
+        rows.append(a.row);
+        pictures.append(result.image);
+    }
+    if (!rows.isEmpty()) {
+        insertRows(cat, rows, pictures);
+        refreshGrid();
+    }
+    takeInFolderChanges(); // what arrived meanwhile
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled())
+        QTimer::singleShot(0, this, &Form1::takeInFolderChanges);
+}
+
+} // namespace quiverel
