@@ -8,6 +8,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 // X11 headers last: they #define names (None, Bool, Status) that Qt's headers use.
@@ -24,6 +25,9 @@ namespace {
 // How long the window manager gets to make a window the active one.
 constexpr int kActivateTimeoutMs = 2000;
 constexpr int kActivatePollMs = 20;
+constexpr int kActivateRepeatMs = 250;
+// How often the window is activated again when the focus left it before a key.
+constexpr int kRefocusAttempts = 3;
 // A short gap between key strokes: some programs (Wine ones among them) read
 // a burst of synthetic events slower than they arrive and drop keys.
 constexpr int kKeyGapMs = 10;
@@ -225,23 +229,33 @@ bool activateThroughWindowManager(Display* d, Window root, Window w, ErrorTrap& 
     // A minimised window asks to be shown again by being mapped.
     if (isMinimised(d, w)) XMapWindow(d, w);
 
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = atom(d, "_NET_ACTIVE_WINDOW");
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = 2; // the request comes from a pager-like tool: honoured as the user's
-    e.xclient.data.l[1] = CurrentTime;
-    e.xclient.data.l[2] = 0;
-    XSendEvent(d, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-    if (trap.failed()) return false;
+    const auto ask = [&] {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = w;
+        e.xclient.message_type = atom(d, "_NET_ACTIVE_WINDOW");
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = 2; // the request comes from a pager-like tool: honoured as the user's
+        e.xclient.data.l[1] = CurrentTime;
+        e.xclient.data.l[2] = 0;
+        XSendEvent(d, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+        return !trap.failed();
+    };
+    if (!ask()) return false;
 
     const QDeadlineTimer deadline(kActivateTimeoutMs);
+    QDeadlineTimer askAgain(kActivateRepeatMs);
     while (true) {
         const Window active = windowProperty(d, root, "_NET_ACTIVE_WINDOW");
         if (trap.failed()) return false;
         if (active == w) return true;
         if (deadline.hasExpired()) return false;
+        // A click on another window right after the request (the user
+        // choosing the next picture) can take the focus back before we look.
+        if (askAgain.hasExpired()) {
+            if (!ask()) return false;
+            askAgain.setRemainingTime(kActivateRepeatMs);
+        }
         QThread::msleep(kActivatePollMs);
     }
 }
@@ -382,30 +396,42 @@ bool X11Desktop::activate(unsigned long window) {
                                 : activateThroughFocus(d, root, window, trap);
 }
 
-bool X11Desktop::focusOnTarget() {
+bool X11Desktop::focusOnTarget() const {
     if (!target_) return true;
     Display* d = display_;
     const Window root = DefaultRootWindow(d);
-    const auto focused = [&] {
-        ErrorTrap trap(d);
-        Window focus = 0;
-        int revert = 0;
-        XGetInputFocus(d, &focus, &revert);
-        if (trap.failed() || focus == PointerRoot || focus == 0 || focus == root) return false;
-        // The focus may sit on a child of the window or on its frame.
-        return isAncestorOrSelf(d, Window(target_), focus, root) ||
-               isAncestorOrSelf(d, focus, Window(target_), root);
-    };
-    if (focused()) return true;
-    // The user clicked one of our windows (or another program) between the
-    // activation and the keys: the window manager moved the focus there.
-    if (!activate(target_)) return false;
-    const QDeadlineTimer deadline(kActivateTimeoutMs);
-    while (!focused()) {
-        if (deadline.hasExpired()) return false;
-        QThread::msleep(kActivatePollMs);
+    ErrorTrap trap(d);
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(d, &focus, &revert);
+    if (trap.failed() || focus == PointerRoot || focus == 0 || focus == root) return false;
+    // The focus may sit on a child of the window or on its frame.
+    return isAncestorOrSelf(d, Window(target_), focus, root) ||
+           isAncestorOrSelf(d, focus, Window(target_), root);
+}
+
+bool X11Desktop::typeIntoTarget(const std::function<void()>& type) {
+    Display* d = display_;
+    for (int attempt = 0; attempt < kRefocusAttempts; ++attempt) {
+        // While the server is held, the window manager cannot move the focus
+        // between the look and the key: a click on another window (ours,
+        // say, the user choosing the next picture) takes effect after it.
+        XGrabServer(d);
+        if (focusOnTarget()) {
+            type();
+            XSync(d, False);
+            XUngrabServer(d);
+            XFlush(d);
+            return true;
+        }
+        XUngrabServer(d);
+        XFlush(d);
+        if (!activate(target_)) continue;
+        const QDeadlineTimer deadline(kActivateTimeoutMs);
+        while (!focusOnTarget() && !deadline.hasExpired())
+            QThread::msleep(kActivatePollMs);
     }
-    return true;
+    return false;
 }
 
 void X11Desktop::sendKeys(const QString& keys) {
@@ -442,20 +468,21 @@ void X11Desktop::sendKeys(const QString& keys) {
 
         if (!first) QThread::msleep(kKeyGapMs);
         first = false;
-        // Checked before every key: keys typed into whatever window took the
-        // focus meanwhile would act on the wrong program.
-        if (!focusOnTarget()) {
+        // Keys typed into whatever window took the focus meanwhile would act
+        // on the wrong program.
+        const bool typed = typeIntoTarget([&] {
+            for (KeyCode m : held)
+                XTestFakeKeyEvent(d, m, True, CurrentTime);
+            XTestFakeKeyEvent(d, code, True, CurrentTime);
+            XTestFakeKeyEvent(d, code, False, CurrentTime);
+            for (auto m = held.rbegin(); m != held.rend(); ++m)
+                XTestFakeKeyEvent(d, *m, False, CurrentTime);
+        });
+        if (!typed) {
             qWarning("Not typing the keys %s: their window lost the focus and did not get it back",
                      qPrintable(keys));
             return;
         }
-        for (KeyCode m : held)
-            XTestFakeKeyEvent(d, m, True, CurrentTime);
-        XTestFakeKeyEvent(d, code, True, CurrentTime);
-        XTestFakeKeyEvent(d, code, False, CurrentTime);
-        for (auto m = held.rbegin(); m != held.rend(); ++m)
-            XTestFakeKeyEvent(d, *m, False, CurrentTime);
-        XSync(d, False);
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include "desktop/qt_desktop.h"
 
+#include <functional>
+
 struct _XDisplay; // Xlib's Display; its header stays out of the program's headers
 
 namespace quiverel {
@@ -29,9 +31,11 @@ private:
     // The X window id, or 0.
     unsigned long findWindow(const QString& titlePart) const;
     bool activate(unsigned long window);
-    // Whether the keyboard focus is on the window last activated (or none
-    // was); a click on another window since then is undone first.
-    bool focusOnTarget();
+    // Whether the keyboard focus is on the window last activated (or none was).
+    bool focusOnTarget() const;
+    // Runs `type` (XTest key events) while the focus is on that window,
+    // giving it back first when a click moved it; false when it cannot.
+    bool typeIntoTarget(const std::function<void()>& type);
 
     _XDisplay* display_ = nullptr;
     unsigned long target_ = 0; // the window the keys are meant for
