@@ -10,9 +10,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
-# The libraries the programs link (Qt, OpenJPEG, giflib, curl, X11) come from
-# dpkg-shlibdeps; the xcb platform and JPEG plugins ship in libqt6gui6, which
-# it finds too. Thumbnails and notes are drawn in Liberation Sans, asked for by name.
+# The libraries the programs link come from dpkg-shlibdeps; the xcb platform
+# and the JPEG plugin ship in libqt6gui6, among them. Thumbnails and notes are
+# drawn in Liberation Sans, asked for by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 include(CPack)
