@@ -65,11 +65,17 @@ void shipData(const test::TempApp& data) {
     data.write(QStringLiteral("Samples/second.jpg"), "two");
 }
 
+// The installed data, and a user's application folder with its ini folder.
+class ApplicationFolderLayout : public testing::Test {
+protected:
+    void SetUp() override { shipData(data); }
+    test::TempApp data;
+    test::TempApp user;
+};
+
 } // namespace
 
-TEST(ApplicationFolderLayout, FirstStartCopiesEverythingWithItsDates) {
-    test::TempApp data;
-    shipData(data);
+TEST_F(ApplicationFolderLayout, FirstStartCopiesEverythingWithItsDates) {
     const QDateTime old = QDateTime::currentDateTime().addDays(-3);
     {
         QFile f(data.path() + QStringLiteral("/Samples/second.jpg"));
@@ -91,10 +97,7 @@ TEST(ApplicationFolderLayout, FirstStartCopiesEverythingWithItsDates) {
         old.toSecsSinceEpoch());
 }
 
-TEST(ApplicationFolderLayout, NeverReplacesTheUsersFilesNorBringsBackRemovedSamples) {
-    test::TempApp data;
-    shipData(data);
-    test::TempApp user;
+TEST_F(ApplicationFolderLayout, NeverReplacesTheUsersFilesNorBringsBackRemovedSamples) {
     user.write(QStringLiteral("ini/Folders.ini"), "Received\r\n/home/op/rx/\r\n");
     user.write(QStringLiteral("ini/Language.ini"), "[Deutsch]\r\n");
     user.write(QStringLiteral("ini/Setup.ini"), "\"QV1DEV\"\r\n");
@@ -109,10 +112,7 @@ TEST(ApplicationFolderLayout, NeverReplacesTheUsersFilesNorBringsBackRemovedSamp
     EXPECT_TRUE(user.exists(QStringLiteral("About.png")));
 }
 
-TEST(ApplicationFolderLayout, AnInterruptedFirstStartIsCompletedWithoutReplacing) {
-    test::TempApp data;
-    shipData(data);
-    test::TempApp user;
+TEST_F(ApplicationFolderLayout, AnInterruptedFirstStartIsCompletedWithoutReplacing) {
     user.write(QStringLiteral("Samples/first sample ä.jpg"), "edited");
 
     EXPECT_TRUE(layOutApplicationFolder(data.path(), user.path()).isEmpty());
@@ -121,10 +121,7 @@ TEST(ApplicationFolderLayout, AnInterruptedFirstStartIsCompletedWithoutReplacing
     EXPECT_TRUE(user.exists(QStringLiteral("ini/Folders.ini")));
 }
 
-TEST(ApplicationFolderLayout, WhatCannotBeMadeIsReported) {
-    test::TempApp data;
-    shipData(data);
-    test::TempApp user;
+TEST_F(ApplicationFolderLayout, WhatCannotBeMadeIsReported) {
     // A file where the samples folder belongs.
     user.write(QStringLiteral("Samples"), "in the way");
 
@@ -134,8 +131,7 @@ TEST(ApplicationFolderLayout, WhatCannotBeMadeIsReported) {
     EXPECT_TRUE(user.exists(QStringLiteral("Help.txt")));
 }
 
-TEST(ApplicationFolderLayout, NothingToDoForABuildTree) {
-    test::TempApp user;
+TEST_F(ApplicationFolderLayout, NothingToDoForABuildTree) {
     EXPECT_TRUE(layOutApplicationFolder(QString(), user.path()).isEmpty());
     EXPECT_TRUE(layOutApplicationFolder(user.path(), user.path()).isEmpty());
     EXPECT_FALSE(user.exists(QStringLiteral("Help.txt")));
