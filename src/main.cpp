@@ -1,6 +1,7 @@
 // Quiverel: thumbnails of received SSTV pictures and one-click hand-off to
 // the SSTV programs.
 
+#include "app/app_folder.h"
 #include "app/context.h"
 #include "convert/in_process_converter.h"
 #include "desktop/platform_choice.h"
@@ -12,6 +13,7 @@
 #include "program_windows.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -23,16 +25,31 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quiverel"));
     QtPrompts prompts;
 
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    // The converter stays beside the executable; an installed program keeps
+    // its settings and pictures in the user's data folder.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const ApplicationFolder place = findApplicationFolder(programFolder);
+    const QString appFolder = place.folder;
+    // The lock file lives there.
+    if (!QDir().mkpath(appFolder)) {
+        prompts.tell(nullptr, QStringLiteral("Cannot create the application folder ") + appFolder);
+        return 1;
+    }
     SingleInstance instance(appFolder);
     if (!instance.acquire()) {
         prompts.tell(nullptr, QStringLiteral("Another instance of Quiverel is running"));
         return 0;
     }
 
+    const QStringList notMade = layOutApplicationFolder(place.layoutFrom, appFolder);
+    if (!notMade.isEmpty())
+        prompts.tell(nullptr,
+                     QStringLiteral("Could not lay out the application folder; missing:\n") +
+                         notMade.join(u'\n'));
+
     AppState state;
     state.appFolder = appFolder;
-    InProcessConverter converter(appFolder, prompts);
+    InProcessConverter converter(programFolder, prompts);
     X11Desktop desktop; // on a platform other than xcb its window steps find nothing
     SystemClock clock;
     ProgramWindows windows(state, converter, desktop, prompts, clock, appFolder);

@@ -12,8 +12,8 @@ QList<FolderRow> parseFolderLines(const QStringList& lines, const QString& appFo
         const QString& caption = lines[i];
         if (caption.isEmpty()) continue;
         QString path = i + 1 < lines.size() ? lines[i + 1] : QString();
-        // A hand-edited line may lack the trailing "/".
-        path = path.isEmpty() ? appFolder + u'/' + caption + u'/' : withTrailingSlash(path);
+        // A hand-edited line may lack the trailing "/"; a caption may end in one.
+        path = withTrailingSlash(path.isEmpty() ? appFolder + u'/' + caption : path);
         rows.append({caption, path});
     }
     return rows;

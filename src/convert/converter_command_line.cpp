@@ -17,7 +17,7 @@ const QString kOne = QStringLiteral("/one");
 // "(w,h)" with decimal sizes from 1 to 65535.
 std::optional<QSize> parseSize(const QString& text) {
     static const QRegularExpression form(
-        QStringLiteral(R"(^\(\s*(\d{1,5})\s*,\s*(\d{1,5})\s*\)$)"));
+        QStringLiteral(R"(^\(\s*(\d{1,5})\s*,\s*(\d{1,5})\s*\)\z)"));
     const auto m = form.match(text);
     if (!m.hasMatch()) return std::nullopt;
     const int w = m.captured(1).toInt(), h = m.captured(2).toInt();
@@ -65,7 +65,9 @@ std::optional<ConverterCommand> parseConverterArguments(const QStringList& argum
 
     // "<source>/resample=(w,h)": the Resample form glues the option to the
     // source. A file really named so keeps its name.
-    static const QRegularExpression glued(QStringLiteral(R"(^(.+)/resample=(\([^()]*\))$)"));
+    // A file name may hold line breaks: "." takes them, and "\z" leaves none over.
+    static const QRegularExpression glued(QStringLiteral(R"(^(.+)/resample=(\([^()]*\))\z)"),
+                                          QRegularExpression::DotMatchesEverythingOption);
     const auto m = glued.match(*source);
     if (m.hasMatch() && !QFileInfo::exists(*source)) {
         const std::optional<QSize> size = parseSize(m.captured(2));

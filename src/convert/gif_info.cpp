@@ -6,11 +6,9 @@
 
 namespace quiverel {
 
-GifInfoResult readGifInfo(const QString& path) {
+GifInfoResult gifInfoFromBytes(const QByteArray& b) {
     GifInfoResult r;
-    const auto read = readRegularFile(path, kMaxPictureFileBytes, BeyondLimit::Refuse);
-    if (!read || !read->startsWith("GIF")) return r;
-    const QByteArray& b = *read;
+    if (!b.startsWith("GIF")) return r;
     r.isGif = true;
     const auto u16 = [&](int at) {
         return at + 1 < b.size() ? int(quint8(b[at])) | (int(quint8(b[at + 1])) << 8) : 0;
@@ -22,6 +20,11 @@ GifInfoResult readGifInfo(const QString& path) {
          at = b.indexOf(kGraphicControl, at + 1))
         ++r.imageCount;
     return r;
+}
+
+GifInfoResult readGifInfo(const QString& path) {
+    const auto read = readRegularFile(path, kMaxPictureFileBytes, BeyondLimit::Refuse);
+    return read ? gifInfoFromBytes(*read) : GifInfoResult{};
 }
 
 GifInfoResult GifInfo(const QString& path, Prompts& prompts, QWidget* owner) {

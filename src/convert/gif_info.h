@@ -1,6 +1,7 @@
 #pragma once
 // The size and image count of a GIF file, read from its bytes.
 
+#include <QByteArray>
 #include <QString>
 
 class QWidget;
@@ -17,6 +18,7 @@ struct GifInfoResult {
 };
 
 // Reads the header and counts graphic-control blocks (bytes 21 F9 04).
+GifInfoResult gifInfoFromBytes(const QByteArray& bytes);
 GifInfoResult readGifInfo(const QString& path);
 
 // readGifInfo, and the message "Error... not a GIF file" when it is none.

@@ -6,7 +6,10 @@
 namespace quiverel {
 
 std::optional<int> readJp2TargetSize(const QString& iniFile) {
-    const QStringList lines = readTextLines(iniFile);
+    return jp2TargetSizeFromLines(readTextLines(iniFile));
+}
+
+std::optional<int> jp2TargetSizeFromLines(const QStringList& lines) {
     const qsizetype header = lines.indexOf(QStringLiteral("[JP2]"));
     if (header < 0) return std::nullopt;
     if (header + 3 >= lines.size()) return 0;

@@ -3,6 +3,7 @@
 // JPEG 2000 section.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace quiverel {
@@ -13,6 +14,7 @@ inline constexpr auto kIviewIniName = "i_view32.ini";
 // The JPEG 2000 target size from `[JP2]`: the third line after the header,
 // read from two characters after its "=". Nothing when the file or the header
 // is missing.
+std::optional<int> jp2TargetSizeFromLines(const QStringList& lines);
 std::optional<int> readJp2TargetSize(const QString& iniFile);
 
 // Rewrites the file with exactly the four lines the program owns.

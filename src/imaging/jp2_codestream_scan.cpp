@@ -35,31 +35,41 @@ qint64 codestreamStart(const QByteArray& d) {
     return -1;
 }
 
+// Where the marker `wanted` starts, at or after `at` and before `end`: the
+// marker segments on the way are stepped over by their lengths. Where a
+// length leads to no marker (a marker without a segment, or one OpenJPEG
+// passes over by looking for the next marker it knows), the bytes are
+// searched for `pattern` as OpenJPEG does; whether the file is sound is left
+// to it. -1 when there is none.
+qint64 nextMarker(const QByteArray& d, qint64 at, qint64 end, quint16 wanted,
+                  QByteArrayView pattern) {
+    const qint64 from = at;
+    while (at + 2 <= end && (be16(d, at) & 0xFF00) == 0xFF00) {
+        if (be16(d, at) == wanted) return at;
+        if (at + 4 > end) break;
+        at += 2 + be16(d, at + 2);
+    }
+    return QByteArrayView(d).first(end).indexOf(pattern, from);
+}
+
 } // namespace
 
 qint64 jpeg2000TileDataBytes(const QByteArray& d) {
     const qint64 size = d.size();
-    qint64 at = codestreamStart(d);
-    if (at < 0 || at + 2 > size || be16(d, at) != 0xFF4F) return 0;
-    at += 2;
-    // Main header: marker segments up to the first tile part (SOT).
-    while (at + 4 <= size && be16(d, at) != 0xFF90) {
-        if ((be16(d, at) & 0xFF00) != 0xFF00) return 0;
-        at += 2 + be16(d, at + 2);
-    }
+    const qint64 start = codestreamStart(d);
+    if (start < 0 || start + 2 > size || be16(d, start) != 0xFF4F) return 0;
+    // Main header: marker segments up to the first tile part (SOT, whose
+    // segment is always 10 bytes long).
+    qint64 at = nextMarker(d, start + 2, size, 0xFF90, QByteArrayView("\xFF\x90\x00\x0A", 4));
     qint64 total = 0;
     // Tile parts: SOT (its length Psot counts from the SOT marker), more
     // marker segments, SOD, then the data.
-    while (at + 12 <= size && be16(d, at) == 0xFF90) {
+    while (at >= 0 && at + 12 <= size && be16(d, at) == 0xFF90) {
         const qint64 partStart = at;
         const quint32 psot = be32(d, at + 6);
         const qint64 partEnd = psot == 0 ? size : std::min<qint64>(size, partStart + psot);
-        at += 2 + be16(d, at + 2);
-        while (at + 2 <= partEnd && be16(d, at) != 0xFF93) {
-            if (at + 4 > partEnd || (be16(d, at) & 0xFF00) != 0xFF00) return total;
-            at += 2 + be16(d, at + 2);
-        }
-        if (at + 2 <= partEnd) total += partEnd - (at + 2);
+        at = nextMarker(d, at + 12, partEnd, 0xFF93, QByteArrayView("\xFF\x93", 2));
+        if (at >= 0 && at + 2 <= partEnd) total += partEnd - (at + 2);
         if (psot == 0 || partStart + qint64(psot) <= partStart) break;
         at = partStart + psot;
     }

@@ -6,13 +6,16 @@
 using namespace quiverel;
 
 TEST(FoldersIni, PairsWithEmptyCaptionsAreSkippedAndEmptyPathsFilledIn) {
-    const QStringList lines = {"Received", "/data/rx", "", "/ignored/", "Mine, old", "", "Last"};
+    const QStringList lines = {"Received", "/data/rx", "", "/ignored/", "Mine, old",
+                               "",         "Saved/",   "", "Last"};
     const QList<FolderRow> rows = parseFolderLines(lines, QStringLiteral("/opt/q"));
-    ASSERT_EQ(rows.size(), 3);
+    ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[0].path, QStringLiteral("/data/rx/")); // hand-edited without its "/"
     EXPECT_EQ(rows[1].caption, QStringLiteral("Mine, old"));
     EXPECT_EQ(rows[1].path, QStringLiteral("/opt/q/Mine, old/"));
-    EXPECT_EQ(rows[2].path, QStringLiteral("/opt/q/Last/"));
+    // Written back and read again, the path stays as it is.
+    EXPECT_EQ(rows[2].path, QStringLiteral("/opt/q/Saved/"));
+    EXPECT_EQ(rows[3].path, QStringLiteral("/opt/q/Last/"));
 }
 
 TEST(FoldersIni, SortsByCaptionIgnoringCaseAndRoundTrips) {

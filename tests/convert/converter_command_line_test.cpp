@@ -40,6 +40,21 @@ TEST(ConverterCommandLine, TheProgramsFormsReadBackAsTheirJobs) {
     EXPECT_EQ(c->editFile, src);
 }
 
+TEST(ConverterCommandLine, NamesWithLineBreaksKeepEveryCharacter) {
+    for (const QString& src : {QStringLiteral("/pics/two\nlines.jpg"), QStringLiteral("/pics/\n"),
+                               QStringLiteral("/pics/end.jpg\n")}) {
+        auto c = parseConverterArguments(resampleArguments(
+            src, 320, 256, QStringLiteral("/app/ini"), QStringLiteral("/tx/x.jp2")));
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->job.source, src);
+        EXPECT_EQ(c->job.resample, QSize(320, 256));
+    }
+    // A size followed by a line break is no size.
+    EXPECT_FALSE(
+        parseConverterArguments({QStringLiteral("a.jpg"), QStringLiteral("/resample=(1,2)\n"),
+                                 QStringLiteral("/convert=b.bmp")}));
+}
+
 TEST(ConverterCommandLine, MalformedCommandsAreRefusedWithAReason) {
     const QStringList bad[] = {
         {},

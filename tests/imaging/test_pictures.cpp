@@ -92,7 +92,7 @@ QByteArray jp2Encoded(const QImage& picture, const Jp2Variant& v) {
     const int w = picture.width(), h = picture.height();
     opj_image_cmptparm_t parms[4] = {};
     for (int i = 0; i < v.components; ++i) {
-        const int d = (i == 1 || i == 2) ? v.chromaSubsampling : 1;
+        const int d = (i == 1 || i == 2) ? v.chromaSubsampling : i == 0 ? v.firstSubsampling : 1;
         parms[i].dx = parms[i].dy = OPJ_UINT32(d);
         parms[i].w = OPJ_UINT32((w + d - 1) / d);
         parms[i].h = OPJ_UINT32((h + d - 1) / d);

@@ -26,6 +26,7 @@ struct Jp2Variant {
     bool codestream = false;   // raw .j2k instead of .jp2
     int layers = 1;            // quality layers, for truncation tests
     bool ycc = false;          // components 0..2 hold Y, Cb, Cr
+    int firstSubsampling = 1;  // dx = dy of component 0
 };
 QByteArray jp2Encoded(const QImage& picture, const Jp2Variant& variant);
 
