@@ -34,6 +34,25 @@ def picture_size(path):
     return tuple(int(v) for v in out.split())
 
 
+def open_composer(s, rx, name):
+    """Starts quiverel on the folder `rx` and Shift+clicks the thumbnail of
+    `name`: the program, its main window, the composer and the composer's
+    client area (left, top, width, height)."""
+    with open(s.ini("Folders.ini"), "wb") as f:
+        f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+    with open(s.ini("Setup.ini"), "wb") as f:
+        f.write(setup_lines())
+    program = s.start()
+    main = program.wait_for_window(MAIN_TITLE)
+    poll("the thumbnail", lambda: os.path.isfile(
+        os.path.join(rx, "ThumbFiles", os.path.splitext(name)[0] + ".jpg")), TIMEOUT)
+    click_thumbnail(s, 0, modifiers=("shift",))
+    composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
+    geometry = poll("the composer framed", lambda: (
+        lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
+    return program, main, composer, geometry
+
+
 class ComposerTest(unittest.TestCase):
     def test_mug_shot_dragged_and_sent(self):
         with Session("composer") as s:
@@ -43,22 +62,10 @@ class ComposerTest(unittest.TestCase):
             subprocess.run(["convert", "-size", "640x480", "xc:#0000ff", picture], check=True)
             subprocess.run(["convert", "-size", "640x480", "xc:#ff0000", s.path("Mug.jpg")],
                            check=True)
-            with open(s.ini("Folders.ini"), "wb") as f:
-                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-            with open(s.ini("Setup.ini"), "wb") as f:
-                f.write(setup_lines())
-
-            program = s.start()
-            main = program.wait_for_window(MAIN_TITLE)
-            poll("the thumbnail", lambda: os.path.isfile(
-                os.path.join(rx, "ThumbFiles", "blue sky.jpg")), TIMEOUT)
-            click_thumbnail(s, 0, modifiers=("shift",))
-            composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
+            program, main, composer, (left, top, width, _) = open_composer(
+                s, rx, "blue sky.png")
             self.assertEqual(s.window_name(composer), "640 x 480    %s bytes"
                              % "{:,}".format(os.path.getsize(picture)))
-
-            left, top, width, _ = poll("the composer framed", lambda: (
-                lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
             f = width / 720
 
             def screen(ux, uy):
