@@ -10,11 +10,6 @@
 namespace quiverel {
 namespace {
 
-TEST(PrintPlacement, ThreeAndAThirdInchesHighFromFiveEighthsOfAnInch) {
-    EXPECT_EQ(printPlacement(0.75, 300), QRectF(187.5, 0, 4800.0 / 0.75 * 300 / 1440, 1000));
-    EXPECT_EQ(printPlacement(1.0, 1440), QRectF(900, 0, 4800, 4800));
-}
-
 // The printed page, rendered back by pdftoppm at 150 dpi: the dark picture
 // stands where the placement says.
 TEST(PrintComposite, PictureLandsAtItsPlaceOnThePage) {

@@ -10,10 +10,9 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
-from test_composer import picture_size, pixel  # noqa: E402
-from test_handoff import click_thumbnail  # noqa: E402
-from test_viewer import near, setup_lines, window_info  # noqa: E402
+from e2e_support import Session, poll  # noqa: E402
+from test_composer import open_composer, picture_size, pixel  # noqa: E402
+from test_viewer import near, window_info  # noqa: E402
 
 TIMEOUT = 20.0
 BLUE, RED = (0, 0, 255), (255, 0, 0)
@@ -22,28 +21,12 @@ BLUE, RED = (0, 0, 255), (255, 0, 0)
 class SavePictureTest(unittest.TestCase):
     def test_save_onto_a_taken_name_and_replace(self):
         with Session("save_picture") as s:
-            rx = s.path("rx")
             saved = s.path("saved pictures")
-            os.makedirs(rx)
             os.makedirs(saved)
-            subprocess.run(["convert", "-size", "640x480", "xc:#0000ff",
-                            os.path.join(rx, "blue sky.png")], check=True)
             old = os.path.join(saved, "old sky.jpg")
             subprocess.run(["convert", "-size", "320x240", "xc:#ff0000", old], check=True)
-            with open(s.ini("Folders.ini"), "wb") as f:
-                f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-            with open(s.ini("Setup.ini"), "wb") as f:
-                f.write(setup_lines())
-
-            program = s.start()
-            main = program.wait_for_window(MAIN_TITLE)
-            poll("the thumbnail", lambda: os.path.isfile(
-                os.path.join(rx, "ThumbFiles", "blue sky.jpg")), TIMEOUT)
-            click_thumbnail(s, 0, modifiers=("shift",))
-            composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
-            left, top, width, _ = poll("the composer framed", lambda: (
-                lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
-            f = width / 720
+            program, main, composer, _, (left, top, f) = open_composer(
+                s, "blue sky.png", "#0000ff")
             s.x(["xdotool", "mousemove", str(round(left + 640 * f)), str(round(top + 302 * f)),
                  "click", "1"])
 

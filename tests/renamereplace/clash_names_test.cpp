@@ -84,12 +84,4 @@ TEST(ClashGeometry, PicturesKeepTheirShapeInsideTheirArea) {
     EXPECT_EQ(fittedPictureRect(QSize(), kClashTargetArea), kClashTargetArea);
 }
 
-TEST(ClashGeometry, ArrowheadsNarrowTowardsTheRightPicture) {
-    const QList<QLineF> lines = clashArrowLines();
-    ASSERT_EQ(lines.size(), 30);
-    EXPECT_EQ(lines.first(), QLineF(192, 40, 192, 70)); // i = 15, c = 55
-    EXPECT_EQ(lines[14], QLineF(206, 54, 206, 56));     // i = 1
-    EXPECT_EQ(lines[15], QLineF(192, 80, 192, 110));    // c = 95
-}
-
 } // namespace
