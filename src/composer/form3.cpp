@@ -458,6 +458,13 @@ void Form3::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The click that opened the composer may still be handing its picture
+    // over: close once it is done. Waiting here would nest inside its waits.
+    if (ctx_.state.transmit.handOffRunning) {
+        event->ignore();
+        QTimer::singleShot(50, this, &QWidget::close);
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -475,9 +482,6 @@ void Form3::Form_Unload() {
     AppState& state = ctx_.state;
     const QImage composite = ComposeFullSize(composition());
     state.transmit.picture = composite;
-    // The click that opened the composer may still be handing its picture over.
-    while (state.transmit.handOffRunning)
-        pause(50);
     const CurrentPicture& cur = state.current;
     SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
                    [this](int ms) { pause(ms); });
