@@ -460,6 +460,13 @@ void Form3::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The click that opened the composer may still be handing its picture
+    // over: close once it is done. Waiting here would nest inside its waits.
+    if (ctx_.state.transmit.handOffRunning) {
+        event->ignore();
+        QTimer::singleShot(50, this, &QWidget::close);
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -473,9 +480,6 @@ void Form3::pause(int ms) {
 bool Form3::handOver(const QImage& composite) {
     AppState& state = ctx_.state;
     state.transmit.picture = composite;
-    // The click that opened the composer may still be handing its picture over.
-    while (state.transmit.handOffRunning)
-        pause(50);
     const CurrentPicture& cur = state.current;
     return SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
                           [this](int ms) { pause(ms); });

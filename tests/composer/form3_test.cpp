@@ -7,6 +7,7 @@
 #include "texteffects/transparent_region.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace quiverel {
@@ -217,6 +219,22 @@ TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
     EXPECT_TRUE(form->picTxt->mask().contains(QPoint(10, 15)));
     EXPECT_FALSE(form->picTxt->mask().contains(QPoint(40, 5)));
     ASSERT_TRUE(form->composition().text.has_value());
+}
+
+TEST_F(Form3Test, CloseDuringTheOpeningHandOffWaitsForItWithoutHanging) {
+    setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 255)));
+    open();
+    QSignalSpy closed(form.data(), &Form3::closed);
+    // Close is pressed while the hand-off of the click that opened the
+    // composer waits in an event loop of its own.
+    QTimer::singleShot(0, form.data(), [this] { form->cmdClose_Click(); });
+    t.state.transmit.handOffRunning = true;
+    QEventLoop handOff;
+    QTimer::singleShot(100, &handOff, &QEventLoop::quit);
+    handOff.exec();
+    t.state.transmit.handOffRunning = false;
+    EXPECT_EQ(closed.count(), 0);
+    ASSERT_TRUE(closed.wait());
 }
 
 } // namespace

@@ -3,14 +3,10 @@
 //   ftp_demo [PICTURE]
 // Without a picture a small one is drawn.
 
-#include "convert/in_process_converter.h"
-#include "desktop/qt_desktop.h"
-#include "desktop/qt_prompts.h"
 #include "ftp/ftp_frame.h"
 #include "imaging/picture_file.h"
-#include "support/demo_state.h"
+#include "support/demo_context.h"
 #include "support/ftp_server_process.h"
-#include "support/recording_windows.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,9 +20,9 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     const QStringList args = QCoreApplication::arguments();
 
-    test::TempApp app;
-    AppState state;
-    test::prepareDemoState(state, app);
+    test::DemoContext demo;
+    const test::TempApp& app = demo.app;
+    AppState& state = demo.state;
     QString picture = args.size() > 1 ? QFileInfo(args[1]).absoluteFilePath() : QString();
     if (picture.isEmpty()) {
         QImage drawn(320, 256, QImage::Format_RGB32);
@@ -43,19 +39,12 @@ int main(int argc, char** argv) {
     state.settings.ftpPassword = server.password();
     state.settings.ftpFolder = QString();
 
-    QtPrompts prompts;
-    InProcessConverter converter(app.path(), prompts);
-    QtDesktop desktop;
-    SystemClock clock;
-    test::RecordingWindows windows;
-    Context ctx{state, converter, desktop, prompts, clock, windows, app.path()};
-
     // Alone in a window of the frame's size in the panel: 300 x 204 units.
     const double scale = state.settings.guiScale;
     QWidget window;
     window.setWindowTitle(QFileInfo(picture).fileName());
     window.resize(int(std::lround(300 * scale)), int(std::lround(204 * scale)));
-    auto* frame = new FtpFrame(ctx, QFileInfo(picture).absolutePath() + u'/',
+    auto* frame = new FtpFrame(demo.ctx, QFileInfo(picture).absolutePath() + u'/',
                                QFileInfo(picture).fileName(), &window);
     frame->setGeometry(window.rect());
     window.move(300, 200);
