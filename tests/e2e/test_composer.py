@@ -10,9 +10,9 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
+from e2e_support import Session, poll  # noqa: E402
 from test_handoff import click_thumbnail  # noqa: E402
-from test_viewer import colour_at, near, setup_lines, window_info  # noqa: E402
+from test_viewer import colour_at, near, start_on_one_picture, window_info  # noqa: E402
 
 TIMEOUT = 20.0
 BLUE, RED = (0, 0, 255), (255, 0, 0)
@@ -39,20 +39,8 @@ def open_composer(s, name, colour):
     and opens the composer on it with Shift+click. Gives the program, its main
     window, the composer, the picture's path, and the composer's left, top and
     pixels per composer unit on the screen."""
-    rx = s.path("rx")
-    os.makedirs(rx)
-    picture = os.path.join(rx, name)
-    subprocess.run(["convert", "-size", "640x480", "xc:" + colour, picture], check=True)
-    with open(s.ini("Folders.ini"), "wb") as f:
-        f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-    with open(s.ini("Setup.ini"), "wb") as f:
-        f.write(setup_lines())
-
-    program = s.start()
-    main = program.wait_for_window(MAIN_TITLE)
-    thumb = os.path.splitext(name)[0] + ".jpg"
-    poll("the thumbnail", lambda: os.path.isfile(os.path.join(rx, "ThumbFiles", thumb)),
-         TIMEOUT)
+    program, main, picture = start_on_one_picture(s, name, lambda path: subprocess.run(
+        ["convert", "-size", "640x480", "xc:" + colour, path], check=True))
     click_thumbnail(s, 0, modifiers=("shift",))
     composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
     left, top, width, _ = poll("the composer framed", lambda: (

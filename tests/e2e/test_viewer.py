@@ -54,26 +54,33 @@ def near(colour, wanted):
     return all(abs(a - b) < 40 for a, b in zip(colour, wanted))
 
 
+def start_on_one_picture(s, name, make):
+    """Starts quiverel on a folder holding one picture, `make(path)` writing
+    it, and waits for its thumbnail: the program, its main window and the
+    picture's path."""
+    rx = s.path("rx")
+    os.makedirs(rx)
+    picture = os.path.join(rx, name)
+    make(picture)
+    with open(s.ini("Folders.ini"), "wb") as f:
+        f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
+    with open(s.ini("Setup.ini"), "wb") as f:
+        f.write(setup_lines())
+
+    program = s.start()
+    main = program.wait_for_window(MAIN_TITLE)
+    thumb = os.path.splitext(name)[0] + ".jpg"
+    poll("the thumbnail", lambda: os.path.isfile(os.path.join(rx, "ThumbFiles", thumb)),
+         TIMEOUT)
+    return program, main, picture
+
+
 class ViewerTest(unittest.TestCase):
     def open_viewer(self, s, name, source=None, make=None):
         """Starts quiverel on a folder holding one picture and double-clicks it."""
-        rx = s.path("rx")
-        os.makedirs(rx)
-        picture = os.path.join(rx, name)
         if source:
-            shutil.copy(source, picture)
-        else:
-            make(picture)
-        with open(s.ini("Folders.ini"), "wb") as f:
-            f.write(b"Rx\r\n" + rx.encode() + b"/\r\n")
-        with open(s.ini("Setup.ini"), "wb") as f:
-            f.write(setup_lines())
-
-        program = s.start()
-        main = program.wait_for_window(MAIN_TITLE)
-        thumb = os.path.splitext(name)[0] + ".jpg"
-        poll("the thumbnail", lambda: os.path.isfile(os.path.join(rx, "ThumbFiles", thumb)),
-             TIMEOUT)
+            make = lambda path: shutil.copy(source, path)  # noqa: E731
+        program, main, picture = start_on_one_picture(s, name, make)
         wid = str(int(main.wid, 16))
         geometry = dict(line.split("=", 1) for line in s.x(
             ["xdotool", "getwindowgeometry", "--shell", wid]).split())
