@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_support import MAIN_TITLE, Session, poll, text_lines  # noqa: E402
 from test_handoff import click_thumbnail  # noqa: E402
 from test_options import entry_point, PANEL_UNITS  # noqa: E402
-from test_viewer import setup_lines, window_info  # noqa: E402
+from test_viewer import colour_at, setup_lines, window_info  # noqa: E402
 
 TIMEOUT = 20.0
 FTP_SERVER = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
@@ -66,6 +66,10 @@ class OptionsFtpTest(unittest.TestCase):
                 s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
 
                 # The frame sits at 160 units down; its fields at 18, 40, 62, 84.
+                # It is there when the first field's white shows where the
+                # grey entry list was.
+                poll("the FTP frame", lambda: colour_at(
+                    s, *panel_point(geometry, 195, 160 + 28)) == (255, 255, 255), TIMEOUT)
                 fields = {18: "127.0.0.1:%d" % port, 40: "op", 62: "pa ss\"word",
                           84: "www/pics"}
                 for top, text in fields.items():
