@@ -2,6 +2,7 @@
 // the SSTV programs.
 
 #include "app/app_folder.h"
+#include "app/command_line.h"
 #include "app/context.h"
 #include "convert/in_process_converter.h"
 #include "desktop/platform_choice.h"
@@ -15,13 +16,36 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv) {
     using namespace quiverel;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Answered before Qt looks for a display.
+    const CommandLine line = readCommandLine(arguments, QStringLiteral(QUIVEREL_VERSION));
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fputs(qPrintable(line.text), stderr);
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+    const QString failure = noDisplayText(
+        line.display.isEmpty() ? qEnvironmentVariable("DISPLAY") : line.display,
+        line.platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : line.platform);
     // Inside a Wayland session too, as long as XWayland gives a display.
     const QByteArray platform = platformChoice(qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"));
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+    std::optional<PlatformStartGuard> guard(std::in_place, failure);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("Quiverel"));
     QtPrompts prompts;
 
