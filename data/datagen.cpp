@@ -236,9 +236,6 @@ int main(int argc, char** argv) {
                                   QStringLiteral("Double-click to see it full size.")});
     }
 
-    const QString folders = dir + QStringLiteral("/ini/Folders.ini");
-    if (!QFileInfo::exists(folders))
-        quiverel::writeTextLines(folders, {QStringLiteral("Samples"), QString()});
     const QString iview = dir + QStringLiteral("/ini/i_view32.ini");
     if (!QFileInfo::exists(iview)) quiverel::writeIviewIni(iview, 12000);
     return 0;

@@ -75,10 +75,9 @@ QStringList layOutApplicationFolder(const QString& from, const QString& folder) 
     const bool firstStart = !QFileInfo::exists(folder + QStringLiteral("/ini/Folders.ini"));
     QStringList items{QStringLiteral("ini/Language.ini"), QStringLiteral("Help.txt"),
                       QStringLiteral("TextFile.jpg"), QStringLiteral("About.png")};
-    // The folder list last: an interrupted first start is laid out again.
-    if (firstStart)
-        items << QStringLiteral("Samples") << QStringLiteral("ini/i_view32.ini")
-              << QStringLiteral("ini/Folders.ini");
+    // Start-up writes the first folder list, with the SSTV programs' folders
+    // it finds; until then a start counts as the first.
+    if (firstStart) items << QStringLiteral("Samples") << QStringLiteral("ini/i_view32.ini");
     for (const QString& item : items)
         copyMissing(from + u'/' + item, folder + u'/' + item, failed);
     return failed;

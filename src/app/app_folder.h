@@ -29,8 +29,9 @@ ApplicationFolder findApplicationFolder(const QString& executableFolder);
 
 // Copies what the program ships from `from` into `folder`, never replacing
 // anything there: Language.ini, Help.txt and its pictures whenever they are
-// missing; the samples and a first folder list only while `folder` has no
-// folder list yet (a first start), so samples the user removed stay removed.
+// missing; the samples only while `folder` has no folder list yet (a first
+// start, whose folder list start-up writes), so samples the user removed
+// stay removed.
 // Files keep their modification times. Returns the paths that could not be
 // made; empty when all is well.
 QStringList layOutApplicationFolder(const QString& from, const QString& folder);

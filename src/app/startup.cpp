@@ -5,6 +5,7 @@
 #include "app/text_table.h"
 #include "convert/iview_ini.h"
 #include "imaging/temporary_files.h"
+#include "util/text_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,6 +46,23 @@ double guiScaleFor(QSize screen, int guiSize) {
     if (qint64(screen.width()) * 3 >= qint64(screen.height()) * 4 || screen.width() <= 0)
         return double(screen.height()) / guiSize;
     return double(screen.width()) * 3.0 / (4.0 * guiSize);
+}
+
+void layOutFirstFolderList(const AppState& state, const SstvPlaces& places) {
+    const QString ini = state.iniFile(QStringLiteral("Folders.ini"));
+    const QFileInfo existing(ini);
+    if (existing.exists() || existing.isSymLink()) return;
+    QList<FolderRow> rows;
+    const QString samples = state.appFolder + QStringLiteral("/Samples");
+    if (QFileInfo(samples).isDir()) rows.append({QStringLiteral("Samples"), samples + u'/'});
+    const qsizetype shipped = rows.size();
+    rows = addFoldersOnce(rows, findSstvFolders(places));
+    if (rows.isEmpty()) return;
+    QStringList lines;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        // The samples as shipped: an empty path, beside the program wherever it is.
+        lines << rows[i].caption << (i < shipped ? QString() : rows[i].path);
+    writeTextLines(ini, lines);
 }
 
 void loadSettings(AppState& state, QSize screen) {

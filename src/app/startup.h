@@ -1,6 +1,7 @@
 #pragma once
 // The file work of start-up and shutdown, apart from the main window.
 
+#include "app/sstv_folders.h"
 #include "app/state.h"
 
 #include <QPoint>
@@ -11,6 +12,12 @@ namespace quiverel {
 
 // Buttons.ini replaces Folders.ini; an iview32.exe becomes i__view32.exe.
 void migrateOldFiles(const QString& appFolder);
+
+// A new user's folder list, when there is no Folders.ini: the shipped
+// samples (when the application folder has them), then the SSTV programs'
+// receive folders found in `places`. Nothing is written when there is
+// nothing to list; an existing Folders.ini is never touched.
+void layOutFirstFolderList(const AppState& state, const SstvPlaces& places);
 
 // Reads Folders.ini, Setup.ini, Language.ini and i_view32.ini into the state
 // and applies the defaults, clamps and derived values. Settings absent from a

@@ -44,6 +44,29 @@ ArrivalPlan planArrivals(const QString& folder, const QStringList& names,
     return plan;
 }
 
+void planRefreshes(const QString& folder, const QStringList& names, const QList<CatalogueRow>& rows,
+                   ArrivalPlan& plan) {
+    QSet<QString> inCatalogue;
+    for (const CatalogueRow& r : rows)
+        if (!r.fileName.isEmpty()) inCatalogue.insert(r.fileName);
+    for (const QString& name : names) {
+        FolderRead read;
+        // Its name was tidied when it was taken in; nothing is renamed now.
+        if (inCatalogue.contains(name))
+            readFolderFile(folder, QFileInfo(folder + name), {QDateTime(), false}, read);
+        if (read.rows.isEmpty() || read.rows.first().fileName != name) {
+            plan.skipped.append(name);
+            continue;
+        }
+        const CatalogueRow& row = read.rows.first();
+        const FileStamp stamp = stampOf(folder + name);
+        const int job = int(plan.arrivals.size() + plan.refreshes.size());
+        plan.jobs.append({job, folder + name, thumbnailPathOf(folder, name), row.dateTime,
+                          isTextType(name), false, stamp});
+        plan.refreshes.append({name, row, stamp});
+    }
+}
+
 int insertRows(Catalogue& cat, const QList<CatalogueRow>& rows, const QList<QImage>& pictures) {
     if (cat.rows.size() == 1 && cat.rows.first().fileName.isEmpty()) {
         cat.rows.clear();

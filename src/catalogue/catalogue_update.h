@@ -19,8 +19,10 @@ struct Arrival {
 
 struct ArrivalPlan {
     QList<Arrival> arrivals;
-    QList<ThumbnailJob> jobs; // a job's row is its index in `arrivals`
-    QStringList skipped;      // offered names not taken in: gone, unreadable, too large
+    QList<Arrival> refreshes; // rows whose files changed; their places stay
+    // A job's row is its index in `arrivals`, then in `refreshes` after those.
+    QList<ThumbnailJob> jobs;
+    QStringList skipped; // offered names not taken in: gone, unreadable, too large
 };
 
 // Tidies the arrived files as the scan does (their names sanitised, a base
@@ -30,6 +32,12 @@ struct ArrivalPlan {
 // are skipped.
 ArrivalPlan planArrivals(const QString& folder, const QStringList& names,
                          const QList<CatalogueRow>& rows, bool writable);
+
+// Plans new thumbnails (over the old ones) for the rows among `rows` whose
+// files in `folder` changed, named `names`; appended to `plan` after its
+// arrivals. A name without a row, gone, unreadable or too large is skipped.
+void planRefreshes(const QString& folder, const QStringList& names, const QList<CatalogueRow>& rows,
+                   ArrivalPlan& plan);
 
 // Puts the rows where the sort order wants them (newest first by date: a new
 // picture goes in front of those of its second), with their cached pictures

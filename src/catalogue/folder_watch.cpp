@@ -7,6 +7,8 @@
 #include <QFileSystemWatcher>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quiverel {
 
 namespace {
@@ -22,21 +24,69 @@ FolderWatch::FolderWatch(Clock& clock, QObject* parent)
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
         if (!timer_->isActive()) timer_->start();
     });
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &FolderWatch::fileChanged);
 }
 
-void FolderWatch::watch(const QString& folder, const QStringList& known) {
+void FolderWatch::watch(const QString& folder, const QList<CatalogueRow>& rows,
+                        const QHash<QString, FileStamp>& madeFrom) {
     stop();
     folder_ = folder;
+    QList<const CatalogueRow*> newest;
+    QStringList known;
+    for (const CatalogueRow& r : rows) {
+        if (r.fileName.isEmpty()) continue;
+        known.append(r.fileName);
+        newest.append(&r);
+    }
     tracker_.reset(known);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) watcher_->addPath(QDir::cleanPath(folder));
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return;
+    watcher_->addPath(QDir::cleanPath(folder));
+    if (newest.size() > kWatchedFiles) {
+        std::partial_sort(
+            newest.begin(), newest.begin() + kWatchedFiles, newest.end(),
+            [](const CatalogueRow* a, const CatalogueRow* b) { return a->modified > b->modified; });
+        newest.resize(kWatchedFiles);
+    }
+    QStringList paths;
+    for (const CatalogueRow* r : std::as_const(newest)) {
+        const auto made = madeFrom.constFind(r->fileName);
+        tracker_.madeFrom(r->fileName,
+                          made != madeFrom.cend() ? *made : stampOf(folder + r->fileName));
+        paths.append(folder + r->fileName);
+    }
+    if (!paths.isEmpty()) watcher_->addPaths(paths);
+    // Files written to while their thumbnails were made are compared at once.
+    keepPolling();
 }
 
 void FolderWatch::stop() {
     timer_->stop();
-    const QStringList watched = watcher_->directories();
-    if (!watched.isEmpty()) watcher_->removePaths(watched);
+    const QStringList directories = watcher_->directories();
+    if (!directories.isEmpty()) watcher_->removePaths(directories);
+    const QStringList files = watcher_->files();
+    if (!files.isEmpty()) watcher_->removePaths(files);
     folder_.clear();
     tracker_.reset({});
+}
+
+void FolderWatch::taken(const QString& offered, const QString& name, const FileStamp& stamp) {
+    tracker_.taken(offered, name, stamp.exists ? stamp : stampOf(folder_ + name));
+    if (!folder_.isEmpty()) follow(name);
+    keepPolling();
+}
+
+void FolderWatch::follow(const QString& name) {
+    const QString path = folder_ + name;
+    if (!watcher_->files().contains(path)) watcher_->addPath(path);
+}
+
+void FolderWatch::fileChanged(const QString& path) {
+    if (folder_.isEmpty() || !path.startsWith(folder_)) return;
+    const QString name = path.mid(folder_.size());
+    tracker_.touch(name);
+    // A file replaced by another under its name lost its watch with the old one.
+    if (QFileInfo::exists(path)) follow(name);
+    if (!timer_->isActive()) timer_->start();
 }
 
 void FolderWatch::refuse(const QString& name, const FileStamp& stamp) {
@@ -62,6 +112,14 @@ void FolderWatch::poll() {
     const FolderChange change = tracker_.observe(
         names, [&folder](const QString& name) { return stampOf(folder + name); },
         clock_.localNow());
+    if (!change.gone.isEmpty()) {
+        QStringList paths;
+        for (const QString& n : change.gone)
+            paths.append(folder + n);
+        const QStringList followed = watcher_->files();
+        paths.removeIf([&followed](const QString& p) { return !followed.contains(p); });
+        if (!paths.isEmpty()) watcher_->removePaths(paths);
+    }
     keepPolling();
     if (!change.isEmpty()) Q_EMIT changed(folder, change);
     Q_EMIT polled();

@@ -108,6 +108,7 @@ void Form1::Form_Load() {
     setWindowTitle(state_.windowTitle);
     QDir::setCurrent(QDir::rootPath());
     migrateOldFiles(state_.appFolder);
+    layOutFirstFolderList(state_, {QDir::homePath(), qEnvironmentVariable("WINEPREFIX")});
 
     const QSize screen = ctx_.desktop.screenSize();
     loadSettings(state_, screen);

@@ -148,6 +148,8 @@ private:
     bool folderUpdateWaits() const;
     void takeInFolderChanges();
     void finishIntake(const ArrivalPlan& plan);
+    // Changed files' new thumbnails go into their cells where they are.
+    void takeInRefreshes(const ArrivalPlan& plan, const ThumbnailBatch& batch);
     void updatePicturesCaption(int pictures);
     void createTimers();
     void watchCells();
@@ -183,8 +185,11 @@ private:
     struct WatchedChanges {
         QString folder;
         QStringList arrived;
+        QStringList changed;
         QStringList gone;
     } watched_; // reported, not yet taken in
+    // The files the last scan made thumbnails of, as they were then.
+    QHash<QString, FileStamp> scannedStamps_;
 };
 
 } // namespace quiverel

@@ -81,6 +81,12 @@ void Form1::scanOnce() {
     int pictures = plan.pictures;
     cat.rows = std::move(plan.rows);
     cat.pictureCache = QList<QImage>(cat.rows.size());
+    // A file written to while its thumbnail is made is taken in again once
+    // it settles (the folder watch compares it with this).
+    scannedStamps_.clear();
+    for (const ThumbnailJob& j : std::as_const(plan.missing))
+        if (j.listed.exists && j.row < cat.rows.size())
+            scannedStamps_.insert(cat.rows[j.row].fileName, j.listed);
     cat.pageCount = plan.pageCount;
     rebuildTabs();
 

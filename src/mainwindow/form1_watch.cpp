@@ -6,6 +6,7 @@
 #include "catalogue/file_names.h"
 #include "catalogue/file_stamp.h"
 #include "catalogue/folder_watch.h"
+#include "catalogue/load_thumbnail.h"
 #include "catalogue/scan_plan.h"
 
 #include <QEvent>
@@ -35,23 +36,22 @@ void Form1::watchShownFolder() {
         watch_->stop();
         return;
     }
-    QStringList names;
-    names.reserve(cat.rows.size());
-    for (const CatalogueRow& r : cat.rows)
-        if (!r.fileName.isEmpty()) names.append(r.fileName);
     watched_.folder = state_.current.folder;
-    watch_->watch(watched_.folder, names);
+    watch_->watch(watched_.folder, cat.rows, std::exchange(scannedStamps_, {}));
 }
 
 void Form1::folderChanged(const QString& folder, const FolderChange& change) {
     if (folder != watched_.folder) return;
     for (const QString& n : change.gone) {
         watched_.arrived.removeAll(n);
+        watched_.changed.removeAll(n);
         if (!watched_.gone.contains(n)) watched_.gone.append(n);
     }
     const QSet<QString> waiting(watched_.arrived.cbegin(), watched_.arrived.cend());
     for (const QString& n : change.arrived)
         if (!waiting.contains(n)) watched_.arrived.append(n);
+    for (const QString& n : change.changed)
+        if (!watched_.changed.contains(n)) watched_.changed.append(n);
     takeInFolderChanges();
 }
 
@@ -62,7 +62,7 @@ bool Form1::folderUpdateWaits() const {
 }
 
 void Form1::takeInFolderChanges() {
-    if (watched_.arrived.isEmpty() && watched_.gone.isEmpty()) return;
+    if (watched_.arrived.isEmpty() && watched_.changed.isEmpty() && watched_.gone.isEmpty()) return;
     if (folderUpdateWaits()) {
         // A disabled window says when it is enabled again (changeEvent).
         if (isEnabled() && !unloaded_ && !intake_) intakeRetry_->start();
@@ -72,6 +72,7 @@ void Form1::takeInFolderChanges() {
     const QString folder = watched_.folder;
     const QStringList gone = std::exchange(watched_.gone, {});
     const QStringList arrived = std::exchange(watched_.arrived, {});
+    const QStringList changed = std::exchange(watched_.changed, {});
 
     QStringList reallyGone;
     for (const QString& n : gone) {
@@ -86,8 +87,9 @@ void Form1::takeInFolderChanges() {
     if (!leaving.isEmpty()) leaveOutRows(cat, leaving);
 
     ArrivalPlan plan = planArrivals(folder, arrived, cat.rows, canWriteIn(folder));
+    planRefreshes(folder, changed, cat.rows, plan);
     for (const Arrival& a : std::as_const(plan.arrivals))
-        watch_->taken(a.offered, a.row.fileName);
+        watch_->taken(a.offered, a.row.fileName, a.stamp);
     for (const QString& n : std::as_const(plan.skipped))
         if (rowsNamed(cat, {n}).size() == 1) watch_->taken(n, n);
     if (!leaving.isEmpty()) refreshGrid();
@@ -104,6 +106,7 @@ void Form1::finishIntake(const ArrivalPlan& plan) {
     Catalogue& cat = state_.catalogue;
     // A scan under way finds the new files itself.
     if (unloaded_ || scanning_ || watched_.folder != state_.current.folder) return;
+    takeInRefreshes(plan, *batch);
     QList<CatalogueRow> rows;
     QList<QImage> pictures;
     for (int i = 0; i < plan.arrivals.size(); ++i) {
@@ -123,6 +126,34 @@ void Form1::finishIntake(const ArrivalPlan& plan) {
         refreshGrid();
     }
     takeInFolderChanges(); // what arrived meanwhile
+}
+
+void Form1::takeInRefreshes(const ArrivalPlan& plan, const ThumbnailBatch& batch) {
+    Catalogue& cat = state_.catalogue;
+    const int offset = cat.thumbsPerPage * (cat.currentPage - 1);
+    bool shown = false;
+    for (int i = 0; i < plan.refreshes.size(); ++i) {
+        const Arrival& a = plan.refreshes[i];
+        const ThumbnailResult result = batch.result(int(plan.arrivals.size()) + i);
+        // Its thumbnail is kept until the file changes again (a picture that
+        // does not decode now is the next scan's to judge).
+        watch_->taken(a.offered, a.offered, a.stamp);
+        const QList<int> at = rowsNamed(cat, {a.offered});
+        if (at.size() != 1 || (result.outcome != ThumbnailOutcome::Made &&
+                               result.outcome != ThumbnailOutcome::NotWritten))
+            continue;
+        // The row stays where it is, even sorted by date: the user's page
+        // does not shift under them for a picture they already have.
+        const int r = at.first();
+        cat.rows[r].dateTime = a.row.dateTime;
+        cat.rows[r].modified = a.row.modified;
+        const bool onPage = r >= offset && r < offset + cat.thumbsPerPage;
+        if (!onPage && cat.pictureCache.value(r).isNull()) continue;
+        cat.pictureCache[r] =
+            result.image.isNull() ? loadThumbnail(watched_.folder, a.offered) : result.image;
+        shown = shown || onPage;
+    }
+    if (shown) ShowPage();
 }
 
 void Form1::changeEvent(QEvent* event) {

@@ -15,6 +15,8 @@ struct Look {
     QHash<QString, int> files;
     QStringList arrived;
     QStringList gone;
+    QStringList touched = {}; // catalogue files with an event before this look
+    QStringList changed = {};
 };
 
 struct TrackCase {
@@ -47,8 +49,11 @@ TEST_P(ArrivalTrackerTest, OffersSettledArrivalsAndReportsWhatWent) {
     w.tracker.reset(c.known);
     for (const Look& look : c.looks) {
         w.files = look.files;
+        for (const QString& name : look.touched)
+            w.tracker.touch(name);
         const FolderChange change = w.look(look.atMs);
         EXPECT_EQ(change.arrived, look.arrived) << c.name << " at " << look.atMs;
+        EXPECT_EQ(change.changed, look.changed) << c.name << " at " << look.atMs;
         EXPECT_EQ(change.gone, look.gone) << c.name << " at " << look.atMs;
     }
 }
@@ -83,7 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {{0, {{"b.jpg", 4}}, {}, {"a.jpg"}}, {1000, {{"b.jpg", 4}}, {"b.jpg"}, {}}}},
         TrackCase{"a file that is known from the start is no arrival",
                   {"a.jpg"},
-                  {{0, {{"a.jpg", 1}}, {}, {}}, {5000, {{"a.jpg", 2}}, {}, {}}}}),
+                  {{0, {{"a.jpg", 1}}, {}, {}}, {5000, {{"a.jpg", 2}}, {}, {}}}},
+        TrackCase{"a catalogue file written again comes as changed once it settled",
+                  {"a.jpg", "b.jpg"},
+                  {{0, {{"a.jpg", 1}, {"b.jpg", 1}}, {}, {}, {"a.jpg", "b.jpg"}},
+                   {500, {{"a.jpg", 2}, {"b.jpg", 1}}, {}, {}, {"a.jpg"}},
+                   {1200, {{"a.jpg", 3}, {"b.jpg", 1}}, {}, {}, {"a.jpg"}},
+                   {2200, {{"a.jpg", 3}, {"b.jpg", 1}}, {}, {}, {}, {"a.jpg"}},
+                   {4000, {{"a.jpg", 3}, {"b.jpg", 1}}, {}, {}}}}),
     [](const auto& info) { return std::to_string(info.index); });
 
 TEST(ArrivalTracker, AFileWrittenOnAndOnHoldsTheOthersBackNoLongerThanAnArrivalCounts) {
@@ -124,6 +136,22 @@ TEST(ArrivalTracker, AFileTakenInUnderATidiedNameIsKnownByThatName) {
     EXPECT_FALSE(w.tracker.waiting());
     w.files.clear();
     EXPECT_EQ(w.look(5000).gone, QStringList{"my_pic.jpg"});
+}
+
+TEST(ArrivalTracker, AChangedFileIsOfferedOnceAndFollowedAgainFromItsNewThumbnail) {
+    Watched w;
+    w.tracker.reset({"a.jpg"});
+    w.files = {{"a.jpg", 5}};
+    // Its thumbnail was made of a smaller file than the folder now holds.
+    w.tracker.madeFrom("a.jpg", stamp(4));
+    w.look(0);
+    ASSERT_EQ(w.look(1000).changed, QStringList{"a.jpg"});
+    w.files["a.jpg"] = 6;
+    w.tracker.touch("a.jpg");
+    EXPECT_TRUE(w.look(3000).isEmpty()); // offered, not yet taken in again
+    w.tracker.taken("a.jpg", "a.jpg", stamp(5));
+    w.look(3500);
+    EXPECT_EQ(w.look(4500).changed, QStringList{"a.jpg"});
 }
 
 } // namespace

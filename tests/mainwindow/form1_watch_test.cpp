@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
@@ -19,7 +20,8 @@ namespace {
 
 // A started main window showing "Rx" with `pictures` pictures written a day ago.
 struct WatchedFolder {
-    explicit WatchedFolder(int pictures, int perPage = 12) {
+    explicit WatchedFolder(int pictures, int perPage = 12,
+                           const std::function<void(const QString& rx)>& beforeLoad = {}) {
         t.app.write(QStringLiteral("ini/Folders.ini"), "Rx\r\n" + QFile::encodeName(rx) + "\r\n");
         t.app.write(QStringLiteral("ini/Setup.ini"),
                     "\"\"\r\n\"\"\r\n\"N\"\r\n\"\"\r\n\"English\"\r\n\"0\"\r\n\"770\"\r\n"
@@ -31,6 +33,7 @@ struct WatchedFolder {
             test::writePicture(path, {64, 48}, Qt::darkGreen);
             test::setModified(path, before.addSecs(i));
         }
+        if (beforeLoad) beforeLoad(rx);
         t.clock.set(QDateTime::currentDateTime());
         form.Form_Load();
     }
@@ -52,14 +55,32 @@ struct WatchedFolder {
     Form1 form{t.ctx};
 };
 
-QByteArray jpegBytes(QColor colour) {
+// A received picture; the lines an SSTV program missed are grey until it
+// fills them in.
+QByteArray jpegBytes(QColor colour, QColor bottom = {}) {
     QImage img(320, 256, QImage::Format_RGB32);
     img.fill(colour);
+    if (bottom.isValid()) QPainter(&img).fillRect(0, 128, 320, 128, bottom);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     img.save(&buffer, "JPG");
     return bytes;
+}
+
+void rewrite(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// The colour of a picture near the middle of its bottom part.
+QColor lowerColour(const QImage& img) {
+    return img.isNull() ? QColor() : img.pixelColor(img.width() / 2, img.height() * 7 / 8);
+}
+
+QColor cellLowerColour(const Form1& form, int cell) {
+    return lowerColour(form.pic2->Image1[cell]->pixmap().toImage());
 }
 
 void append(const QString& path, const QByteArray& piece) {
@@ -164,4 +185,52 @@ TEST(Form1Watch, ARenamedFileLeavesAndComesBackTidiedUnderItsNewName) {
     w.advance(1000);
     QTRY_COMPARE(w.names(), (QStringList{"old001.jpg", "holiday_2024.jpg"}));
     EXPECT_TRUE(QFileInfo::exists(w.rx + QStringLiteral("holiday_2024.jpg")));
+}
+
+TEST(Form1Watch, APictureFilledInAfterARerequestGetsItsNewThumbnailWhereItIs) {
+    const QString name = QStringLiteral("old000.jpg");
+    WatchedFolder w(13, 12, [&](const QString& rx) {
+        QDir().mkpath(rx);
+        rewrite(rx + name, jpegBytes(Qt::red, Qt::gray));
+        test::setModified(rx + name, QDateTime::currentDateTime().addDays(-2));
+    });
+    w.form.ckNext_MouseDown();
+    ASSERT_EQ(w.names().value(12), name); // the oldest: page 2, cell 0
+    ASSERT_GT(cellLowerColour(w.form, 0).green(), 100);
+    w.form.pic2->setCellSelected(1, true);
+    const QStringList rows = w.names();
+
+    rewrite(w.rx + name, jpegBytes(Qt::red));
+    QTRY_COMPARE(w.form.folderWatch().pendingCount(), 1);
+    w.advance(1000);
+    QTRY_VERIFY(cellLowerColour(w.form, 0).green() < 60);
+    QTRY_VERIFY(!w.form.isTakingIn());
+    EXPECT_GT(cellLowerColour(w.form, 0).red(), 200);
+    EXPECT_LT(lowerColour(QImage(w.rx + QStringLiteral("ThumbFiles/") + name)).green(), 60);
+    // Newer now, yet where it was: the page, the selection and the order stay.
+    EXPECT_EQ(w.names(), rows);
+    EXPECT_EQ(w.t.state.catalogue.currentPage, 2);
+    EXPECT_EQ(w.form.Tabs->currentIndex(), 1);
+    EXPECT_TRUE(w.form.pic2->isCellSelected(1));
+    EXPECT_EQ(w.t.state.catalogue.rows[12].modified,
+              QFileInfo(w.rx + name).lastModified().toSecsSinceEpoch());
+    EXPECT_TRUE(w.t.prompts.shown().isEmpty());
+}
+
+TEST(Form1Watch, APictureStillWrittenWhileTheFolderIsScannedIsTakenInAgainOnceComplete) {
+    const QString path = QStringLiteral("rx 2.jpg");
+    const QByteArray bytes = jpegBytes(Qt::red);
+    WatchedFolder w(3, 12, [&](const QString& rx) {
+        QDir().mkpath(rx);
+        rewrite(rx + path, bytes.left(bytes.size() / 2));
+    });
+    ASSERT_EQ(w.names().value(0), path);
+    ASSERT_FALSE(cellLowerColour(w.form, 0).red() > 200); // its lower half is not there yet
+
+    append(w.rx + path, bytes.mid(bytes.size() / 2));
+    QTRY_COMPARE(w.form.folderWatch().pendingCount(), 1);
+    w.advance(1000);
+    QTRY_VERIFY(cellLowerColour(w.form, 0).red() > 200);
+    QTRY_VERIFY(!w.form.isTakingIn());
+    EXPECT_EQ(w.names().size(), 4);
 }
