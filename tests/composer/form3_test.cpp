@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
@@ -200,6 +202,80 @@ TEST_F(Form3Test, FrameInForceFromAnEarlierOpeningIsPreviewed) {
     open();
     EXPECT_EQ(form->frame.Slider1->value(), 6);
     EXPECT_EQ(form->picQSL->framePreview()[Left].size(), 7);
+    EXPECT_TRUE(t.state.transmit.composerEdited) << "the transmit files get it too";
+}
+
+TEST_F(Form3Test, FrameWidthStyleAndColourChangesAreEdits) {
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    open();
+    bool& edited = t.state.transmit.composerEdited;
+    form->cmdFrame_Click();
+    EXPECT_FALSE(edited);
+    form->frame.Slider1->setValue(3);
+    EXPECT_TRUE(edited);
+    edited = false;
+    form->frame.Option2->click();
+    EXPECT_TRUE(edited);
+    edited = false;
+    form->cmdColor_Click(); // cancelled: no change
+    EXPECT_FALSE(edited);
+    t.prompts.answerColour(QColor(1, 2, 3));
+    form->cmdColor_Click();
+    EXPECT_TRUE(edited);
+}
+
+struct ControlPlace {
+    const char* name;
+    QRectF units;
+};
+
+class Form3Places : public Form3Test, public ::testing::WithParamInterface<ControlPlace> {};
+
+TEST_P(Form3Places, AtTheirPlaceAtEveryGuiScale) {
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    for (const double g : {1.0, 1.5}) {
+        t.state.settings.guiScale = g;
+        open();
+        auto* w = form->findChild<QWidget*>(QString::fromLatin1(GetParam().name));
+        ASSERT_TRUE(w);
+        const QRectF u = GetParam().units;
+        const auto px = [g](double v) { return int(std::lround(v * g)); };
+        EXPECT_EQ(w->geometry(), QRect(QPoint(px(u.left()), px(u.top())),
+                                       QPoint(px(u.right()) - 1, px(u.bottom()) - 1)))
+            << "at GUI scale " << g;
+        EXPECT_TRUE(w->isVisible());
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete form.data();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, Form3Places,
+                         ::testing::Values(ControlPlace{"lblJP2", {149, 428, 61, 50}},
+                                           ControlPlace{"P_Bar", {565, 370, 140, 15}},
+                                           ControlPlace{"cmdTx", {435, 440, 100, 31}},
+                                           ControlPlace{"cmdClose", {632, 440, 80, 31}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form3Test, Jp2CaptionComesFromTheTextTable) {
+    t.state.text[59] = QStringLiteral("JPEG 2000");
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    open();
+    EXPECT_EQ(form->lblJP2->text(), QStringLiteral("JPEG 2000"));
+}
+
+TEST_F(Form3Test, SlidersTellTheMainWindowWhileTheyMove) {
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    open();
+    QSignalSpy stale(form.data(), &Form3::mainSizeLabelStale);
+    QSlider* size = form->sizeControls->sliSize;
+    size->setSliderDown(true); // dragged, not yet let go
+    size->setValue(37);
+    EXPECT_EQ(stale.count(), 1);
+    EXPECT_EQ(t.state.settings.jp2TargetSize, 37000);
+    size->setSliderDown(false);
+    form->sizeControls->sliResize->setValue(3);
+    EXPECT_GE(stale.count(), 3);
+    EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("640x480"));
 }
 
 TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
@@ -219,6 +295,22 @@ TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
     EXPECT_TRUE(form->picTxt->mask().contains(QPoint(10, 15)));
     EXPECT_FALSE(form->picTxt->mask().contains(QPoint(40, 5)));
     ASSERT_TRUE(form->composition().text.has_value());
+}
+
+TEST_F(Form3Test, EveryNewTextLandsAtTheLeftHundredDownWithItsNoteAbove) {
+    setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 0)));
+    open();
+    const QImage text = filled(60, 30, qRgb(0, 0, 0));
+    t.state.textEffects.effectText = QStringLiteral("Hi");
+    for (int round = 0; round < 2; ++round) {
+        t.windows.textEffectsAnswer = TextEffectsResult{text, glyphMask(text, 16777215), {}};
+        form->cmdText_Click();
+        EXPECT_EQ(form->layerRect(Form3::Txt).topLeft(), QPointF(0, 100));
+        EXPECT_EQ(form->picTxt->pos(), QPoint(0, 100));
+        EXPECT_EQ(form->txtInfo->geometry(), QRect(10, 55, 330, 45));
+        EXPECT_EQ(form->txtInfo->isVisible(), round == 0) << "the note after the first text only";
+        form->setLayerRect(Form3::Txt, QRectF(300, 20, 60, 30)); // dragged away
+    }
 }
 
 TEST_F(Form3Test, CloseDuringTheOpeningHandOffWaitsForItWithoutHanging) {

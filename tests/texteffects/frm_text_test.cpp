@@ -1,5 +1,6 @@
 #include "texteffects/frm_text.h"
 
+#include "texteffects/frm_color.h"
 #include "texteffects/text_colours.h"
 #include "texteffects/text_dialog_state.h"
 #include "texteffects/text_layout.h"
@@ -15,6 +16,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <gtest/gtest.h>
 
@@ -43,12 +45,13 @@ struct TextDialogTest : ::testing::Test {
     std::unique_ptr<frmText> open() {
         auto form = std::make_unique<frmText>(
             t.ctx,
-            [this](int target, QColor current) -> std::optional<QColor> {
+            [this](int target, QColor current, ColourPicked picked) -> QWidget* {
                 picks.append({target, current});
-                if (answers.empty()) return std::nullopt;
+                if (answers.empty()) return nullptr; // closed without "Ok"
                 auto a = answers.front();
                 answers.pop_front();
-                return a;
+                if (a) picked(*a);
+                return nullptr;
             },
             &composer);
         form->Form_Load();
@@ -257,6 +260,51 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ColourButtonTest,
                                            ColourButton{"cmdColor", 3}, ColourButton{"color3d", 4},
                                            ColourButton{"color3d2", 5}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextDialogTest, ThePickerIsModelessOneAtATimeAndGoesWithTheDialog) {
+    frmText* self = nullptr;
+    frmText form(
+        t.ctx,
+        [this, &self](int target, QColor current, ColourPicked picked) -> QWidget* {
+            return frmColor::openModeless(t.ctx, {ColourPicker::TextEffects, target, current}, self,
+                                          std::move(picked));
+        },
+        &composer);
+    self = &form;
+    form.Form_Load();
+    form.show(); // application modal, as when it runs
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto pickers = [&form] {
+        int shown = 0;
+        for (frmColor* p : form.findChildren<frmColor*>())
+            shown += p->isVisible();
+        return shown;
+    };
+
+    form.cmdFcol->click();
+    QPointer<frmColor> picker = form.findChild<frmColor*>();
+    ASSERT_TRUE(picker && picker->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker));
+    // Clicks through the window system reach the dialog and the picker alike.
+    QRadioButton* threeD = form.opt[int(TextStyle::ThreeD)];
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
+                      threeD->mapTo(&form, QPoint(8, threeD->height() / 2))); // on its circle
+    EXPECT_TRUE(threeD->isChecked());
+    QTest::mouseClick(picker->windowHandle(), Qt::LeftButton, {},
+                      picker->p->mapTo(picker.data(), QPoint(5, 5)));
+    const QColor sample = picker->sample();
+    EXPECT_NE(sample, toQColor(255));
+    picker->cmdOk->click();
+    EXPECT_EQ(form.swatch(1), colourCode(sample));
+    EXPECT_TRUE(form.Timer1->isActive()) << "the preview follows";
+
+    form.cmdSHcol->click();
+    form.color3d->click(); // replaces the picker for the second colour
+    EXPECT_EQ(pickers(), 1);
+    form.close();
+    EXPECT_EQ(pickers(), 0);
+    EXPECT_EQ(form.swatch(2), 0) << "a picker closed with its dialog picks nothing";
+}
 
 TEST_F(TextDialogTest, OkHandsThePictureItsMaskAndTheSettingsBack) {
     auto form = open();
