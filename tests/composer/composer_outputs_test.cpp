@@ -163,13 +163,11 @@ TEST_F(ComposerOutputsTest, AFrameAloneReachesTheTransmittedJp2) {
     const QString jp2 = t.state.transmit.txFolder + QStringLiteral("/small.jp2");
     ASSERT_TRUE(QFile::exists(jp2)) << t.prompts.messages().join(u'|').toStdString();
     EXPECT_NE(t.app.read(QStringLiteral("TX/small.jp2")), source);
-    ASSERT_EQ(t.windows.calls.size(), 1);
-    for (const QImage& sent : {loadPicture(jp2), t.windows.calls[0].picture}) {
-        const QRgb band = sent.pixel(4, 240); // the frame colour 216, 158, 39
-        EXPECT_GT(qRed(band), 150);
-        EXPECT_LT(qBlue(band), 100);
-        EXPECT_GT(qBlue(sent.pixel(320, 240)), 200);
-    }
+    const QImage sent = loadPicture(jp2);
+    const QRgb band = sent.pixel(4, 240); // the frame colour 216, 158, 39
+    EXPECT_GT(qRed(band), 150);
+    EXPECT_LT(qBlue(band), 100);
+    EXPECT_GT(qBlue(sent.pixel(320, 240)), 200);
 }
 
 TEST_F(ComposerOutputsTest, CompressedWithoutATransmitFileSaysSo) {
