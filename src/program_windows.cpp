@@ -69,6 +69,7 @@ void ProgramWindows::showComposer() {
     composer_ = composer;
     if (!composer) return;
     main_->setEnabled(false);
+    QObject::connect(composer, &Form3::mainSizeLabelStale, main_.get(), &Form1::refreshSizeLabel);
     QObject::connect(composer, &Form3::closed, main_.get(), [this] {
         Form1& main = *main_;
         const Settings& s = ctx_.state.settings;
@@ -156,8 +157,9 @@ std::optional<TextEffectsResult> ProgramWindows::showTextEffects(QWidget* opener
     QWidget* self = nullptr; // the picker opens over the dialog
     frmText dialog(
         ctx_,
-        [this, &self](int target, QColor current) {
-            return showColourPicker(self, {ColourPicker::TextEffects, target, current});
+        [this, &self](int target, QColor current, ColourPicked picked) -> QWidget* {
+            return frmColor::openModeless(ctx_, {ColourPicker::TextEffects, target, current}, self,
+                                          std::move(picked));
         },
         opener);
     self = &dialog;

@@ -32,6 +32,16 @@ std::optional<QSizeF> resizeLayer(QPointF pointer, double ratio) {
     return QSizeF(w * grow, h * grow);
 }
 
+QPointF textLayerPlace(QSizeF canvas, QSizeF text) {
+    constexpr double kTop = 100;
+    if (canvas.height() > kTop) return {0, kTop};
+    return {0, std::max(0.0, canvas.height() - text.height())};
+}
+
+QRectF textHintPlace(double textTop) {
+    return {10, std::max(0.0, textTop - 45), 330, 45};
+}
+
 QString composerCaption(const AppState& state) {
     const CurrentPicture& cur = state.current;
     return QString::number(cur.width) + QStringLiteral(" x ") + QString::number(cur.height) +

@@ -29,6 +29,14 @@ QSizeF fitLayer(QSize picture);
 inline constexpr double kMinLayerSide = 4.0;
 std::optional<QSizeF> resizeLayer(QPointF pointer, double ratio);
 
+// Where the text layer lands each time the text effects dialog closes: at
+// the canvas's left edge, 100 units down. On a canvas too flat for that it
+// sits as low as it fits, never above the canvas, so it can still be grabbed.
+QPointF textLayerPlace(QSizeF canvas, QSizeF text);
+// The note beside the text layer whose top is `textTop` (canvas units), in
+// composer units: 330 x 45 at the left, just above the text, never above the window.
+QRectF textHintPlace(double textTop);
+
 // The window caption: "640 x 480    123,456 bytes".
 QString composerCaption(const AppState& state);
 

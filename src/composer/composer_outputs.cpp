@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace quiverel {
@@ -56,6 +58,16 @@ void ComposerOutputs::cmdOrig_Click() {
 void ComposerOutputs::cmdTx_Click() {
     form_.txtInfo->hide();
     AppState& state = ctx_.state;
+    // The click that opened the composer may still be handing its picture
+    // over: carry this out once it is done. Waiting here would nest inside
+    // its own waits.
+    if (state.transmit.handOffRunning) {
+        form_.cmdTx->setEnabled(false);
+        form_.P_Bar->setRange(0, 0);
+        QTimer::singleShot(50, this, &ComposerOutputs::cmdTx_Click);
+        return;
+    }
+    form_.cmdTx->setEnabled(true);
     QImage shown;
     QString caption;
     {

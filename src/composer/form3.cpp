@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -132,6 +133,18 @@ void Form3::createControls() {
     sizeControls = new SizeControls(ctx_, SizeControlsPlaces::composer(), this);
     sizeControls->setObjectName(QStringLiteral("sizeControls"));
     sizeControls->placeIn(*units_);
+    connect(sizeControls, &SizeControls::mainSizeLabelStale, this, &Form3::mainSizeLabelStale);
+    lblJP2 = new QLabel(QStringLiteral("jp2"), this);
+    lblJP2->setObjectName(QStringLiteral("lblJP2"));
+    lblJP2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    units_->place(lblJP2, QRectF(149, 428, 61, 50));
+    P_Bar = new QProgressBar(this);
+    P_Bar->setObjectName(QStringLiteral("P_Bar"));
+    P_Bar->setAccessibleName(QStringLiteral("Progress"));
+    P_Bar->setTextVisible(false);
+    P_Bar->setRange(0, 1);
+    P_Bar->setValue(0);
+    units_->place(P_Bar, QRectF(565, 370, 140, 15));
 
     frame = makeFramePanel(this, *units_);
     connect(frame.Option1, &QRadioButton::clicked, this, &Form3::Option_Click);
@@ -197,6 +210,8 @@ void Form3::Form_Load() {
     frame.Slider1->setValue(f.width);
     frame.Slider1->blockSignals(false);
     refreshFramePreview();
+    // That frame is in the composite, so the transmit files must show it too.
+    if (f.width >= 2) state.transmit.composerEdited = true;
     show();
     if (std::exchange(busyCursor_, false)) QGuiApplication::restoreOverrideCursor();
 }
@@ -209,6 +224,9 @@ void Form3::placeButtons() {
         units_->place(button, b.place);
         units_->setFontPoints(button, 9);
     }
+    const QString& jp2 = ctx_.state.text[59];
+    lblJP2->setText(jp2.isEmpty() ? QStringLiteral("jp2") : jp2);
+    units_->setFontPoints(lblJP2, 9);
     units_->setFontPoints(txtInfo, 9);
     units_->setFontPoints(frame.Frame1, 9);
 }
@@ -325,7 +343,9 @@ void Form3::cmdText_Click() {
         return;
     }
     const double fx = picQSL->factorX(), fy = picQSL->factorY();
-    layer.rect.setSize(QSizeF(layer.picture.width() / fx, layer.picture.height() / fy));
+    const QSizeF size(layer.picture.width() / fx, layer.picture.height() / fy);
+    // Every new text starts at the same place, clear of the picture layers.
+    layer.rect = QRectF(textLayerPlace(canvasRect_.size(), size), size);
     picTxt->setPixmap(QPixmap::fromImage(layer.picture));
     picTxt->resize(layer.picture.size());
     placeLayer(Txt);
@@ -333,7 +353,10 @@ void Form3::cmdText_Click() {
     ApplyTransparentRegion(*picTxt, layer.picture, kWhite);
     picTxt->show();
     picTxt->raise();
-    showLayerHint(Txt, textHint(state), takeTextHintPending(state));
+    txtInfo->setText(textHint(state));
+    placeInfo(textHintPlace(layer.rect.top()));
+    txtInfo->setVisible(takeTextHintPending(state));
+    txtInfo->raise();
 }
 
 void Form3::cmdClrQsl_Click() {
@@ -364,20 +387,35 @@ void Form3::cmdOkFrame_Click() {
 }
 
 void Form3::Option_Click() {
-    ctx_.state.frames.solid = frame.Option2->isChecked();
+    FrameSettings& f = ctx_.state.frames;
+    const bool solid = frame.Option2->isChecked();
+    if (solid != f.solid) frameEdited();
+    f.solid = solid;
     refreshFramePreview();
 }
 
 void Form3::Slider1_Scroll() {
-    ctx_.state.frames.width = frame.Slider1->value();
+    FrameSettings& f = ctx_.state.frames;
+    const int width = frame.Slider1->value();
+    if (width != f.width) frameEdited();
+    f.width = width;
     refreshFramePreview();
 }
 
 void Form3::cmdColor_Click() {
     FrameSettings& f = ctx_.state.frames;
     const auto chosen = ctx_.prompts.colour(this, toQColor(f.colour));
-    if (chosen && chosen->isValid()) f.colour = colourCode(*chosen);
+    if (chosen && chosen->isValid() && colourCode(*chosen) != f.colour) {
+        f.colour = colourCode(*chosen);
+        frameEdited();
+    }
     refreshFramePreview();
+}
+
+void Form3::frameEdited() {
+    // Without this a small .jp2 with "No Resize" would go to TX as it is,
+    // without the frame the bitmap has.
+    ctx_.state.transmit.composerEdited = true;
 }
 
 void Form3::refreshFramePreview() {
@@ -481,8 +519,13 @@ bool Form3::handOver(const QImage& composite) {
     AppState& state = ctx_.state;
     state.transmit.picture = composite;
     const CurrentPicture& cur = state.current;
-    return SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
-                          [this](int ms) { pause(ms); });
+    P_Bar->setRange(0, 0); // busy until the transmit files are made
+    const bool sent =
+        SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
+                       [this](int ms) { pause(ms); });
+    P_Bar->setRange(0, 1);
+    P_Bar->setValue(sent ? 1 : 0);
+    return sent;
 }
 
 void Form3::placeInfo(const QRectF& units) {

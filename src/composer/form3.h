@@ -13,6 +13,7 @@
 #include <array>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace quiverel {
@@ -82,13 +83,16 @@ public:
     QPushButton* cmdInfo = nullptr;
     QPushButton* cmdClose = nullptr;
     QWidget* Shape1 = nullptr;
-    // The size and compression controls go here.
     SizeControls* sizeControls = nullptr; // the size and resolution sliders
+    QLabel* lblJP2 = nullptr;             // between the sliders
+    QProgressBar* P_Bar = nullptr;        // busy while a picture is prepared for transmission
     FramePanel frame;
 
 Q_SIGNALS:
     // The composite was handed over and the composer is going away.
     void closed();
+    // A slider moved: the main window's lblSize no longer shows the settings.
+    void mainSizeLabelStale();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +110,8 @@ private:
     void addPictureLayer(LayerId id, const QImage& picture);
     void showLayerHint(LayerId id, const QString& text, bool show);
     void refreshFramePreview();
+    // A frame setting changed: the transmit files are made from the composite.
+    void frameEdited();
     bool layerMouseEvent(LayerId id, QEvent* event);
     void warnUnreadable(const QString& path, const QString& reason);
     void Form_Unload();

@@ -25,6 +25,7 @@ const QString kBrisendale = QStringLiteral("Brisendale");
 
 void Form1::showSplash(const QString& caption, const QString& label, int maximum, int value) {
     if (!splash_) splash_ = new frmSplash(this);
+    splash_->setGuiScale(state_.settings.guiScale);
     splash_->showProgress(caption, label, maximum, value);
 }
 

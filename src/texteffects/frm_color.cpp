@@ -58,6 +58,22 @@ std::optional<QColor> frmColor::run() {
     return chosen_;
 }
 
+frmColor* frmColor::openModeless(Context& ctx, const ColourPickRequest& request, QWidget* opener,
+                                 std::function<void(QColor)> picked) {
+    auto* picker = new frmColor(ctx, request, opener);
+    // A window of its own, but the opener's child: a modal opener does not
+    // block its own child windows, and the picker goes with it.
+    if (opener) picker->setParent(opener->window(), Qt::Dialog);
+    picker->setWindowModality(Qt::NonModal);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    connect(picker, &QDialog::accepted, picker, [picker, picked = std::move(picked)] {
+        if (picker->chosen_ && picked) picked(*picker->chosen_);
+    });
+    picker->Form_Load();
+    picker->show();
+    return picker;
+}
+
 void frmColor::Form_Load() {
     const double scale = ctx_.state.settings.guiScale > 0 ? ctx_.state.settings.guiScale : 1.0;
     const QSize size(int(std::lround(kTwips.width() / 15 * scale)),

@@ -390,10 +390,18 @@ void frmText::cmdFont_Click() {
 
 void frmText::colourButton_Click(int target) {
     if (!chooseColour_) return;
-    const std::optional<QColor> picked = chooseColour_(target, toQColor(swatch(target)));
-    if (!picked || !picked->isValid()) return; // closed without "Ok": nothing changes
+    // One picker at a time: the last button pressed says what it picks for.
+    if (picker_) picker_->close();
+    const QPointer<frmText> self(this);
+    picker_ = chooseColour_(target, toQColor(swatch(target)), [self, target](QColor colour) {
+        if (self) self->colourPicked(target, colour);
+    });
+}
+
+void frmText::colourPicked(int target, const QColor& colour) {
+    if (!colour.isValid()) return;
     if (colourDestination(ColourPicker::TextEffects, target) == ColourDestination::None) return;
-    setSwatch(target, colourCode(*picked));
+    setSwatch(target, colourCode(colour));
     Timer1->start();
 }
 
@@ -457,6 +465,8 @@ void frmText::handOff() {
 }
 
 void frmText::done(int result) {
+    // A picker still open picks for nothing any more.
+    if (picker_) picker_->close();
     // Every way of closing hands the text over, as "Ok" does.
     if (!result_ && loaded_) handOff();
     if (opener_) opener_->setEnabled(true);

@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <optional>
@@ -30,8 +31,12 @@ namespace quiverel {
 class UnitScale;
 
 // Opens the colour picker for a picker target (1..5) preset to the current
-// colour of that target's swatch; the colour picked with "Ok", or nothing.
-using ColourChooser = std::function<std::optional<QColor>(int target, QColor current)>;
+// colour of that target's swatch, without waiting for it: `picked` gets the
+// colour chosen with "Ok" and is never called when the picker is closed
+// otherwise. Gives the picker's window (or none), which the dialog closes
+// when it closes itself or opens another picker.
+using ColourPicked = std::function<void(QColor)>;
+using ColourChooser = std::function<QWidget*(int target, QColor current, ColourPicked picked)>;
 
 class frmText : public QDialog {
     Q_OBJECT
@@ -55,8 +60,11 @@ public:
     void txtText_Change();
     void cmdFont_Click();
     // The five colour buttons by picker target: 1 cmdFcol, 2 cmdSHcol,
-    // 3 cmdColor, 4 color3d, 5 color3d2.
+    // 3 cmdColor, 4 color3d, 5 color3d2. The dialog stays usable while the
+    // picker is open.
     void colourButton_Click(int target);
+    // The picker's "Ok": the target's swatch takes the colour, the preview follows.
+    void colourPicked(int target, const QColor& colour);
     void cmdOk_Click();
 
     // The preview's picture and font, and the colour of a picker target's swatch.
@@ -116,6 +124,7 @@ private:
     bool restoringText_ = false;
     bool loaded_ = false;
     std::optional<TextEffectsResult> result_;
+    QPointer<QWidget> picker_; // the colour picker while it is open
 };
 
 } // namespace quiverel

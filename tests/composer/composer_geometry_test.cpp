@@ -87,5 +87,30 @@ INSTANTIATE_TEST_SUITE_P(Pointers, LayerResize,
                              ResizeCase{{0, 0}, 0.75, QSizeF{4 / 0.75, 4}},
                              ResizeCase{{0, 40}, 0.5, QSizeF{8, 4}}));
 
+struct TextPlaceCase {
+    QSizeF canvas;
+    QSizeF text;
+    QPointF layer; // canvas units
+    QRectF hint;   // composer units
+};
+
+class TextLayerPlace : public ::testing::TestWithParam<TextPlaceCase> {};
+
+TEST_P(TextLayerPlace, LeftEdgeHundredDownWithTheNoteJustAbove) {
+    const TextPlaceCase& c = GetParam();
+    const QPointF at = textLayerPlace(c.canvas, c.text);
+    EXPECT_EQ(at, c.layer);
+    EXPECT_EQ(textHintPlace(at.y()), c.hint);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvases, TextLayerPlace,
+    ::testing::Values(TextPlaceCase{{530, 398}, {120, 40}, {0, 100}, {10, 55, 330, 45}},
+                      // A tall text still starts at 100; it can be dragged up.
+                      TextPlaceCase{{497.5, 398}, {300, 350}, {0, 100}, {10, 55, 330, 45}},
+                      // A panorama's canvas is lower than 100: the text sits on it.
+                      TextPlaceCase{{530, 66}, {120, 40}, {0, 26}, {10, 0, 330, 45}},
+                      TextPlaceCase{{530, 66}, {120, 90}, {0, 0}, {10, 0, 330, 45}}));
+
 } // namespace
 } // namespace quiverel

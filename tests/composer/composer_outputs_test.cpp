@@ -9,7 +9,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace quiverel {
@@ -125,6 +128,46 @@ TEST_F(ComposerOutputsTest, CompressedShowsTheTransmitFileWithItsTime) {
     EXPECT_TRUE(zoom.caption.startsWith(text(57) + u"   320 x 240    "))
         << zoom.caption.toStdString();
     EXPECT_TRUE(zoom.caption.endsWith(u"    " + QString::number(seconds) + u' ' + text(72)));
+}
+
+TEST_F(ComposerOutputsTest, CompressedDuringTheOpeningHandOffIsCarriedOutWhenItEnds) {
+    t.state.settings.resizeSetting = QStringLiteral("320x256");
+    setCurrent(QStringLiteral("sky.jpg"), filled(640, 480, qRgb(0, 0, 255)));
+    open();
+    t.state.transmit.handOffRunning = true;
+    form->cmdTx->click();
+    EXPECT_TRUE(t.windows.opened.isEmpty());
+    EXPECT_FALSE(form->cmdTx->isEnabled());
+    EXPECT_EQ(form->P_Bar->maximum(), 0) << "busy while it waits";
+    t.state.transmit.handOffRunning = false;
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !t.windows.calls.isEmpty(); }));
+    EXPECT_EQ(t.windows.calls[0].kind, WindowKind::Zoom);
+    EXPECT_EQ(t.windows.calls[0].picture.size(), QSize(320, 240));
+    EXPECT_TRUE(form->cmdTx->isEnabled());
+    EXPECT_GT(form->P_Bar->maximum(), 0);
+    EXPECT_EQ(form->P_Bar->value(), form->P_Bar->maximum());
+}
+
+TEST_F(ComposerOutputsTest, AFrameAloneReachesTheTransmittedJp2) {
+    // A .jp2 below the target size with "No Resize" would be copied as it is.
+    t.state.settings.resizeSetting = QStringLiteral("No Resize");
+    t.state.settings.resizeIndex = 10;
+    setCurrent(QStringLiteral("small.jp2"), filled(640, 480, qRgb(0, 0, 255)));
+    const QByteArray source = t.app.read(QStringLiteral("rx with blanks/small.jp2"));
+    ASSERT_LT(source.size(), 12000);
+    open();
+    form->cmdFrame_Click();
+    EXPECT_FALSE(t.state.transmit.composerEdited) << "opening the panel changes nothing";
+    form->frame.Slider1->setValue(10);
+    form->cmdTx->click();
+    const QString jp2 = t.state.transmit.txFolder + QStringLiteral("/small.jp2");
+    ASSERT_TRUE(QFile::exists(jp2)) << t.prompts.messages().join(u'|').toStdString();
+    EXPECT_NE(t.app.read(QStringLiteral("TX/small.jp2")), source);
+    const QImage sent = loadPicture(jp2);
+    const QRgb band = sent.pixel(4, 240); // the frame colour 216, 158, 39
+    EXPECT_GT(qRed(band), 150);
+    EXPECT_LT(qBlue(band), 100);
+    EXPECT_GT(qBlue(sent.pixel(320, 240)), 200);
 }
 
 TEST_F(ComposerOutputsTest, CompressedWithoutATransmitFileSaysSo) {

@@ -13,11 +13,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace quiverel {
 namespace {
@@ -56,6 +59,7 @@ TEST_F(Form3Test, OpensOnThePictureFittedIntoTheCanvasBox) {
     EXPECT_EQ(form->cmdPic->text(), QStringLiteral("Add Pic"));
     EXPECT_EQ(form->cmdFrame->text(), QStringLiteral("Add Frame"));
     EXPECT_EQ(form->cmdClose->text(), QStringLiteral("Close"));
+    EXPECT_EQ(form->lblJP2->text(), t.state.text[59]);
     EXPECT_EQ(form->sizeControls->sliSize->maximum(), 120); // the size sliders are in place
     EXPECT_EQ(form->size(), QSize(720, 480));
     EXPECT_FALSE(form->picMug->isVisible());
@@ -200,6 +204,53 @@ TEST_F(Form3Test, FrameInForceFromAnEarlierOpeningIsPreviewed) {
     open();
     EXPECT_EQ(form->frame.Slider1->value(), 6);
     EXPECT_EQ(form->picQSL->framePreview()[Left].size(), 7);
+    EXPECT_TRUE(t.state.transmit.composerEdited) << "the transmit files get it too";
+}
+
+TEST_F(Form3Test, FrameStyleAndColourChangesAreEdits) {
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    open();
+    bool& edited = t.state.transmit.composerEdited;
+    form->frame.Option2->click();
+    EXPECT_TRUE(std::exchange(edited, false));
+    t.prompts.answerColour(QColor(1, 2, 3));
+    form->cmdColor_Click();
+    EXPECT_TRUE(edited);
+}
+
+struct ControlPlace {
+    const char* name;
+    QRectF units;
+};
+
+class Form3Places : public Form3Test, public ::testing::WithParamInterface<ControlPlace> {};
+
+TEST_P(Form3Places, AtTheirPlaceAtTheGuiScale) {
+    t.state.settings.guiScale = 1.5;
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    open();
+    auto* w = form->findChild<QWidget*>(QString::fromLatin1(GetParam().name));
+    ASSERT_TRUE(w && w->isVisible());
+    const QRectF u = GetParam().units;
+    const auto px = [](double v) { return int(std::lround(v * 1.5)); };
+    EXPECT_EQ(w->geometry(), QRect(QPoint(px(u.left()), px(u.top())),
+                                   QPoint(px(u.right()) - 1, px(u.bottom()) - 1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, Form3Places,
+                         ::testing::Values(ControlPlace{"lblJP2", {149, 428, 61, 50}},
+                                           ControlPlace{"P_Bar", {565, 370, 140, 15}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form3Test, SlidersTellTheMainWindowWhileTheyMove) {
+    setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
+    open();
+    QSignalSpy stale(form.data(), &Form3::mainSizeLabelStale);
+    form->sizeControls->sliSize->setSliderDown(true); // dragged, not yet let go
+    form->sizeControls->sliSize->setValue(37);
+    EXPECT_EQ(stale.count(), 1);
+    form->sizeControls->sliResize->setValue(3);
+    EXPECT_EQ(stale.count(), 2);
 }
 
 TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
@@ -219,6 +270,22 @@ TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
     EXPECT_TRUE(form->picTxt->mask().contains(QPoint(10, 15)));
     EXPECT_FALSE(form->picTxt->mask().contains(QPoint(40, 5)));
     ASSERT_TRUE(form->composition().text.has_value());
+}
+
+TEST_F(Form3Test, EveryNewTextLandsAtTheLeftHundredDownWithItsNoteAbove) {
+    setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 0)));
+    open();
+    const QImage text = filled(60, 30, qRgb(0, 0, 0));
+    t.state.textEffects.effectText = QStringLiteral("Hi");
+    for (int round = 0; round < 2; ++round) {
+        t.windows.textEffectsAnswer = TextEffectsResult{text, glyphMask(text, 16777215), {}};
+        form->cmdText_Click();
+        EXPECT_EQ(form->layerRect(Form3::Txt).topLeft(), QPointF(0, 100));
+        EXPECT_EQ(form->picTxt->pos(), QPoint(0, 100));
+        EXPECT_EQ(form->txtInfo->geometry(), QRect(10, 55, 330, 45));
+        EXPECT_EQ(form->txtInfo->isVisible(), round == 0) << "the note after the first text only";
+        form->setLayerRect(Form3::Txt, QRectF(300, 20, 60, 30)); // dragged away
+    }
 }
 
 TEST_F(Form3Test, CloseDuringTheOpeningHandOffWaitsForItWithoutHanging) {

@@ -1,5 +1,6 @@
 #include "texteffects/frm_text.h"
 
+#include "texteffects/frm_color.h"
 #include "texteffects/text_colours.h"
 #include "texteffects/text_dialog_state.h"
 #include "texteffects/text_layout.h"
@@ -15,6 +16,8 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <deque>
 #include <gtest/gtest.h>
 
@@ -43,12 +46,13 @@ struct TextDialogTest : ::testing::Test {
     std::unique_ptr<frmText> open() {
         auto form = std::make_unique<frmText>(
             t.ctx,
-            [this](int target, QColor current) -> std::optional<QColor> {
+            [this](int target, QColor current, ColourPicked picked) -> QWidget* {
                 picks.append({target, current});
-                if (answers.empty()) return std::nullopt;
+                if (answers.empty()) return nullptr; // closed without "Ok"
                 auto a = answers.front();
                 answers.pop_front();
-                return a;
+                if (a) picked(*a);
+                return nullptr;
             },
             &composer);
         form->Form_Load();
@@ -257,6 +261,43 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ColourButtonTest,
                                            ColourButton{"cmdColor", 3}, ColourButton{"color3d", 4},
                                            ColourButton{"color3d2", 5}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextDialogTest, ThePickerIsModelessOneAtATimeAndGoesWithTheDialog) {
+    frmText* self = nullptr;
+    frmText form(
+        t.ctx,
+        [this, &self](int target, QColor current, ColourPicked picked) -> QWidget* {
+            return frmColor::openModeless(t.ctx, {ColourPicker::TextEffects, target, current}, self,
+                                          std::move(picked));
+        },
+        &composer);
+    self = &form;
+    form.Form_Load();
+    form.show(); // application modal, as when it runs
+    form.cmdFcol->click();
+    QPointer<frmColor> picker = form.findChild<frmColor*>();
+    ASSERT_TRUE(picker && QTest::qWaitForWindowExposed(picker));
+    // A click through the window system still reaches the dialog.
+    QRadioButton* threeD = form.opt[int(TextStyle::ThreeD)];
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
+                      threeD->mapTo(&form, QPoint(8, threeD->height() / 2))); // on its circle
+    EXPECT_TRUE(threeD->isChecked());
+    picker->p_MouseDown(QPoint(5, 5));
+    const QColor sample = picker->sample();
+    picker->cmdOk->click();
+    EXPECT_EQ(form.swatch(1), colourCode(sample));
+    EXPECT_TRUE(form.Timer1->isActive()) << "the preview follows";
+
+    form.cmdSHcol->click();
+    form.color3d->click(); // replaces the picker for the second colour
+    const auto shown = [&form] {
+        const QList<frmColor*> all = form.findChildren<frmColor*>();
+        return std::count_if(all.begin(), all.end(), [](frmColor* p) { return p->isVisible(); });
+    };
+    EXPECT_EQ(shown(), 1);
+    form.close();
+    EXPECT_EQ(shown(), 0);
+}
 
 TEST_F(TextDialogTest, OkHandsThePictureItsMaskAndTheSettingsBack) {
     auto form = open();

@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
     frmText* dialog = nullptr;
     frmText form(
         ctx,
-        [&ctx, &dialog](int target, QColor current) {
-            frmColor picker(ctx, {ColourPicker::TextEffects, target, current}, dialog);
-            return picker.run();
+        [&ctx, &dialog](int target, QColor current, ColourPicked picked) -> QWidget* {
+            return frmColor::openModeless(ctx, {ColourPicker::TextEffects, target, current}, dialog,
+                                          std::move(picked));
         },
         &composer);
     dialog = &form;
