@@ -35,6 +35,16 @@ bool makePictureThumbnail(const QString& source, const QString& target) {
 
 namespace {
 
+// The batch has a pool of its own. Qt cuts large image conversions and smooth
+// scaling on the interface thread into pieces for the global pool and waits for
+// them; queued behind a folder of thumbnails they would freeze every repaint,
+// the progress window's included, until the whole batch is done.
+QThreadPool* thumbnailPool() {
+    static QPointer<QThreadPool> pool;
+    if (!pool) pool = new QThreadPool(QCoreApplication::instance());
+    return pool;
+}
+
 QImage readBack(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -144,7 +154,7 @@ void ThumbnailBatch::start(QList<ThumbnailJob> jobs) {
     }
     QPointer<ThumbnailBatch> self(this);
     auto shared = shared_;
-    QThreadPool* pool = QThreadPool::globalInstance();
+    QThreadPool* pool = thumbnailPool();
     for (int i = 0; i < jobs_.size(); ++i) {
         const ThumbnailJob job = jobs_[i];
         const PictureThumbnailer thumbnailer = thumbnailer_;

@@ -6,8 +6,13 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace quiverel;
 
@@ -67,4 +72,30 @@ TEST(ThumbnailBatch, TextThumbnailIsABitmapUnderTheJpgNameFromTheStartOnly) {
         for (int x = 0; x < 60 && !ink; ++x)
             ink = img.pixelColor(x, y).lightness() < 128;
     EXPECT_TRUE(ink);
+}
+
+TEST(ThumbnailBatch, LeavesTheGlobalPoolFreeForQtsOwnPaintingWork) {
+    test::TempApp app;
+    const QString f = app.path() + QStringLiteral("/rx/");
+    app.write(QStringLiteral("rx/ThumbFiles/.keep"), "");
+    QList<ThumbnailJob> jobs;
+    for (int i = 0; i < 3 * QThreadPool::globalInstance()->maxThreadCount(); ++i)
+        jobs.append({i, f + QStringLiteral("p%1.jpg").arg(i),
+                     f + QStringLiteral("ThumbFiles/p%1.jpg").arg(i), QString(), false});
+    auto release = std::make_shared<QSemaphore>();
+    ThumbnailBatch batch([release](const QString&, const QString&) {
+        release->acquire();
+        release->release();
+        return false;
+    });
+    QSignalSpy finished(&batch, &ThumbnailBatch::finished);
+    batch.start(jobs);
+    // What Qt's image scaling queues on the global pool still runs while every
+    // thumbnail of the batch waits.
+    auto ran = std::make_shared<std::atomic<bool>>(false);
+    QThreadPool::globalInstance()->start([ran] { *ran = true; });
+    const bool ranMeanwhile = QTest::qWaitFor([ran] { return ran->load(); }, 10000);
+    release->release();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_TRUE(ranMeanwhile);
 }
