@@ -1,5 +1,7 @@
 #include "program_windows.h"
 
+#include "catalogue/folder_watch.h"
+#include "catalogue/paging.h"
 #include "catalogue/thumbnail_grid.h"
 #include "composer/form3.h"
 #include "composer/form8.h"
@@ -141,7 +143,20 @@ void ProgramWindows::showFolderRemoval() {
 
 void ProgramWindows::showRenameReplace(const ClashRequest& request) {
     auto* dialog = new Form6(ctx_, request);
-    QObject::connect(dialog, &Form6::sourceRemoved, main_.get(), &Form1::RemoveCatalogueRow);
+    QObject::connect(dialog, &Form6::sourceRemoved, main_.get(),
+                     [this](const QString& folder, const QString& name, int row) {
+                         Form1& main = *main_;
+                         const Catalogue& cat = ctx_.state.catalogue;
+                         // A grid showing another folder has no row of the moved file.
+                         if (cat.searchResults || ctx_.state.current.folder != folder) return;
+                         const int selected =
+                             pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex;
+                         if (row == selected && row >= 0 && row < cat.rows.size() &&
+                             cat.rows[row].fileName == name)
+                             main.RemoveCatalogueRow();
+                         else
+                             main.folderWatch().poll(); // it finds the row by the file's name
+                     });
     dialog->Form_Load();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <optional>
@@ -45,10 +46,15 @@ struct ViewerRequest {
 enum class HelpPage { Help, Setup, Languages, About };
 
 // A file is to be written where a file of the same name stands.
+// Everything the dialog acts on is in here: the main window may show
+// another picture or folder by the time a button is pressed.
 struct ClashRequest {
     int mode = 5;         // 5 copy or move from the options panel, 3 save from the composer
     QString fileName;     // the name already taken, with its extension
     QString targetFolder; // ending in "/"
+    QString sourceFolder; // ending in "/"; mode 5: holds the file `fileName` copied or moved
+    int sourceRow = -1;   // mode 5: the source's row in the catalogue, -1 when not known
+    QSize sourceSize;     // the pixel size told for the left picture
     QImage sourcePicture; // shown on the left
     QImage targetPicture; // the existing file, shown on the right
     bool move = false;    // mode 5: a move rather than a copy

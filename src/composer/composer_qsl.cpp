@@ -2,6 +2,7 @@
 
 #include "catalogue/file_names.h"
 #include "imaging/picture_file.h"
+#include "renamereplace/clash_names.h"
 #include "util/numbers.h"
 
 #include <QDir>
@@ -42,8 +43,25 @@ QslSaveResult saveQslCard(const QImage& card, const QString& appFolder, const QS
         r.error = QStringLiteral("The folder cannot be made.");
         return r;
     }
+    // Two cards for one call in the same minute get the same name.
+    r.taken = nameTakenIn(r.folder, r.name);
+    if (r.taken) return r;
     r.saved = savePicture(card, r.folder + r.name, {}, &r.error);
     return r;
+}
+
+ClashRequest qslClashRequest(const QImage& card, const QslSaveResult& taken) {
+    ClashRequest clash;
+    clash.mode = 3;
+    clash.fileName = taken.name;
+    clash.targetFolder = taken.folder;
+    clash.sourceFolder = taken.folder;
+    clash.sourceSize = card.size();
+    clash.sourcePicture = card;
+    clash.targetPicture = loadPicture(taken.folder + taken.name);
+    clash.chosenPath = taken.folder + taken.name;
+    clash.pictureToSave = card;
+    return clash;
 }
 
 } // namespace quiverel

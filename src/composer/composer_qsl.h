@@ -3,6 +3,7 @@
 // it is saved under and the saving itself.
 
 #include "app/state.h"
+#include "app/windows.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -26,15 +27,20 @@ QString qslCaption(const AppState& state, qint64 transmitBytes);
 
 struct QslSaveResult {
     bool saved = false;
-    QString name;   // the card's file name with its ".jpg"
-    QString folder; // "<application folder>/Qsl/"
-    QString error;  // why it was not saved
+    bool taken = false; // a file of that name is there (a card of the same minute): nothing written
+    QString name;       // the card's file name with its ".jpg"
+    QString folder;     // "<application folder>/Qsl/"
+    QString error;      // why it was not saved
 };
 
 // Writes `card` as a JPEG into the Qsl folder of the application folder
 // (made when missing), named after the call and the time. Characters a file
-// name cannot hold become "_".
+// name cannot hold become "_". A name already taken (in any letter case) is
+// left alone.
 QslSaveResult saveQslCard(const QImage& card, const QString& appFolder, const QString& workedCall,
                           const QDateTime& utc);
+
+// The rename-or-replace dialog's hand-over for a card whose name was taken.
+ClashRequest qslClashRequest(const QImage& card, const QslSaveResult& taken);
 
 } // namespace quiverel

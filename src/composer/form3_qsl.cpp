@@ -51,8 +51,14 @@ void Form3::cmdQSL_Click() {
 void Form3::cmdSaveQsl_Click() {
     txtInfo->hide();
     const AppState& state = ctx_.state;
+    const QImage card = picQSL->picture();
     const QslSaveResult r =
-        saveQslCard(picQSL->picture(), ctx_.appFolder, state.qsl.workedCall, ctx_.clock.utcNow());
+        saveQslCard(card, ctx_.appFolder, state.qsl.workedCall, ctx_.clock.utcNow());
+    if (r.taken) {
+        // The dialog asks whether to replace the earlier card or name this one anew.
+        ctx_.windows.showRenameReplace(qslClashRequest(card, r));
+        return;
+    }
     if (r.saved) {
         ctx_.prompts.message(this, state.text[83],
                              r.name.chopped(4) + u'\n' + state.text[71] + u'\n' + r.folder);

@@ -70,6 +70,8 @@ void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& 
         clash.mode = 3;
         clash.fileName = chosen.fileName();
         clash.targetFolder = folder;
+        clash.sourceFolder = cur.folder;
+        clash.sourceSize = QSize(cur.width, cur.height);
         clash.sourcePicture = composite;
         clash.targetPicture = loadPicture(path);
         clash.chosenPath = path;

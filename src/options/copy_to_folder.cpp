@@ -80,11 +80,15 @@ CopyResult copyOrMoveToFolder(const CopyRequest& request, Desktop& desktop, cons
     return result;
 }
 
-ClashRequest clashRequestFor(const CopyRequest& request, const QImage& thumbnail) {
+ClashRequest clashRequestFor(const CopyRequest& request, const QImage& thumbnail, int row,
+                             QSize size) {
     ClashRequest clash;
     clash.mode = 5;
     clash.fileName = request.fileName;
     clash.targetFolder = withTrailingSlash(request.targetFolder);
+    clash.sourceFolder = request.folder;
+    clash.sourceRow = row;
+    clash.sourceSize = size;
     clash.sourcePicture = thumbnail;
     clash.targetPicture = loadPicture(clash.targetFolder + request.fileName);
     clash.move = request.move;

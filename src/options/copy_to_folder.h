@@ -44,7 +44,9 @@ struct CopyResult {
 CopyResult copyOrMoveToFolder(const CopyRequest& request, Desktop& desktop, const TextTable& text);
 
 // What the rename-or-replace dialog is handed for a clash: `thumbnail` (the
-// grid's) on the left, the existing file on the right.
-ClashRequest clashRequestFor(const CopyRequest& request, const QImage& thumbnail);
+// grid's, of catalogue row `row`) on the left with the picture's `size`, the
+// existing file on the right.
+ClashRequest clashRequestFor(const CopyRequest& request, const QImage& thumbnail, int row,
+                             QSize size);
 
 } // namespace quiverel

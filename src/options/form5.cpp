@@ -147,10 +147,14 @@ QString Form5::path() const {
     return ctx_.state.current.folder + ctx_.state.current.fileName;
 }
 
+int Form5::selectedRow() const {
+    const Catalogue& cat = ctx_.state.catalogue;
+    return pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex;
+}
+
 QImage Form5::gridThumbnail() const {
     const Catalogue& cat = ctx_.state.catalogue;
-    const QImage cached =
-        cat.pictureCache.value(pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex);
+    const QImage cached = cat.pictureCache.value(selectedRow());
     if (!cached.isNull()) return cached;
     const CurrentPicture& cur = ctx_.state.current;
     return loadPicture(thumbnailPathOf(cur.folder, cur.fileName));
@@ -361,7 +365,8 @@ void Form5::CopyOrMoveToFolder(bool move) {
     const CopyResult result = copyOrMoveToFolder(request, ctx_.desktop, ctx_.state.text);
     switch (result.outcome) {
     case CopyOutcome::Clash:
-        ctx_.windows.showRenameReplace(clashRequestFor(request, gridThumbnail()));
+        ctx_.windows.showRenameReplace(
+            clashRequestFor(request, gridThumbnail(), selectedRow(), QSize(cur.width, cur.height)));
         return;
     case CopyOutcome::OwnFolder:
     case CopyOutcome::Failed:

@@ -92,6 +92,8 @@ private:
     void deletePicture();
     QString path() const;
     QImage gridThumbnail() const;
+    // The current picture's row in the catalogue.
+    int selectedRow() const;
 
     Context& ctx_;
     QWidget* mainWindow_;

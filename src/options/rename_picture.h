@@ -15,9 +15,10 @@ struct RenameResult {
     FileActionReport report;
 };
 
-// Renames `folder`/`fileName` as `typed` asks. A taken name (entry 92) or a
-// failed rename leaves everything as it was; a thumbnail that is missing or
-// cannot be renamed does not stop the picture's rename.
+// Renames `folder`/`fileName` as `typed` asks. A taken name (entry 92), also
+// one whose base another picture of the folder has in any case and with any
+// extension, an empty one, or a failed rename leaves everything as it was; a
+// thumbnail that is missing or cannot be renamed does not stop the rename.
 RenameResult renamePicture(const QString& folder, const QString& fileName, const QString& typed,
                            const TextTable& text);
 

@@ -41,7 +41,7 @@ ClashOutcome replaceClash(AppState& state, const ClashRequest& r) {
         removeThumbnailOf(r.targetFolder, r.fileName);
         return {};
     }
-    const QString source = state.current.folder + r.fileName;
+    const QString source = r.sourceFolder + r.fileName;
     if (auto f = copyOrMove(r, source, target)) return failed(*f);
     removeThumbnailOf(r.targetFolder, r.fileName);
     ClashOutcome done = report(source, r.move ? state.text[39] : spaced(state.text[41]), target);
@@ -59,7 +59,7 @@ ClashOutcome renameClash(AppState& state, const ClashRequest& r, const QString& 
     if (nameTakenIn(r.targetFolder, name))
         return {false, state.text[92] + u' ' + name, false, false};
     const QString target = r.targetFolder + name;
-    const QString source = state.current.folder + r.fileName;
+    const QString source = r.sourceFolder + r.fileName;
     if (r.mode == 3) {
         if (auto f = saveComposite(state, r.pictureToSave, target)) return failed(*f);
         return report(source, state.text[91], target);

@@ -22,7 +22,7 @@ struct ClashOutcome {
 std::optional<FileFailure> saveComposite(AppState& state, const QImage& picture,
                                          const QString& path);
 
-// Mode 5: the source (current folder + the clash name) copied or moved over
+// Mode 5: the source (source folder + the clash name) copied or moved over
 // the file in the target folder. Mode 3: the composite saved over the
 // chosen path. The replaced file's thumbnail is removed so it is made anew.
 ClashOutcome replaceClash(AppState& state, const ClashRequest& request);

@@ -17,8 +17,8 @@ ClashTexts clashTexts(const AppState& state, const ClashRequest& r) {
     ClashTexts t;
     t.caption = r.fileName;
     t.question = r.fileName + QStringLiteral("\n ") + state.text[42];
-    t.source = folderAndSize(state.current.folder, state.current.width, state.current.height,
-                             state.text[8]);
+    t.source =
+        folderAndSize(r.sourceFolder, r.sourceSize.width(), r.sourceSize.height(), state.text[8]);
     t.target = folderAndSize(r.targetFolder, r.targetPicture.width(), r.targetPicture.height(),
                              state.text[8]);
     t.proposed = proposedFreeName(r.targetFolder, r.fileName);

@@ -11,7 +11,7 @@ namespace quiverel {
 struct ClashTexts {
     QString caption;  // the name that is taken
     QString question; // Label3
-    QString source;   // Label1: the current folder and the current picture's size
+    QString source;   // Label1: the source folder and the source picture's size
     QString target;   // Label2: the target folder and the existing picture's size
     QString proposed; // txtRename
 };

@@ -101,7 +101,7 @@ void Form6::Form_Load() {
     Label1->setText(t.source);
     Label2->setText(t.target);
     // A long folder's second line may not fit the label; the whole path is at hand.
-    Label1->setToolTip(ctx_.state.current.folder);
+    Label1->setToolTip(request_.sourceFolder);
     Label2->setToolTip(request_.targetFolder);
     Label3->setText(t.question);
     txtRename->setText(t.proposed);
@@ -146,7 +146,8 @@ void Form6::finish(const ClashOutcome& outcome) {
     if (!outcome.message.isEmpty())
         ctx_.prompts.message(this, QString(), outcome.message,
                              outcome.failed ? PromptIcon::Warning : PromptIcon::None);
-    if (outcome.sourceRemoved) Q_EMIT sourceRemoved();
+    if (outcome.sourceRemoved)
+        Q_EMIT sourceRemoved(request_.sourceFolder, request_.fileName, request_.sourceRow);
     if (outcome.close) close();
 }
 

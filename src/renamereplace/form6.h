@@ -41,8 +41,9 @@ public:
     QPushButton* cmdCancel = nullptr;
 
 Q_SIGNALS:
-    // A move took the current picture away: its grid row is to go.
-    void sourceRemoved();
+    // A move took the source away from `folder`: its catalogue row (`row`
+    // when still there) is to go.
+    void sourceRemoved(const QString& folder, const QString& fileName, int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -202,6 +202,27 @@ TEST_F(ComposerQslTest, SaveQslWritesOnlyTheJpegOfTheCanvasCard) {
     EXPECT_EQ(t.prompts.shown()[0].text, name + u'\n' + t.state.text[71] + u'\n' + qsl());
 }
 
+TEST_F(ComposerQslTest, SecondCardOfTheMinuteGoesToRenameOrReplace) {
+    form = Form3::open(t.ctx, nullptr);
+    stampAs(QStringLiteral("K1ABC"));
+    form->cmdQSL_Click();
+    const QString first = qsl() + QStringLiteral("K1ABC 12-7-26 0957Z.jpg");
+    QDir().mkpath(qsl());
+    savePicture(filled(40, 30, qRgb(255, 0, 0)), first); // an earlier card of that minute
+    form->cmdSaveQsl->click();
+    ASSERT_EQ(t.windows.opened,
+              (QList<WindowKind>{WindowKind::QslDialog, WindowKind::RenameReplace}));
+    const ClashRequest& clash = t.windows.calls[1].clash;
+    EXPECT_EQ(clash.mode, 3);
+    EXPECT_EQ(clash.chosenPath, first);
+    EXPECT_EQ(clash.pictureToSave.size(), form->picQSL->size());
+    EXPECT_EQ(clash.targetPicture.size(), QSize(40, 30));
+    // Nothing written, nothing said: the dialog owns the rest of the save.
+    EXPECT_EQ(QDir(qsl()).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(loadPicture(first).size(), QSize(40, 30));
+    EXPECT_TRUE(t.prompts.shown().isEmpty());
+}
+
 TEST_F(ComposerQslTest, FailedSaveIsToldInsteadOfSuccess) {
     QFile blocker(t.app.path() + QStringLiteral("/Qsl"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be

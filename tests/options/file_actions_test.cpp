@@ -53,16 +53,6 @@ TEST_F(FileActions, RenameKeepsExtensionAndRenamesThumbnail) {
     EXPECT_EQ(r.report.text, "File renamed from\n" + folder + "old.jpg\nto\n" + folder + "new.jpg");
 }
 
-TEST_F(FileActions, RenameOntoTakenNameChangesNothing) {
-    writeBytes(folder + "a.png", "first");
-    writeBytes(folder + "b.png", "second");
-    const RenameResult r = renamePicture(folder, "a.png", "b", text());
-    EXPECT_FALSE(r.renamed);
-    EXPECT_EQ(r.report.text, "This name is already in use: b.png");
-    EXPECT_EQ(readBytes(folder + "a.png"), "first");
-    EXPECT_EQ(readBytes(folder + "b.png"), "second");
-}
-
 TEST_F(FileActions, RenameWithoutThumbnailStillRenames) {
     writeBytes(folder + "a.bmp", "picture");
     const RenameResult r = renamePicture(folder, "a.bmp", "b", text());
@@ -70,12 +60,49 @@ TEST_F(FileActions, RenameWithoutThumbnailStillRenames) {
     EXPECT_EQ(readBytes(folder + "b.bmp"), "picture");
 }
 
-TEST_F(FileActions, RenameToNothingBeforeTheExtensionIsIgnored) {
-    writeBytes(folder + "a.bmp", "picture");
-    const RenameResult r = renamePicture(folder, "a.bmp", ".hidden", text());
-    EXPECT_FALSE(r.renamed);
-    EXPECT_TRUE(QFile::exists(folder + "a.bmp"));
+// A folder holding "a.png" and `other`; "a.png" renamed as `typed`.
+struct RenameCase {
+    const char* other;
+    const char* typed;
+    const char* renamedTo; // empty: refused
+    const char* message;   // when refused
+};
+
+class RenameNames : public FileActions, public ::testing::WithParamInterface<RenameCase> {};
+
+TEST_P(RenameNames, RefusesWhatTheNextScanWouldUndo) {
+    const RenameCase& c = GetParam();
+    writeBytes(folder + "a.png", "first");
+    writeBytes(folder + c.other, "second");
+    const RenameResult r = renamePicture(folder, "a.png", c.typed, text());
+    const QStringList after = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    if (*c.renamedTo) {
+        EXPECT_TRUE(r.renamed);
+        EXPECT_EQ(readBytes(folder + c.renamedTo), "first");
+        EXPECT_EQ(after.size(), 2);
+    } else {
+        EXPECT_FALSE(r.renamed);
+        EXPECT_EQ(r.report.text, c.message);
+        EXPECT_EQ(readBytes(folder + "a.png"), "first");
+        EXPECT_EQ(after, (QStringList{"a.png", c.other}));
+    }
+    EXPECT_EQ(readBytes(folder + c.other), "second");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RenameNames,
+    ::testing::Values(
+        RenameCase{"b.png", "b", "", "This name is already in use: b.png"},
+        RenameCase{"sky.jpg", "SKY", "", "This name is already in use: sky.jpg"},
+        RenameCase{"Sky.GIF", "sKy.final", "", "This name is already in use: Sky.GIF"},
+        RenameCase{"notes.txt", "NOTES", "", "This name is already in use: notes.txt"},
+        RenameCase{"x.png", "../evil", "", "Please type a new name."},
+        RenameCase{"x.png", ".hidden", "", "Please type a new name."},
+        RenameCase{"x.png", "", "", "Please type a new name."},
+        // Files the catalogue does not list do not clash.
+        RenameCase{"sky.doc", "sky", "sky.png", ""},
+        // The picture's own base in other letters.
+        RenameCase{"x.png", "A", "A.png", ""}));
 
 // --- copy and move ---
 
@@ -130,8 +157,12 @@ TEST_F(FileActions, MoveOntoTakenNameCopiesNothing) {
     EXPECT_EQ(readBytes(folder + "a.jpg"), "new");
     EXPECT_TRUE(t.desktop.log.isEmpty());
 
-    const ClashRequest clash = clashRequestFor(request, test::plainPicture(QSize(8, 6)));
+    const ClashRequest clash =
+        clashRequestFor(request, test::plainPicture(QSize(8, 6)), 7, QSize(64, 48));
     EXPECT_EQ(clash.mode, 5);
+    EXPECT_EQ(clash.sourceFolder, folder);
+    EXPECT_EQ(clash.sourceRow, 7);
+    EXPECT_EQ(clash.sourceSize, QSize(64, 48));
     EXPECT_EQ(clash.fileName, "a.jpg");
     EXPECT_EQ(clash.targetFolder, other);
     EXPECT_TRUE(clash.move);

@@ -144,6 +144,8 @@ TEST_F(Panel, MoveOntoTakenNameOpensRenameReplaceAndStaysOpen) {
     EXPECT_EQ(clash.mode, 5);
     EXPECT_TRUE(clash.move);
     EXPECT_EQ(clash.fileName, "a.png");
+    EXPECT_EQ(clash.sourceFolder, folder);
+    EXPECT_EQ(clash.sourceRow, 0);
     EXPECT_EQ(clash.targetPicture.size(), QSize(30, 20));
     EXPECT_EQ(test::readBytes(other + "a.png"), existing);
     EXPECT_TRUE(QFile::exists(folder + "a.png"));

@@ -48,7 +48,10 @@ ClashRequest ClashFixture::copyRequest(bool move) const {
     ClashRequest r;
     r.mode = 5;
     r.fileName = QStringLiteral("sky.jpg");
+    r.sourceRow = 2;
     r.targetFolder = to();
+    r.sourceFolder = from();
+    r.sourceSize = newPicture.size();
     r.sourcePicture = newPicture;
     r.targetPicture = oldPicture;
     r.move = move;
@@ -60,6 +63,8 @@ ClashRequest ClashFixture::saveRequest(const QString& name) const {
     r.mode = 3;
     r.fileName = name;
     r.targetFolder = to();
+    r.sourceFolder = from();
+    r.sourceSize = newPicture.size();
     r.sourcePicture = newPicture;
     r.targetPicture = oldPicture;
     r.chosenPath = to() + name;

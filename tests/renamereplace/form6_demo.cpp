@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
     r.mode = save ? 3 : 5;
     r.fileName = QStringLiteral("sky.jpg");
     r.targetFolder = to;
+    r.sourceFolder = from;
+    r.sourceSize = QSize(640, 496);
     r.sourcePicture = state.current.picture;
     r.targetPicture = sky(QSize(320, 256), QColor(20, 30, 90), QColor(200, 80, 60));
     r.chosenPath = to + r.fileName;

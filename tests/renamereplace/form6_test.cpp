@@ -3,6 +3,8 @@
 #include "clash_fixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -92,6 +94,37 @@ TEST_F(Form6Test, MoveAsksTheGridToDropTheSourceAndCloses) {
     ASSERT_EQ(ctx.prompts.messages().size(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(Form6Test, MovesTheFileItWasOpenedForWhateverIsCurrentAtTheClick) {
+    const QString other = ctx.app.path() + QStringLiteral("/Other/");
+    QDir().mkpath(other);
+    for (const bool rename : {false, true}) {
+        SCOPED_TRACE(rename ? "Rename" : "Replace");
+        save(newPicture, from() + QStringLiteral("sky.jpg"));
+        save(picture(Qt::green), other + QStringLiteral("sky.jpg"));
+        Form6* d = open(copyRequest(true));
+        // Meanwhile the main window shows another folder with a file of the
+        // same name, another thumbnail selected.
+        CurrentPicture& cur = ctx.state.current;
+        cur.folder = other;
+        cur.fileName = QStringLiteral("sky.jpg");
+        ctx.state.catalogue.selectedIndex = 5;
+        QSignalSpy removed(d, &Form6::sourceRemoved);
+        (rename ? d->cmdRename : d->cmdReplace)->click();
+
+        const QString written =
+            to() + (rename ? QStringLiteral("sky_1.jpg") : QStringLiteral("sky.jpg"));
+        EXPECT_TRUE(isBlue(middleOf(written)));
+        EXPECT_FALSE(QFile::exists(from() + QStringLiteral("sky.jpg")));
+        const QColor untouched = middleOf(other + QStringLiteral("sky.jpg"));
+        EXPECT_TRUE(untouched.green() > 200 && untouched.blue() < 60);
+        ASSERT_EQ(removed.count(), 1);
+        EXPECT_EQ(removed[0], (QVariantList{from(), QStringLiteral("sky.jpg"), 2}));
+        EXPECT_TRUE(ctx.prompts.messages().last().startsWith(from() + u"sky.jpg\n"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+    }
 }
 
 } // namespace
