@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 
 namespace quiverel {
 
@@ -34,7 +35,8 @@ QString copyFileStaged(const QString& from, const QString& to, const std::atomic
         QFile::remove(temp);
         return why;
     };
-    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    // No larger than the file: thousands of small copies each need one.
+    QByteArray chunk(std::clamp<qint64>(in.size(), 1, 1 << 20), Qt::Uninitialized);
     for (;;) {
         if (stop && stop->load()) return fail(QStringLiteral("Stopped"));
         const qint64 n = in.read(chunk.data(), chunk.size());

@@ -112,6 +112,35 @@ void copyAll(QPromise<CopyOutcome>& promise, const QList<CopyJob>& jobs, const Q
     promise.addResult(out);
 }
 
+struct SearchPlan {
+    QList<CopyJob> copies;
+    QList<ThumbnailJob> thumbnails; // of the pictures
+};
+
+// Empties the results folder and names the copies. Names first, so that the
+// thumbnails are made from the found files on the workers while the copies
+// are written.
+SearchPlan planSearchFolder(const QString& folder, const QString& thumbs,
+                            const QStringList& results) {
+    emptyResultsFolder(folder);
+    // Whatever could not be deleted still holds its name.
+    QSet<QString> taken;
+    for (const QString& n : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                   QDir::NoDotAndDotDot))
+        taken.insert(baseKey(n));
+    SearchPlan plan;
+    for (int k = 0; k < results.size(); ++k) {
+        const QString& found = results[k];
+        const QString target = resultNameFor(found.mid(found.lastIndexOf(u'/') + 1), taken);
+        taken.insert(baseKey(target));
+        const QString thumb = thumbs + baseNameOf(target) + QStringLiteral(".jpg");
+        const QString date = dateTimeText(QFileInfo(found).lastModified());
+        plan.copies.append({found, folder + target, thumb, date, isTextType(target)});
+        if (!isTextType(target)) plan.thumbnails.append({k, found, thumb, date, false});
+    }
+    return plan;
+}
+
 // Runs `work` on a worker and waits for it in a local event loop.
 template <typename T, typename Work> T inBackground(Work work) {
     QFutureWatcher<T> watcher;
@@ -133,31 +162,13 @@ SearchFolderReport BuildSearchFolder(const QString& appFolder, QStringList& resu
     SearchStop ownStop;
     if (!stop) stop = &ownStop;
 
-    // Emptied off this thread too: an earlier search may have left thousands.
-    // Whatever could not be deleted still holds its name.
-    const QStringList left = inBackground<QStringList>([folder] {
-        emptyResultsFolder(folder);
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot);
-    });
-    QSet<QString> taken;
-    for (const QString& n : left)
-        taken.insert(baseKey(n));
-
-    // Names first, so that the thumbnails are made from the found files on
-    // the workers while the copies are written.
+    // Emptied and named off this thread too: an earlier search may have left
+    // thousands of files, and each found file is looked at for its date.
     const int count = int(results.size());
-    QList<CopyJob> copies;
-    QList<ThumbnailJob> jobs;
-    for (int k = 0; k < count; ++k) {
-        const QString& found = results[k];
-        const QString target = resultNameFor(found.mid(found.lastIndexOf(u'/') + 1), taken);
-        taken.insert(baseKey(target));
-        const QString thumb = thumbs + baseNameOf(target) + QStringLiteral(".jpg");
-        const QString date = dateTimeText(QFileInfo(found).lastModified());
-        copies.append({found, folder + target, thumb, date, isTextType(target)});
-        if (!isTextType(target)) jobs.append({k, found, thumb, date, false});
-    }
+    const SearchPlan plan = inBackground<SearchPlan>(
+        [folder, thumbs, found = results] { return planSearchFolder(folder, thumbs, found); });
+    const QList<CopyJob>& copies = plan.copies;
+    const QList<ThumbnailJob>& jobs = plan.thumbnails;
 
     const int maximum = std::max(1, count + int(jobs.size()));
     int copiesDone = 0;
