@@ -17,11 +17,6 @@ QStringList everything(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -66,27 +61,5 @@ INSTANTIATE_TEST_SUITE_P(
                                  return why;
                              }}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CopyStaged, CopiesWholeNeverOverAFileAndAStopLeavesNothing) {
-    QTemporaryDir dir;
-    const QString source = dir.path() + QStringLiteral("/a.jpg");
-    const QString target = dir.path() + QStringLiteral("/out/b.jpg");
-    QDir().mkpath(dir.path() + QStringLiteral("/out"));
-    writeAll(source, QByteArray(3 << 20, 'a'));
-    QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-
-    const std::atomic<bool> stop{true};
-    EXPECT_FALSE(copyFileStaged(source, target, &stop).isEmpty());
-    EXPECT_TRUE(everything(dir.path() + QStringLiteral("/out")).isEmpty());
-
-    EXPECT_EQ(copyFileStaged(source, target), QString());
-    EXPECT_EQ(readAll(target), readAll(source));
-    EXPECT_EQ(QFile::permissions(target), QFile::permissions(source));
-
-    writeAll(source, "changed");
-    EXPECT_FALSE(copyFileStaged(source, target).isEmpty());
-    EXPECT_EQ(readAll(target).size(), 3 << 20);
-    EXPECT_EQ(everything(dir.path() + QStringLiteral("/out")), QStringList{"b.jpg"});
-}
 
 } // namespace
