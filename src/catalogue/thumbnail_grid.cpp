@@ -5,9 +5,52 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <cmath>
 
 namespace quiverel {
+
+namespace {
+
+// Image1: covers its whole cell, so that a click anywhere in the cell is a
+// click on its picture (a 1 x 10000 picture is a one-pixel column), and draws
+// the picture fitted into its part of the cell.
+class CellImage : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // The fitted picture's place as fractions of the cell.
+    void setPictureArea(const QRectF& area) {
+        area_ = area;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QPixmap picture = pixmap();
+        if (picture.isNull()) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Whole pixels, at least one each way, as the grid places its children.
+        const int left = int(std::lround(area_.left() * width()));
+        const int top = int(std::lround(area_.top() * height()));
+        const int right = int(std::lround(area_.right() * width()));
+        const int bottom = int(std::lround(area_.bottom() * height()));
+        painter.drawPixmap(QRect(left, top, std::max(right - left, 1), std::max(bottom - top, 1)),
+                           picture);
+    }
+
+private:
+    QRectF area_{0, 0, 1, 1};
+};
+
+QRectF areaInCell(const QRectF& fitted, const QRectF& cell) {
+    return {(fitted.x() - cell.x()) / cell.width(), (fitted.y() - cell.y()) / cell.height(),
+            fitted.width() / cell.width(), fitted.height() / cell.height()};
+}
+
+} // namespace
 
 ThumbnailGrid::ThumbnailGrid(QWidget* parent)
     : QWidget(parent), units_(new UnitScale(this, QSizeF(666, 414))) {
@@ -45,16 +88,17 @@ void ThumbnailGrid::createCells(int cells, int columns) {
             lp.setColor(QPalette::Window, Qt::white);
             l->setPalette(lp);
         }
-        auto* image = new QLabel(this);
-        image->setScaledContents(true);
+        auto* image = new CellImage(this);
         image->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         Shape1.append(shape);
         Line1.append(l1);
         Line2.append(l2);
         Image1.append(image);
         frameState_.append(0);
-        for (QWidget* w : {static_cast<QWidget*>(shape), static_cast<QWidget*>(l1),
-                           static_cast<QWidget*>(l2), static_cast<QWidget*>(image)})
+        // The picture shows once it has one: an empty cell takes no clicks.
+        image->hide();
+        for (QWidget* w :
+             {static_cast<QWidget*>(shape), static_cast<QWidget*>(l1), static_cast<QWidget*>(l2)})
             w->show();
         l1->raise();
         l2->raise();
@@ -70,12 +114,7 @@ void ThumbnailGrid::DrawGridFrames() {
         // The white edges: along the top and down the left of the frame.
         units_->place(Line1[k], QRectF(f.left() + 1, f.top() + 1, f.width() - 2, 1));
         units_->place(Line2[k], QRectF(f.left() + 1, f.top() + 1, 1, f.height() - 2));
-        if (!Image1[k]->pixmap().isNull()) {
-            const QSize s = Image1[k]->pixmap().size();
-            units_->place(Image1[k], fittedThumbnail(s, k, columns_));
-        } else {
-            units_->place(Image1[k], QRectF(cellCentre(k, columns_), QSizeF(1, 1)));
-        }
+        placePicture(k);
     }
 }
 
@@ -87,8 +126,17 @@ void ThumbnailGrid::setCellPicture(int k, const QImage& picture) {
         return;
     }
     Image1[k]->setPixmap(QPixmap::fromImage(picture));
-    units_->place(Image1[k], fittedThumbnail(picture.size(), k, columns_));
+    placePicture(k);
     Image1[k]->show();
+}
+
+void ThumbnailGrid::placePicture(int k) {
+    const QRectF cell(cellFrame(k, columns_));
+    units_->place(Image1[k], cell);
+    const QPixmap picture = Image1[k]->pixmap();
+    if (!picture.isNull())
+        static_cast<CellImage*>(Image1[k])->setPictureArea(
+            areaInCell(fittedThumbnail(picture.size(), k, columns_), cell));
 }
 
 void ThumbnailGrid::setCellSelected(int k, bool selected) {

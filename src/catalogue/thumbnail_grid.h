@@ -1,6 +1,7 @@
 #pragma once
 // pic2: the grid of thumbnail cells. Per cell a frame (Shape1), two white
-// edge lines (Line1, Line2) and the stretched picture (Image1).
+// edge lines (Line1, Line2) and the picture (Image1), which covers the whole
+// cell, so the cell takes the clicks, and draws the picture fitted inside it.
 
 #include <QColor>
 #include <QImage>
@@ -53,6 +54,7 @@ public:
 
 private:
     void paintFrame(int k);
+    void placePicture(int k);
 
     UnitScale* units_;
     int columns_ = 5;

@@ -4,6 +4,7 @@
 #include "renamereplace/clash_actions.h"
 #include "renamereplace/clash_names.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace quiverel {
@@ -29,6 +30,21 @@ int typeOfExtension(const QString& extension) {
         if (extension.compare(QLatin1String(kTypes[i].extension), Qt::CaseInsensitive) == 0)
             return i;
     return -1;
+}
+
+// Whether a folder, and no file, goes by `name` in `folder` (letters in any
+// case, as the program compares names): nothing can be saved over it.
+bool onlyAFolderIsNamed(const QString& folder, const QString& name) {
+    if (QFileInfo(folder + name).isDir()) return true;
+    bool folderFound = false;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.fileName().compare(name, Qt::CaseInsensitive) != 0) continue;
+        if (!entry.isDir()) return false;
+        folderFound = true;
+    }
+    return folderFound;
 }
 
 } // namespace
@@ -65,6 +81,14 @@ void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& 
     const QImage composite = compose();
     const QFileInfo chosen(path);
     const QString folder = chosen.absolutePath() + u'/';
+    // A folder is no picture to replace or rename around.
+    if (onlyAFolderIsNamed(folder, chosen.fileName())) {
+        ctx.prompts.message(owner, QString(),
+                            path + QStringLiteral("\nA folder has this name. Please choose "
+                                                  "another name for the picture."),
+                            PromptIcon::Warning);
+        return;
+    }
     if (nameTakenIn(folder, chosen.fileName())) {
         ClashRequest clash;
         clash.mode = 3;

@@ -27,7 +27,8 @@ QString withSaveExtension(const QString& path, int filter);
 // Asks for a name; a cancel does nothing. The composite is made, then saved
 // so that only the final file appears. A name that is taken goes to the
 // rename-or-replace dialog (mode 3), which owns the rest of the save. A
-// failed save is told with the path and the reason.
+// name that only a folder has is refused with a message. A failed save is
+// told with the path and the reason.
 void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& compose);
 
 } // namespace quiverel

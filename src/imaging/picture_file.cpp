@@ -1,5 +1,6 @@
 #include "imaging/picture_file.h"
 
+#include "imaging/file_copy.h"
 #include "imaging/picture_limits.h"
 #include "imaging/regular_file.h"
 #include "imaging/temporary_files.h"
@@ -47,8 +48,14 @@ bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* e
     if (!temp.open())
         return fail(error, QStringLiteral("cannot write in %1: %2")
                                .arg(target.absolutePath(), temp.errorString()));
-    if (temp.write(bytes) != bytes.size() || !temp.flush()) {
-        return fail(error, QStringLiteral("cannot write %1: %2").arg(path, temp.errorString()));
+    if (!writeWhole(temp, bytes.constData(), bytes.size()) || !temp.flush()) {
+        const QString why = temp.errorString();
+        // By its path: a close that cannot flush keeps QFile::remove() from removing.
+        const QString name = temp.fileName();
+        temp.setAutoRemove(false);
+        temp.close();
+        QFile::remove(name);
+        return fail(error, QStringLiteral("cannot write %1: %2").arg(path, why));
     }
     temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);

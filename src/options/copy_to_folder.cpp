@@ -3,6 +3,7 @@
 #include "app/folders_ini.h"
 #include "catalogue/file_stamp.h"
 #include "desktop/desktop.h"
+#include "imaging/file_copy.h"
 #include "imaging/picture_file.h"
 #include "util/error_text.h"
 
@@ -56,11 +57,11 @@ CopyResult copyOrMoveToFolder(const CopyRequest& request, Desktop& desktop, cons
         result.report = failureReport(failed, problem);
         return result;
     }
-    QFile file(source);
-    // QFile::copy writes a temporary file beside the target and renames it:
-    // a failed copy leaves no part of a picture behind.
-    if (!file.copy(result.target)) {
-        result.report = failureReport(failed, file.errorString());
+    // Written beside the target under a temporary name and renamed: a failed
+    // copy leaves no part of a picture behind, and says the system's reason
+    // (QFile::copy says "Unknown error" for a full disk).
+    if (const QString why = copyFileStaged(source, result.target); !why.isEmpty()) {
+        result.report = failureReport(failed, why);
         return result;
     }
     const qint64 size = QFileInfo(source).size();

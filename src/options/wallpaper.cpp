@@ -2,8 +2,8 @@
 
 #include "imaging/fit_resample.h"
 #include "imaging/picture_file.h"
-#include "process/process_launch.h"
-#include "process/process_wait.h"
+#include "process/program_run.h"
+#include "process/shell_and_wait.h"
 
 #include <QUrl>
 
@@ -67,13 +67,7 @@ bool saveWallpaper(const QImage& picture, QSize screen, const QString& path, QSt
 }
 
 ProgramRunner startAndWait() {
-    return [](const ProgramCall& call) {
-        const StartedProcess p =
-            startProgram(call.program, call.arguments, WindowStyle::MinimizedNoFocus);
-        if (p.pid == 0) return false;
-        WaitForProcess(p.pid);
-        return true;
-    };
+    return [](const ProgramCall& call) { return runProgram(call.program, call.arguments); };
 }
 
 FileActionReport setWallpaper(const QImage& picture, QSize screen, const QString& appFolder,
@@ -84,8 +78,23 @@ FileActionReport setWallpaper(const QImage& picture, QSize screen, const QString
         return failureReport(QStringLiteral("The wallpaper could not be saved as\n") + path, error);
     const QList<ProgramCall> calls = wallpaperCommands(currentDesktop, path);
     bool told = !calls.isEmpty();
-    for (const ProgramCall& call : calls)
-        told = run(call) && told;
+    for (const ProgramCall& call : calls) {
+        const ProgramExit exit = run(call);
+        if (!exit.started()) {
+            told = false;
+            continue;
+        }
+        if (exit.succeeded()) continue;
+        // The desktop's tool ran and refused: its own words say why.
+        QString why =
+            commandLineText(call.program, call.arguments) +
+            (exit.exitCode < 0 ? QStringLiteral("\nwas ended by a signal")
+                               : QStringLiteral("\nended with code %1").arg(exit.exitCode));
+        if (!exit.errorOutput.isEmpty()) why += QStringLiteral(":\n") + exit.errorOutput;
+        return failureReport(QStringLiteral("The wallpaper was saved as\n") + path +
+                                 QStringLiteral("\nbut the desktop could not be set to show it."),
+                             why);
+    }
     if (told) return {};
     return {QStringLiteral("The wallpaper was saved as\n") + path +
                 QStringLiteral("\nThis desktop could not be told to show it; choose that file "

@@ -4,6 +4,7 @@
 // setting where the desktop is one the program knows.
 
 #include "options/file_action_report.h"
+#include "process/program_run.h"
 
 #include <QImage>
 #include <QList>
@@ -30,13 +31,14 @@ QList<ProgramCall> wallpaperCommands(const QString& currentDesktop, const QStrin
 bool saveWallpaper(const QImage& picture, QSize screen, const QString& path,
                    QString* error = nullptr);
 
-// Starts a program with its arguments and waits for it; false when it could not start.
-using ProgramRunner = std::function<bool(const ProgramCall&)>;
+// Starts a program with its arguments and waits for it: how it ended.
+using ProgramRunner = std::function<ProgramExit(const ProgramCall&)>;
 // The runner of the program: the process layer, no shell.
 ProgramRunner startAndWait();
 
 // Saves the wallpaper file and sets it. The report says where the file is
-// when the desktop could not be told, and why when the file was not made.
+// when the desktop could not be told, why when the file was not made, and
+// what the desktop's tool said when it failed (ended with a code other than 0).
 FileActionReport setWallpaper(const QImage& picture, QSize screen, const QString& appFolder,
                               const QString& currentDesktop, const ProgramRunner& run);
 

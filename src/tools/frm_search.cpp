@@ -104,8 +104,10 @@ void frmSearch::cmdOk_Click() {
 
 void frmSearch::SearchFiles(const QString& keyword) {
     searching_ = true;
-    setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Cancel, Esc and closing stay live: they stop the search.
+    Text1->setEnabled(false);
+    cmdOk->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
     AppState& state = ctx_.state;
     const auto showProgress = [this](int value, int maximum) {
         pBar->setRange(0, maximum);
@@ -119,27 +121,34 @@ void frmSearch::SearchFiles(const QString& keyword) {
         Text1->clear();
         Label2->setText(noMatchText(state.text[110], keyword));
         QApplication::restoreOverrideCursor();
-        setEnabled(true);
+        Text1->setEnabled(true);
+        cmdOk->setEnabled(true);
         Text1->setFocus();
         searching_ = false;
         return;
     }
 
     Label2->setText(matchesFoundText(int(results.size())));
+    SearchStop stop;
+    stop_ = &stop;
     const SearchFolderReport report =
-        BuildSearchFolder(state.appFolder, results, &makePictureThumbnail, showProgress);
+        BuildSearchFolder(state.appFolder, results, &makePictureThumbnail, showProgress, &stop);
+    stop_ = nullptr;
     state.catalogue.searchResultPaths = results;
     QApplication::restoreOverrideCursor();
     // Told before the grid shows fewer results than were found.
     if (!report.notCopied.isEmpty())
-        ctx_.prompts.message(
-            this, {},
-            QStringLiteral("These files could not be copied to\n%1\n\n%2")
-                .arg(searchFolderOf(state.appFolder), report.notCopied.join(u'\n')),
-            PromptIcon::Warning);
+        ctx_.prompts.message(this, {},
+                             notCopiedText(searchFolderOf(state.appFolder), report.notCopied),
+                             PromptIcon::Warning);
     searching_ = false;
+    // Also after a stop: the results folder now holds the copies made so far.
     Q_EMIT found();
     close();
+}
+
+void frmSearch::stopSearch() {
+    if (stop_) stop_->request();
 }
 
 void frmSearch::restoreOpener() {
@@ -149,8 +158,10 @@ void frmSearch::restoreOpener() {
 }
 
 void frmSearch::closeEvent(QCloseEvent* event) {
-    // Not while the results folder is being filled.
+    // While the results folder is being filled this stops it; the window
+    // closes once the copy in hand is dropped.
     if (searching_) {
+        stopSearch();
         event->ignore();
         return;
     }
@@ -159,7 +170,10 @@ void frmSearch::closeEvent(QCloseEvent* event) {
 }
 
 void frmSearch::done(int result) {
-    if (searching_) return;
+    if (searching_) {
+        stopSearch();
+        return;
+    }
     restoreOpener();
     QDialog::done(result);
 }

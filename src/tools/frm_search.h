@@ -2,7 +2,8 @@
 // frmSearch: the keyword search window. The main window is disabled while it
 // is open. A search with matches fills the results folder, says `found` (the
 // main window then shows that folder) and closes; one without leaves the
-// window open for another try.
+// window open for another try. Cancel, Esc or closing while the copies are
+// made stops them and closes the window, leaving only whole copies.
 
 #include "app/context.h"
 
@@ -15,6 +16,7 @@ class QPushButton;
 
 namespace quiverel {
 
+class SearchStop;
 class UnitScale;
 
 class frmSearch : public QDialog {
@@ -43,12 +45,14 @@ protected:
 private:
     void Text1_Change();
     void SearchFiles(const QString& keyword);
+    void stopSearch();
     void restoreOpener();
 
     Context& ctx_;
     QWidget* opener_;
     UnitScale* units_ = nullptr;
     bool searching_ = false;
+    SearchStop* stop_ = nullptr; // while the results folder is being built
 };
 
 } // namespace quiverel

@@ -1,12 +1,16 @@
 #include "tools/search_folder.h"
 
 #include "catalogue/file_names.h"
+#include "imaging/file_copy.h"
 #include "util/file_times.h"
 
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace quiverel {
 
@@ -29,33 +33,6 @@ void removeFiles(const QString& folder) {
                                                              QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& e : entries)
         if (!e.isDir()) QFile::remove(e.filePath());
-}
-
-// Copies into a new file, never over one; a copy that fails is removed.
-// Empty on success, otherwise the reason.
-QString copyFile(const QString& from, const QString& to) {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return in.errorString();
-    QFile out(to);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return out.errorString();
-    QByteArray chunk(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = in.read(chunk.data(), chunk.size());
-        if (n == 0) break;
-        const QString why = n < 0                                  ? in.errorString()
-                            : out.write(chunk.constData(), n) != n ? out.errorString()
-                                                                   : QString();
-        if (!why.isEmpty()) {
-            out.remove();
-            return why;
-        }
-    }
-    if (!out.flush()) {
-        const QString why = out.errorString();
-        out.remove();
-        return why;
-    }
-    return {};
 }
 
 QString baseKey(const QString& name) {
@@ -88,83 +65,182 @@ QString resultNameFor(const QString& fileName, const QSet<QString>& takenBases) 
     }
 }
 
-SearchFolderReport BuildSearchFolder(const QString& appFolder, QStringList& results,
-                                     const PictureThumbnailer& thumbnailer,
-                                     const BuildProgress& progress) {
-    SearchFolderReport report;
-    const QString folder = searchFolderOf(appFolder);
-    const QString thumbs = folder + QStringLiteral("ThumbFiles/");
-    emptyResultsFolder(folder);
+void SearchStop::request() {
+    if (requested_.exchange(true)) return;
+    Q_EMIT requested();
+}
 
+namespace {
+
+struct CopyJob {
+    QString found;
+    QString copy;
+    QString thumb;
+    QString date;
+    bool text = false;
+};
+
+struct CopyOutcome {
+    QList<bool> copied;
+    QStringList notCopied;
+    QList<int> noThumbnail;
+};
+
+// On a worker: the copies one by one, and the thumbnails of text files.
+void copyAll(QPromise<CopyOutcome>& promise, const QList<CopyJob>& jobs, const QString& textIcon,
+             const PictureThumbnailer& thumbnailer, const std::atomic<bool>* stop) {
+    CopyOutcome out;
+    out.copied.fill(false, jobs.size());
+    promise.setProgressRange(0, int(jobs.size()));
+    for (int k = 0; k < jobs.size() && !stop->load(); ++k) {
+        const CopyJob& job = jobs[k];
+        const QString why = copyFileStaged(job.found, job.copy, stop);
+        if (!why.isEmpty()) {
+            if (!stop->load()) out.notCopied.append(job.found + QStringLiteral(": ") + why);
+        } else {
+            out.copied[k] = true;
+            SetFileDate(job.copy, job.date);
+            if (job.text) {
+                if (copyFileStaged(textIcon, job.thumb).isEmpty()) SetFileDate(job.thumb, job.date);
+                // Without the shipped icon the text is printed.
+                else if (!makeThumbnailNow({k, job.copy, job.thumb, job.date, true}, thumbnailer))
+                    out.noThumbnail.append(k);
+            }
+        }
+        promise.setProgressValue(k + 1);
+    }
+    promise.addResult(out);
+}
+
+struct SearchPlan {
+    QList<CopyJob> copies;
+    QList<ThumbnailJob> thumbnails; // of the pictures
+};
+
+// Empties the results folder and names the copies. Names first, so that the
+// thumbnails are made from the found files on the workers while the copies
+// are written.
+SearchPlan planSearchFolder(const QString& folder, const QString& thumbs,
+                            const QStringList& results) {
+    emptyResultsFolder(folder);
     // Whatever could not be deleted still holds its name.
     QSet<QString> taken;
     for (const QString& n : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                    QDir::NoDotAndDotDot))
         taken.insert(baseKey(n));
-
-    // Names first, so that the thumbnails are made from the found files on
-    // the workers while the copies are written here.
-    const int count = int(results.size());
-    const int maximum = std::max(1, 2 * count - 1);
-    const QString textIcon = appFolder + QStringLiteral("/TextFile.jpg");
-    QStringList targets;
-    QStringList dates;
-    QList<ThumbnailJob> jobs;
-    for (int k = 0; k < count; ++k) {
+    SearchPlan plan;
+    for (int k = 0; k < results.size(); ++k) {
         const QString& found = results[k];
         const QString target = resultNameFor(found.mid(found.lastIndexOf(u'/') + 1), taken);
         taken.insert(baseKey(target));
-        targets.append(target);
-        dates.append(dateTimeText(QFileInfo(found).lastModified()));
-        if (!isTextType(target))
-            jobs.append(
-                {k, found, thumbs + baseNameOf(target) + QStringLiteral(".jpg"), dates[k], false});
+        const QString thumb = thumbs + baseNameOf(target) + QStringLiteral(".jpg");
+        const QString date = dateTimeText(QFileInfo(found).lastModified());
+        plan.copies.append({found, folder + target, thumb, date, isTextType(target)});
+        if (!isTextType(target)) plan.thumbnails.append({k, found, thumb, date, false});
     }
+    return plan;
+}
+
+// Runs `work` on a worker and waits for it in a local event loop.
+template <typename T, typename Work> T inBackground(Work work) {
+    QFutureWatcher<T> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcher<T>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(std::move(work)));
+    if (!watcher.isFinished()) loop.exec();
+    return watcher.result();
+}
+
+} // namespace
+
+SearchFolderReport BuildSearchFolder(const QString& appFolder, QStringList& results,
+                                     const PictureThumbnailer& thumbnailer,
+                                     const BuildProgress& progress, SearchStop* stop) {
+    SearchFolderReport report;
+    const QString folder = searchFolderOf(appFolder);
+    const QString thumbs = folder + QStringLiteral("ThumbFiles/");
+    SearchStop ownStop;
+    if (!stop) stop = &ownStop;
+
+    // Emptied and named off this thread too: an earlier search may have left
+    // thousands of files, and each found file is looked at for its date.
+    const int count = int(results.size());
+    const SearchPlan plan = inBackground<SearchPlan>(
+        [folder, thumbs, found = results] { return planSearchFolder(folder, thumbs, found); });
+    const QList<CopyJob>& copies = plan.copies;
+    const QList<ThumbnailJob>& jobs = plan.thumbnails;
+
+    const int maximum = std::max(1, count + int(jobs.size()));
+    int copiesDone = 0;
+    int thumbnailsDone = 0;
+    const auto tell = [&] {
+        if (progress) progress(std::min(copiesDone + thumbnailsDone, maximum), maximum);
+    };
 
     ThumbnailBatch batch(thumbnailer);
+    QFutureWatcher<CopyOutcome> copying;
     QEventLoop loop;
-    int made = 0;
-    QList<int> unmade;
+    const auto quitWhenDone = [&] {
+        if (copying.isFinished() && !batch.isRunning()) loop.quit();
+    };
+    QSet<int> unmade;
     QObject::connect(&batch, &ThumbnailBatch::made, &loop, [&](int row, bool ok) {
-        if (!ok) unmade.append(row);
-        if (progress) progress(count + made++, maximum);
+        if (!ok) unmade.insert(row);
+        ++thumbnailsDone;
+        tell();
     });
-    QObject::connect(&batch, &ThumbnailBatch::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&batch, &ThumbnailBatch::finished, &loop, quitWhenDone);
+    QObject::connect(&copying, &QFutureWatcher<CopyOutcome>::progressValueChanged, &loop,
+                     [&](int done) {
+                         copiesDone = done;
+                         tell();
+                     });
+    QObject::connect(&copying, &QFutureWatcher<CopyOutcome>::finished, &loop, quitWhenDone);
+    QObject::connect(stop, &SearchStop::requested, &batch, &ThumbnailBatch::cancel);
+    // A QString, not a string builder, which would hold parts freed by then.
+    const QString textIcon = appFolder + QStringLiteral("/TextFile.jpg");
+    copying.setFuture(QtConcurrent::run(copyAll, copies, textIcon, thumbnailer, stop->flag()));
     batch.start(jobs);
+    if (stop->isRequested()) batch.cancel();
+    while (!copying.isFinished() || batch.isRunning())
+        loop.exec();
 
-    QList<bool> copied(count, false);
+    const CopyOutcome outcome = copying.result();
+    report.notCopied = outcome.notCopied;
+    report.stopped = stop->isRequested();
+    for (int k : outcome.noThumbnail)
+        unmade.insert(k);
+    QStringList kept;
     for (int k = 0; k < count; ++k) {
-        const QString found = results[k];
-        const QString& target = targets[k];
-        const QString copy = folder + target;
-        const QString why = copyFile(found, copy);
-        if (why.isEmpty()) {
-            copied[k] = true;
-            SetFileDate(copy, dates[k]);
-            if (isTextType(target)) {
-                const QString thumb = thumbs + baseNameOf(target) + QStringLiteral(".jpg");
-                if (QFile::copy(textIcon, thumb)) SetFileDate(thumb, dates[k]);
-                // Without the shipped icon the text is printed.
-                else if (!makeThumbnailNow({k, copy, thumb, dates[k], true}, thumbnailer))
-                    unmade.append(k);
-            }
-            const QString name = found.mid(found.lastIndexOf(u'/') + 1);
-            if (target != name) results[k] = found.left(found.lastIndexOf(u'/') + 1) + target;
-        } else {
-            report.notCopied.append(found + QStringLiteral(": ") + why);
+        const QString& found = results[k];
+        const qsizetype slash = found.lastIndexOf(u'/');
+        const QString target = copies[k].copy.mid(folder.size());
+        if (!outcome.copied[k]) {
+            // A thumbnail without its picture.
+            QFile::remove(copies[k].thumb);
+            if (!report.stopped) kept.append(found);
+            continue;
         }
-        if (progress) progress(k, maximum);
+        const QString entry =
+            found.mid(slash + 1) == target ? found : found.left(slash + 1) + target;
+        if (unmade.contains(k)) report.noThumbnail.append(entry);
+        kept.append(entry);
     }
-    loop.exec();
-
-    for (int k = 0; k < count; ++k) {
-        if (!copied[k]) // a thumbnail without its picture
-            QFile::remove(thumbs + baseNameOf(targets[k]) + QStringLiteral(".jpg"));
-        else if (unmade.contains(k))
-            report.noThumbnail.append(results[k]);
-    }
+    results = kept;
     if (progress) progress(maximum, maximum);
     return report;
+}
+
+QString notCopiedText(const QString& searchFolder, const QStringList& notCopied) {
+    constexpr int kShown = 5;
+    QString text = QStringLiteral("%1 of the found files could not be copied to\n%2\n")
+                       .arg(notCopied.size())
+                       .arg(searchFolder);
+    for (const QString& line : notCopied.mid(0, kShown))
+        text += u'\n' + line;
+    if (notCopied.size() > kShown)
+        text += QStringLiteral("\n... and %1 more").arg(notCopied.size() - kShown);
+    return text;
 }
 
 } // namespace quiverel

@@ -4,8 +4,10 @@
 
 #include "catalogue/thumbnail_batch.h"
 
+#include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 
 namespace quiverel {
@@ -27,18 +29,43 @@ QString resultNameFor(const QString& fileName, const QSet<QString>& takenBases);
 struct SearchFolderReport {
     QStringList notCopied;   // found files that have no copy, with the reason
     QStringList noThumbnail; // copies without a thumbnail
+    bool stopped = false;    // asked to stop before every file was copied
 };
 
-// Told as the copies are made and as their thumbnails arrive.
+// Asked on the interface thread while the results folder is being built: the
+// copy in hand is dropped (no part of it stays), no further file is copied,
+// and thumbnails not yet begun are left out.
+class SearchStop : public QObject {
+    Q_OBJECT
+public:
+    void request();
+    bool isRequested() const { return requested_.load(); }
+    const std::atomic<bool>* flag() const { return &requested_; }
+
+Q_SIGNALS:
+    void requested();
+
+private:
+    std::atomic<bool> requested_{false};
+};
+
+// Told on the interface thread as copies and thumbnails are made.
 using BuildProgress = std::function<void(int value, int maximum)>;
 
-// Empties the results folder, copies every found file into it (dated like
-// the original) and makes the thumbnails: pictures on the worker threads of
-// a ThumbnailBatch (waited for in a local event loop), text files from
-// TextFile.jpg. An entry of `results` whose copy got another name ends in
-// that name afterwards.
+// Empties the results folder, copies every found file into it (dated like the
+// original; each copy written under a temporary name and renamed when whole)
+// and makes the thumbnails. Copies are written on a worker thread and picture
+// thumbnails on the workers of a ThumbnailBatch, while this waits in a local
+// event loop, so windows stay alive. An entry of `results` whose copy got
+// another name ends in that name afterwards; after a stop, entries without a
+// copy are left out.
 SearchFolderReport BuildSearchFolder(const QString& appFolder, QStringList& results,
                                      const PictureThumbnailer& thumbnailer,
-                                     const BuildProgress& progress = {});
+                                     const BuildProgress& progress = {},
+                                     SearchStop* stop = nullptr);
+
+// The warning after copies failed: the folder, the first few files with their
+// reasons and how many there were in all.
+QString notCopiedText(const QString& searchFolder, const QStringList& notCopied);
 
 } // namespace quiverel

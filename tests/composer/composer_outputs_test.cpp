@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -79,6 +80,27 @@ TEST_F(ComposerOutputsTest, SaveOntoATakenNameOpensForm6AndWritesNothing) {
     EXPECT_EQ(clash.sourcePicture.size(), QSize(320, 240));
     EXPECT_EQ(clash.pictureToSave.size(), QSize(320, 240));
     EXPECT_EQ(clash.targetPicture.size(), QSize(80, 60));
+}
+
+// A folder Pic.PNG was taken for a picture of that name: "already exists",
+// 0 x 0 pixels. A folder is no clash; the name is refused.
+TEST_F(ComposerOutputsTest, SaveOntoANameOnlyAFolderHasIsRefused) {
+    setCurrent(QStringLiteral("sky.jpg"), filled(320, 240, qRgb(0, 0, 255)));
+    ASSERT_TRUE(QDir().mkpath(out() + QStringLiteral("Pic.PNG")));
+    open();
+    for (const char* name : {"pic.png", "Pic.PNG"}) {
+        t.prompts.clear();
+        t.prompts.answerText(out() + QString::fromLatin1(name));
+        form->cmdSavepic->click();
+        ASSERT_EQ(t.prompts.messages().size(), 1) << name;
+        EXPECT_EQ(t.prompts.messages()[0],
+                  out() + QString::fromLatin1(name) +
+                      QStringLiteral("\nA folder has this name. Please choose another name for "
+                                     "the picture."));
+    }
+    EXPECT_TRUE(t.windows.calls.isEmpty());
+    EXPECT_TRUE(saved().isEmpty());
+    EXPECT_TRUE(QFileInfo(out() + QStringLiteral("Pic.PNG")).isDir());
 }
 
 TEST_F(ComposerOutputsTest, CancelledSaveDoesNothing) {

@@ -4,12 +4,14 @@
 #include "catalogue/file_names.h"
 #include "imaging/picture_file.h"
 #include "options_fixture.h"
+#include "process/shell_and_wait.h"
 #include "support/test_context.h"
 #include "util/file_times.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -129,7 +131,7 @@ TEST(Wallpaper, FittedToScreenAndHandedToDesktop) {
     const FileActionReport r = setWallpaper(test::plainPicture(QSize(400, 100)), QSize(1024, 768),
                                             app.path(), "KDE", [&ran](const ProgramCall& c) {
                                                 ran.append(c);
-                                                return true;
+                                                return ProgramExit{};
                                             });
     EXPECT_TRUE(r.isEmpty());
     const QString file = app.path() + "/Wallpaper.bmp";
@@ -139,7 +141,7 @@ TEST(Wallpaper, FittedToScreenAndHandedToDesktop) {
 
 TEST(Wallpaper, UnknownDesktopOrMissingToolSaysWhereThePictureIs) {
     test::TempApp app;
-    const auto refuse = [](const ProgramCall&) { return false; };
+    const auto refuse = [](const ProgramCall&) { return ProgramExit{ENOENT, 0, {}}; };
     for (const char* desktop : {"openbox", "GNOME"}) {
         const FileActionReport r = setWallpaper(test::plainPicture(QSize(40, 30)), QSize(1024, 768),
                                                 app.path(), desktop, refuse);
@@ -148,6 +150,27 @@ TEST(Wallpaper, UnknownDesktopOrMissingToolSaysWhereThePictureIs) {
     const FileActionReport none =
         setWallpaper(QImage(), QSize(1024, 768), app.path(), "KDE", refuse);
     EXPECT_EQ(none.icon, PromptIcon::Warning);
+}
+
+// gsettings that runs and fails ("failed to commit changes to dconf") was
+// taken for success; only a tool that could not start was told.
+TEST(Wallpaper, AToolThatFailsIsToldWithItsOwnErrorText) {
+    test::TempApp app;
+    int runs = 0;
+    const FileActionReport r =
+        setWallpaper(test::plainPicture(QSize(40, 30)), QSize(1024, 768), app.path(), "GNOME",
+                     [&runs](const ProgramCall&) {
+                         ++runs;
+                         return ProgramExit{0, 1, "failed to commit changes to dconf"};
+                     });
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(r.icon, PromptIcon::Warning);
+    const QString file = app.path() + "/Wallpaper.bmp";
+    const ProgramCall first = wallpaperCommands("GNOME", file).first();
+    EXPECT_EQ(r.text, "The wallpaper was saved as\n" + file +
+                          "\nbut the desktop could not be set to show it.\n" +
+                          commandLineText(first.program, first.arguments) +
+                          "\nended with code 1:\nfailed to commit changes to dconf");
 }
 
 } // namespace

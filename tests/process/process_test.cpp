@@ -1,5 +1,6 @@
 #include "process/process_launch.h"
 #include "process/process_wait.h"
+#include "process/program_run.h"
 #include "process/shell_and_wait.h"
 #include "support/scripted_prompts.h"
 #include "util/error_text.h"
@@ -133,4 +134,27 @@ TEST(ProcessWait, AbortStopsTheWaitAndGoneProcessesEndAtOnce) {
     EXPECT_EQ(waitForProcessEnd(p.pid), ProcessWaitResult::Ended);
     EXPECT_EQ(waitForProcessEnd(0), ProcessWaitResult::Ended);
     WaitForProcess(0);
+}
+
+// A tool that runs and fails must say so: its exit code and its own error text.
+TEST(RunProgram, HandsBackTheExitCodeAndTheErrorTextWhileEventsRun) {
+    bool eventRan = false;
+    QTimer::singleShot(0, [&] { eventRan = true; });
+    const ProgramExit failed = runProgram(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("echo ignored; echo '  failed to commit changes to "
+                                              "dconf  ' >&2; sleep 0.2; exit 3")});
+    EXPECT_TRUE(eventRan);
+    EXPECT_TRUE(failed.started());
+    EXPECT_FALSE(failed.succeeded());
+    EXPECT_EQ(failed.exitCode, 3);
+    EXPECT_EQ(failed.errorOutput, u"failed to commit changes to dconf");
+
+    EXPECT_TRUE(runProgram(QStringLiteral("true"), {}).succeeded());
+    EXPECT_EQ(runProgram(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("kill -9 $$")})
+                  .exitCode,
+              -1);
+    const ProgramExit missing = runProgram(QStringLiteral("/no/such/gsettings"), {});
+    EXPECT_FALSE(missing.started());
+    EXPECT_EQ(missing.startError, ENOENT);
 }

@@ -3,12 +3,16 @@
 #include "support/test_context.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -81,6 +85,64 @@ TEST_F(FrmSearch, EmptyKeywordDoesNothing) {
     window->cmdOk_Click();
     EXPECT_TRUE(window->Label2->text().isEmpty());
     EXPECT_TRUE(window->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// 50,000 matches froze the window while the copies were written. Now the
+// window stays live (a timer runs, progress arrives) and Esc stops the copying
+// with only whole copies in the results folder.
+TEST(FrmSearchManyMatches, WindowStaysLiveAndEscLeavesOnlyWholeCopies) {
+    test::TestContext t;
+    t.readTextTable();
+    const QString folder = t.app.path() + QStringLiteral("/many/");
+    QDir().mkpath(folder);
+    const int count = 50000;
+    for (int k = 0; k < count; ++k) {
+        QFile f(folder + QStringLiteral("qsl%1.txt").arg(k, 5, 10, QLatin1Char('0')));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("73 de ") + QByteArray::number(k) + "\r\n");
+    }
+    QImage icon(16, 16, QImage::Format_RGB32);
+    icon.fill(Qt::white);
+    ASSERT_TRUE(icon.save(t.app.path() + QStringLiteral("/TextFile.jpg")));
+    t.state.appFolder = t.app.path();
+    t.state.folders.rows = {{QStringLiteral("Many"), folder}};
+
+    QWidget opener;
+    QPointer<frmSearch> window = new frmSearch(t.ctx, &opener);
+    window->Form_Load();
+    window->show();
+    QSignalSpy found(window.data(), &frmSearch::found);
+    int ticksWhileCopying = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (!window || window->cmdOk->isEnabled() || window->pBar->value() == 0) return;
+        if (++ticksWhileCopying == 1) QTest::keyClick(window.data(), Qt::Key_Escape);
+    });
+    tick.start(1);
+    window->Text1->setText(QStringLiteral("QSL"));
+    window->cmdOk_Click();
+    tick.stop();
+
+    EXPECT_GE(ticksWhileCopying, 1);
+    EXPECT_EQ(found.count(), 1);
+    QTRY_VERIFY(window.isNull());
+    EXPECT_TRUE(opener.isEnabled());
+    const QString search = t.app.path() + QStringLiteral("/Search/");
+    const QStringList copies =
+        QDir(search).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    EXPECT_LT(copies.size(), count);
+    EXPECT_EQ(t.state.catalogue.searchResultPaths.size(), copies.size());
+    for (const QString& name : copies) {
+        QFile copy(search + name);
+        QFile original(folder + name);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_EQ(copy.readAll(), original.readAll()) << name.toStdString();
+    }
 }
 
 } // namespace

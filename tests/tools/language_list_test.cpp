@@ -11,30 +11,46 @@ namespace {
 
 struct ListCase {
     const char* name;
-    const char* file; // lines separated by "|"
+    const char*
+        file; // lines separated by "|"; "*" stands for 110 captions, "_" for 110 blank lines
     const char* expected;
 };
 
+QStringList fileLines(const char* file) {
+    QStringList lines;
+    for (const QString& part : QString::fromUtf8(file).split(u'|')) {
+        if (part == u"*" || part == u"_")
+            for (int k = 1; k < kTextEntries; ++k)
+                lines.append(part == u"*" ? QStringLiteral("caption %1").arg(k) : QString());
+        else
+            lines.append(part);
+    }
+    return lines;
+}
+
 class LanguageList : public ::testing::TestWithParam<ListCase> {};
 
-TEST_P(LanguageList, ListsTheHeadersInFileOrder) {
+TEST_P(LanguageList, ListsTheSectionsHoldingCaptionsInFileOrder) {
     const ListCase& c = GetParam();
-    const QStringList lines = QString::fromUtf8(c.file).split(u'|');
-    EXPECT_EQ(languageList(lines).join(u','), QString::fromUtf8(c.expected));
+    EXPECT_EQ(languageList(fileLines(c.file)).join(u','), QString::fromUtf8(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LanguageList,
     ::testing::Values(
-        ListCase{"ThreeSections", "; comment|[English]|a|[Deutsch]|b|[Français]|c",
+        ListCase{"ThreeSections", "; comment|[English]|*|[Deutsch]|*|[Français]|*",
                  "English,Deutsch,Français"},
         // The first header may stand anywhere in its line, later ones only at its start.
-        ListCase{"IndentedFirstHeader", "  [English]  ; default|a| [Deutsch]|[Español]|b",
+        ListCase{"IndentedFirstHeader", "  [English]  ; default|*| [Deutsch]|[Español]|*",
                  "English,Español"},
-        ListCase{"TextAfterBracket", "[English] main|a|[Deutsch]x|b", "English,Deutsch"},
-        ListCase{"MissingBracket", "[English|a|[Deutsch", "English,Deutsch"},
-        ListCase{"EmptyNamesLeftOut", "[]|[English]|a", "English"},
-        ListCase{"NoHeaders", "a|b", ""}),
+        ListCase{"TextAfterBracket", "[English] main|*|[Deutsch]x|*", "English,Deutsch"},
+        ListCase{"MissingBracket", "[English|*|[Deutsch|*", "English,Deutsch"},
+        ListCase{"EmptyNamesLeftOut", "[]|*|[English]|*", "English"},
+        ListCase{"NoHeaders", "a|b", ""},
+        // Chosen, these would leave the captions blank or shifted by a header.
+        ListCase{"SectionWithoutCaptions", "[English]|*|[Empty]|[Deutsch]|*", "English,Deutsch"},
+        ListCase{"ShortSectionAtTheEnd", "[English]|*|[Suomi]|yksi|kaksi", "English"},
+        ListCase{"BlankSection", "[Blank]|_|[English]|*", "English"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct IndexCase {

@@ -1,5 +1,6 @@
 #include "tools/search_folder.h"
 
+#include "support/small_disk.h"
 #include "util/file_times.h"
 
 #include <QDir>
@@ -151,6 +152,54 @@ TEST_F(SearchFolder, AFileThatCannotBeCopiedIsReported) {
     ASSERT_EQ(report.notCopied.size(), 1);
     EXPECT_TRUE(report.notCopied[0].startsWith(one + QStringLiteral("gone.jpg")));
     EXPECT_TRUE(names(search).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Copies onto a full disk were left as empty files under their final names,
+// and the warning listed every file.
+TEST(SearchFolderFullDisk, OnlyWholeCopiesStayAndTheWarningNamesAFew) {
+    test::SmallDisk disk("256k");
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+    QTemporaryDir dir;
+    QStringList results;
+    for (int k = 0; k < 30; ++k) {
+        const QString path = dir.path() + QStringLiteral("/note%1.txt").arg(k);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(16 * 1024, char('a' + k % 26)));
+        results.append(path);
+    }
+    const QStringList found = results;
+
+    const SearchFolderReport report =
+        BuildSearchFolder(disk.path(), results, &makePictureThumbnail);
+    const QString search = searchFolderOf(disk.path());
+    ASSERT_FALSE(report.notCopied.isEmpty());
+    for (const QString& line : report.notCopied)
+        EXPECT_TRUE(line.endsWith(QStringLiteral(": No space left on device")))
+            << line.toStdString();
+    const QStringList copies =
+        QDir(search).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    EXPECT_EQ(copies.size() + report.notCopied.size(), found.size());
+    for (const QString& name : copies) {
+        QFile copy(search + name);
+        QFile original(dir.path() + u'/' + name);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(copy.readAll(), original.readAll()) << name.toStdString();
+    }
+
+    const QString text = notCopiedText(search, report.notCopied);
+    EXPECT_TRUE(text.startsWith(QString::number(report.notCopied.size()) +
+                                QStringLiteral(" of the found files could not be copied to\n") +
+                                search + u'\n'));
+    EXPECT_TRUE(text.contains(report.notCopied[4]));
+    EXPECT_FALSE(text.contains(report.notCopied[5]));
+    EXPECT_TRUE(
+        text.endsWith(QStringLiteral("\n... and %1 more").arg(report.notCopied.size() - 5)));
 }
 
 } // namespace

@@ -1,0 +1,50 @@
+#include "catalogue/thumbnail_grid.h"
+
+#include "app/unit_scale.h"
+#include "catalogue/grid_geometry.h"
+
+#include <QImage>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+using namespace quiverel;
+
+namespace {
+
+// A 1 x 10000 picture's thumbnail took clicks only on its one-pixel column:
+// now the whole cell takes them, and the picture is still drawn fitted.
+TEST(ThumbnailGrid, TheWholeCellTakesTheClickAndThePictureIsDrawnFitted) {
+    ThumbnailGrid grid;
+    grid.resize(666, 414);
+    grid.createCells(3, 5);
+    QImage column(1, 10000, QImage::Format_RGB32);
+    column.fill(Qt::red);
+    grid.setCellPicture(0, column);
+    QImage wide(112, 84, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    grid.setCellPicture(1, wide);
+    grid.DrawGridFrames();
+    grid.show();
+
+    for (int k : {0, 1}) {
+        const QRect cell = grid.units().toPixels(cellFrame(k, 5));
+        for (const QPoint p :
+             {cell.topLeft() + QPoint(3, 3), cell.center(), cell.bottomRight() - QPoint(3, 3)})
+            EXPECT_EQ(grid.childAt(p), grid.Image1[k]) << k << " at " << p.x() << "," << p.y();
+    }
+    // An empty cell takes none.
+    const QRect empty = grid.units().toPixels(cellFrame(2, 5));
+    EXPECT_NE(grid.childAt(empty.center()), grid.Image1[2]);
+
+    const QImage shot = grid.grab().toImage();
+    const QRect cell = grid.units().toPixels(cellFrame(0, 5));
+    int red = 0; // across the middle of the cell: the one-pixel column
+    for (int x = cell.left(); x <= cell.right(); ++x)
+        red += shot.pixelColor(x, cell.center().y()) == QColor(Qt::red);
+    EXPECT_EQ(red, 1);
+    const QRect fitted = grid.units().toPixels(fittedThumbnail(wide.size(), 1, 5));
+    EXPECT_EQ(shot.pixelColor(fitted.topLeft() + QPoint(2, 2)), QColor(Qt::blue));
+    EXPECT_EQ(shot.pixelColor(fitted.bottomRight() - QPoint(2, 2)), QColor(Qt::blue));
+}
+
+} // namespace
