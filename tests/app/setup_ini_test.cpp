@@ -197,3 +197,81 @@ TEST(SetupIni, BinaryOrWindows1252FilesDoNotStopTheReader) {
     ASSERT_TRUE(readSetupIni(app.ini(QStringLiteral("Setup.ini")), s));
     EXPECT_EQ(s.callSign, QString::fromUtf8("DÖLZ"));
 }
+
+namespace {
+// Every text item of the file, by its line.
+QString& textItem(Settings& s, int line) {
+    switch (line) {
+    case 1:
+        return s.winDrmFolder;
+    case 2:
+        return s.callSign;
+    case 3:
+        return s.callSignPrefix;
+    case 4:
+        return s.resizeSetting;
+    case 5:
+        return s.languageName;
+    case 8:
+        return s.qslFrequency;
+    case 9:
+        return s.qslMode;
+    case 10:
+        return s.startupFolder;
+    case 15:
+        return s.textDefaults.fontName;
+    case 19:
+        return s.textDefaults.text;
+    case 23:
+        return s.ftpServer;
+    case 24:
+        return s.ftpUser;
+    case 25:
+        return s.ftpPassword;
+    default:
+        return s.ftpFolder;
+    }
+}
+constexpr int kTextLines[] = {1, 2, 3, 4, 5, 8, 9, 10, 15, 19, 23, 24, 25, 26};
+} // namespace
+
+class SetupHostileValue : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SetupHostileValue, ComesBackExactlyInEveryTextItemAndMovesNothing) {
+    const QString value = QString::fromUtf8(GetParam());
+    for (const SetupStyle style : {SetupStyle::Quoted, SetupStyle::Bare}) {
+        for (const int line : kTextLines) {
+            Settings s = sample();
+            textItem(s, line) = value;
+            Settings back = readBack(formatSetupLines(s, style));
+            EXPECT_EQ(textItem(back, line), value) << "line " << line;
+            expectSame(back, s);
+        }
+        // Through a real file, every text item holding it at once.
+        test::TempApp app;
+        const QString path = app.ini(QStringLiteral("Setup.ini"));
+        Settings s = sample();
+        for (const int line : kTextLines)
+            textItem(s, line) = value;
+        ASSERT_TRUE(writeSetupIni(path, s, style));
+        Settings back;
+        ASSERT_TRUE(readSetupIni(path, back));
+        expectSame(back, s);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SetupHostileValue,
+                         ::testing::Values("pa\",ss", "\"", "\"\"", "\",", ",\"", "\"quoted\"",
+                                           "a\"\"b", " \" , \" ", "ends with a quote\"", "\"\r\n\"",
+                                           "CQ SSTV\r\nde \"QV1DEV\"\r\n73, \"",
+                                           "line\nbreak\rand\r\n", "\r\n\"next\"", "  blanks  ",
+                                           ",", "", "Grüße \"73\" ✓", "tab\there"));
+
+TEST(SetupIni, FilesOfEarlierVersionsReadAsBefore) {
+    // Quotes inside were written as they stood, not doubled.
+    const QStringList items = splitSetupItems(
+        QStringLiteral("\"say \"hi\" there\"\r\n\"ends with a quote\"\"\r\n\"\"\r\n\"770\"\r\n"
+                       "\"CQ\r\nDE QV1DEV\"\r\nbare\r\n"));
+    EXPECT_EQ(items, QStringList({"say \"hi\" there", "ends with a quote\"", "", "770",
+                                  "CQ\r\nDE QV1DEV", "bare"}));
+}
