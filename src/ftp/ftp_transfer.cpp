@@ -234,7 +234,7 @@ FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
             session.startFile(&local, local.size());
             if (hooks.fileStarted) hooks.fileStarted(int(i), session.length);
             result = curl_easy_perform(curl);
-            if (result != CURLE_OK && !passive &&
+            if (result != CURLE_OK && !passive && !stopRequested(hooks) &&
                 activeConnectionFailed(result, session.stage, session.lastReplyCode)) {
                 passive = true;
                 setMode(curl, passive);

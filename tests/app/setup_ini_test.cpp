@@ -2,6 +2,7 @@
 #include "support/temp_app.h"
 
 #include <QFileInfo>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -199,40 +200,13 @@ TEST(SetupIni, BinaryOrWindows1252FilesDoNotStopTheReader) {
 }
 
 namespace {
-// Every text item of the file, by its line.
-QString& textItem(Settings& s, int line) {
-    switch (line) {
-    case 1:
-        return s.winDrmFolder;
-    case 2:
-        return s.callSign;
-    case 3:
-        return s.callSignPrefix;
-    case 4:
-        return s.resizeSetting;
-    case 5:
-        return s.languageName;
-    case 8:
-        return s.qslFrequency;
-    case 9:
-        return s.qslMode;
-    case 10:
-        return s.startupFolder;
-    case 15:
-        return s.textDefaults.fontName;
-    case 19:
-        return s.textDefaults.text;
-    case 23:
-        return s.ftpServer;
-    case 24:
-        return s.ftpUser;
-    case 25:
-        return s.ftpPassword;
-    default:
-        return s.ftpFolder;
-    }
+// Every text item of the file, in file order.
+std::array<QString*, 14> textItems(Settings& s) {
+    return {&s.winDrmFolder,          &s.callSign,          &s.callSignPrefix, &s.resizeSetting,
+            &s.languageName,          &s.qslFrequency,      &s.qslMode,        &s.startupFolder,
+            &s.textDefaults.fontName, &s.textDefaults.text, &s.ftpServer,      &s.ftpUser,
+            &s.ftpPassword,           &s.ftpFolder};
 }
-constexpr int kTextLines[] = {1, 2, 3, 4, 5, 8, 9, 10, 15, 19, 23, 24, 25, 26};
 } // namespace
 
 class SetupHostileValue : public ::testing::TestWithParam<const char*> {};
@@ -240,19 +214,19 @@ class SetupHostileValue : public ::testing::TestWithParam<const char*> {};
 TEST_P(SetupHostileValue, ComesBackExactlyInEveryTextItemAndMovesNothing) {
     const QString value = QString::fromUtf8(GetParam());
     for (const SetupStyle style : {SetupStyle::Quoted, SetupStyle::Bare}) {
-        for (const int line : kTextLines) {
+        for (int k = 0; k < 14; ++k) {
             Settings s = sample();
-            textItem(s, line) = value;
+            *textItems(s)[k] = value;
             Settings back = readBack(formatSetupLines(s, style));
-            EXPECT_EQ(textItem(back, line), value) << "line " << line;
+            EXPECT_EQ(*textItems(back)[k], value) << "text item " << k;
             expectSame(back, s);
         }
         // Through a real file, every text item holding it at once.
         test::TempApp app;
         const QString path = app.ini(QStringLiteral("Setup.ini"));
         Settings s = sample();
-        for (const int line : kTextLines)
-            textItem(s, line) = value;
+        for (QString* item : textItems(s))
+            *item = value;
         ASSERT_TRUE(writeSetupIni(path, s, style));
         Settings back;
         ASSERT_TRUE(readSetupIni(path, back));
