@@ -24,6 +24,59 @@ QString numberText(double v) {
     return QString::number(v, 'g', 10);
 }
 
+// Whether the quote at j can close an item: only blanks follow it before a
+// comma, a line break or the end of the text.
+bool endsItem(const QString& t, qsizetype j) {
+    qsizetype k = j + 1;
+    while (k < t.size() && (t[k] == u' ' || t[k] == u'\t'))
+        ++k;
+    return k >= t.size() || t[k] == u',' || isLineEnd(t[k]);
+}
+
+// The quote that closes the item opened before `open`, line breaks being part
+// of it: "" is a quote inside, and a single quote that cannot close the item
+// is kept as text. -1 when a line opens with a quote that neither closes the
+// item nor is doubled (that line is the next item: this one was never closed).
+qsizetype closingQuote(const QString& t, qsizetype open) {
+    const qsizetype n = t.size();
+    bool lineStart = false;
+    for (qsizetype j = open; j < n; ++j) {
+        if (isLineEnd(t[j])) {
+            lineStart = true;
+            continue;
+        }
+        if (t[j] == u'"') {
+            if (j + 1 < n && t[j + 1] == u'"') {
+                ++j;
+            } else if (endsItem(t, j)) {
+                return j;
+            } else if (lineStart) {
+                return -1;
+            }
+        }
+        if (t[j] != u' ' && t[j] != u'\t') lineStart = false;
+    }
+    return -1;
+}
+
+// The first quote on the item's own line that can close it, doubled or not.
+qsizetype closingQuoteOnLine(const QString& t, qsizetype open) {
+    for (qsizetype j = open; j < t.size() && !isLineEnd(t[j]); ++j)
+        if (t[j] == u'"' && endsItem(t, j)) return j;
+    return -1;
+}
+
+// A quoted item's text: each "" stands for one quote.
+QString unescapedItem(QStringView inner) {
+    QString out;
+    out.reserve(inner.size());
+    for (qsizetype j = 0; j < inner.size(); ++j) {
+        out.append(inner[j]);
+        if (inner[j] == u'"' && j + 1 < inner.size() && inner[j + 1] == u'"') ++j;
+    }
+    return out;
+}
+
 } // namespace
 
 QStringList splitSetupItems(const QString& t) {
@@ -36,35 +89,20 @@ QStringList splitSetupItems(const QString& t) {
         QString item;
         if (i < n && t[i] == u'"') {
             const qsizetype open = i + 1;
-            qsizetype end = -1; // the closing quote
-            const auto findClose = [&](bool acrossLines) {
-                bool lineStart = false;
-                for (qsizetype j = open; j < n && (acrossLines || !isLineEnd(t[j])); ++j) {
-                    // A line that opens with a quote is the next item: the
-                    // quote before it was never closed.
-                    if (isLineEnd(t[j])) {
-                        lineStart = true;
-                        continue;
-                    }
-                    if (lineStart && t[j] == u'"') return qsizetype(-1);
-                    if (t[j] != u' ' && t[j] != u'\t') lineStart = false;
-                    if (t[j] != u'"') continue;
-                    qsizetype k = j + 1;
-                    while (k < n && (t[k] == u' ' || t[k] == u'\t'))
-                        ++k;
-                    if (k >= n || t[k] == u',' || isLineEnd(t[k])) return j;
+            qsizetype end = closingQuote(t, open);
+            if (end >= 0) {
+                item = unescapedItem(QStringView(t).mid(open, end - open));
+            } else {
+                // Written before quotes were doubled: the quote that ends
+                // the item on its own line, kept as it stands.
+                end = closingQuoteOnLine(t, open);
+                if (end < 0) { // no closing quote: the rest of the line
+                    end = open;
+                    while (end < n && !isLineEnd(t[end]))
+                        ++end;
                 }
-                return qsizetype(-1);
-            };
-            // On its own line, else further on: a text of several lines.
-            end = findClose(false);
-            if (end < 0) end = findClose(true);
-            if (end < 0) { // no closing quote: the rest of the line
-                end = open;
-                while (end < n && !isLineEnd(t[end]))
-                    ++end;
+                item = t.mid(open, end - open);
             }
-            item = t.mid(open, end - open);
             i = end + 1;
             while (i < n && t[i] != u',' && !isLineEnd(t[i]))
                 ++i;
@@ -207,7 +245,8 @@ QStringList formatSetupLines(const Settings& s, SetupStyle style) {
         const bool needsQuotes = style == SetupStyle::Quoted || v.contains(u',') ||
                                  v.contains(u'"') || v.contains(u'\n') || v.contains(u'\r') ||
                                  v != v.trimmed();
-        if (needsQuotes) v = u'"' + v + u'"';
+        // A quote inside is doubled; line breaks stay as they are.
+        if (needsQuotes) v = u'"' + QString(v).replace(u'"', QStringLiteral("\"\"")) + u'"';
     }
     return lines;
 }

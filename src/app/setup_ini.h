@@ -13,8 +13,11 @@ inline constexpr int kSetupItems = 26;
 
 // Splits the file's text into items: a double-quoted text (quotes removed) or
 // bare text up to the next comma or the end of the line, trimmed of blanks.
-// A quoted item ends at the quote that is followed by a comma or the end of
-// its line, so a quote inside a value survives the round trip.
+// Inside quotes "" stands for a quote and line breaks belong to the item; it
+// ends at a single quote followed by a comma or a line end. Files written
+// before quotes were doubled read as they always did: a lone quote followed
+// by anything else is text, and an item that does not close that way ends at
+// the first such quote of its own line.
 QStringList splitSetupItems(const QString& text);
 
 // Stores items 1..26 into their settings; settings without an item keep

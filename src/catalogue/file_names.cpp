@@ -1,6 +1,7 @@
 #include "catalogue/file_names.h"
 
 #include "catalogue/thumbnail_location.h"
+#include "imaging/file_name_bytes.h"
 #include "util/text_file.h"
 
 #include <QFile>
@@ -32,13 +33,19 @@ bool isTextType(const QString& name) {
     return extensionOf(name) == u".TXT";
 }
 
+QString nameSafeText(const QString& text) {
+    QString safe = text;
+    for (QChar& c : safe)
+        if (c.category() == QChar::Other_Control || QStringView(u"*?/\\:|<>.").contains(c))
+            c = u'_';
+    return safe;
+}
+
 QString sanitisedName(const QString& name) {
     const QString ext = name.right(4);
     QString base = name;
     if (!ext.isEmpty()) base.remove(ext);
-    for (QChar c : {u'*', u'?', u'/', u'\\', u':', u'|', u'<', u'>', u'.'})
-        base.replace(c, u'_');
-    return base + ext;
+    return cutToFileNameBytes(nameSafeText(base), kMaxFileNameBytes - fileNameBytes(ext)) + ext;
 }
 
 QString freeNameIn(const QString& folder, const QString& wanted) {

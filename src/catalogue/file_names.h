@@ -16,9 +16,13 @@ QString baseNameOf(const QString& name);
 bool isPictureType(const QString& name);
 bool isTextType(const QString& name);
 
+// `text` made fit to stand in a file name: "*", "?", "/", "\", ":", "|", "<",
+// ">", "." and control characters become "_", so it holds no path.
+QString nameSafeText(const QString& text);
+
 // The accepted form of a name: every copy of the extension text removed from
-// the base, and "*", "?", "/", "\", ":", "|", "<", ">", "." in it made "_"
-// ("my.pic.jpg" becomes "my_pic.jpg").
+// the base, the base made nameSafeText ("my.pic.jpg" becomes "my_pic.jpg")
+// and cut so that the whole name stays within the name limit.
 QString sanitisedName(const QString& name);
 
 // A name in `folder` that no file has yet: `wanted`, or its base with "-1",

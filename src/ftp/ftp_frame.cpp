@@ -2,6 +2,7 @@
 
 #include "app/unit_scale.h"
 #include "ftp/ftp_error.h"
+#include "ftp/ftp_fields.h"
 #include "ftp/ftp_uploader.h"
 #include "ftp/remote_names.h"
 #include "ftp/status_picture.h"
@@ -96,12 +97,19 @@ QLineEdit* FtpFrame::addField(const char* name, const QString& caption, QLabel*&
     label = placed(units_, new QLabel(caption, this), "", QRectF(10, top + 2, kFieldLeft - 12, 18));
     label->setObjectName(QStringLiteral("lbl") + QLatin1String(name).mid(3));
     auto* field =
-        placed(units_, new QLineEdit(global, this), name, QRectF(kFieldLeft, top, kFieldWidth, 20));
+        placed(units_, new QLineEdit(this), name, QRectF(kFieldLeft, top, kFieldWidth, 20));
     field->setAccessibleName(caption);
     label->setBuddy(field);
-    // Every change is kept at once, so it outlives the panel even without an upload.
-    connect(field, &QLineEdit::textChanged, this,
-            [&global](const QString& text) { global = text; });
+    // Every change is kept at once, so it outlives the panel even without an
+    // upload; a control character (a pasted line break) is taken out first.
+    connect(field, &QLineEdit::textChanged, this, [field, &global](const QString& text) {
+        const QString clean = ftpFieldText(text);
+        if (clean != text)
+            field->setText(clean);
+        else
+            global = text;
+    });
+    field->setText(global);
     return field;
 }
 
@@ -120,7 +128,7 @@ void FtpFrame::UploadPicture(const QString& localPath) {
     setTitle(kUploading);
     repaint();
 
-    const QString folder = txtDir->text();
+    const QString folder = ftpFieldText(txtDir->text());
     QList<FtpFile> files;
     if (Ck1->isChecked()) {
         const double scale = ctx_.state.settings.guiScale > 0 ? ctx_.state.settings.guiScale : 1.0;
@@ -141,7 +149,9 @@ void FtpFrame::UploadPicture(const QString& localPath) {
         files << FtpFile{made, remotePath(folder, QStringLiteral("checknew.jpg"))};
     }
     files << FtpFile{localPath, remotePath(folder, cboName->currentText())};
-    uploader_->start(FtpAccount{txtAdd->text(), txtUser->text(), txtPass->text()}, files);
+    uploader_->start(FtpAccount{ftpFieldText(txtAdd->text()), ftpFieldText(txtUser->text()),
+                                ftpFieldText(txtPass->text())},
+                     files);
 }
 
 void FtpFrame::onFileStarted(int, qint64 length) {
@@ -161,6 +171,9 @@ void FtpFrame::onFinished(const FtpOutcome& outcome) {
     if (outcome.ok) {
         Prog1->setValue(0);
         setTitle(outcome.passive ? kUploadedPassive : kUploaded);
+    } else if (outcome.cancelled) {
+        Prog1->setValue(0);
+        setTitle(kCaption);
     } else if (!outcome.localError.isEmpty()) {
         ctx_.prompts.message(this, {}, outcome.localError, PromptIcon::Warning);
     } else {

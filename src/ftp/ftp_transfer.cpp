@@ -2,12 +2,16 @@
 
 #include "ftp/ftp_address.h"
 #include "ftp/ftp_error.h"
+#include "ftp/ftp_fields.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <curl/curl.h>
 #include <memory>
 #include <mutex>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace quiverel {
 
@@ -93,13 +97,32 @@ size_t onRead(char* buffer, size_t size, size_t count, void* p) {
     return size_t(got);
 }
 
+bool stopRequested(const FtpHooks& hooks) {
+    return (hooks.cancel && hooks.cancel->cancelled()) ||
+           (hooks.stopRequested && hooks.stopRequested());
+}
+
 int onProgress(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t sentNow) {
     auto& s = *static_cast<Session*>(p);
-    if (s.hooks->stopRequested && s.hooks->stopRequested()) return 1;
+    if (stopRequested(*s.hooks)) return 1;
     if (s.stage != FtpStage::Write) return 0;
     const qint64 sent = std::min<qint64>(sentNow, s.length);
     s.show(sent == s.length ? sent : sent - sent % kFtpBlock);
     return 0;
+}
+
+curl_socket_t onOpenSocket(void* p, curlsocktype, curl_sockaddr* address) {
+    const int fd = ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+    if (fd >= 0 && !static_cast<FtpCancel*>(p)->track(fd)) {
+        ::close(fd);
+        return CURL_SOCKET_BAD;
+    }
+    return fd < 0 ? CURL_SOCKET_BAD : fd;
+}
+
+int onCloseSocket(void* p, curl_socket_t fd) {
+    static_cast<FtpCancel*>(p)->forget(fd);
+    return ::close(fd);
 }
 
 struct CurlDeleter {
@@ -117,10 +140,39 @@ void setMode(CURL* curl, bool passive) {
 
 } // namespace
 
+void FtpCancel::cancel() {
+    const std::lock_guard lock(mutex_);
+    stop_ = true;
+    for (const int fd : sockets_)
+        ::shutdown(fd, SHUT_RDWR);
+}
+
+bool FtpCancel::track(int fd) {
+    const std::lock_guard lock(mutex_);
+    if (stop_) return false;
+    sockets_.insert(fd);
+    return true;
+}
+
+void FtpCancel::forget(int fd) {
+    const std::lock_guard lock(mutex_);
+    sockets_.erase(fd);
+}
+
 FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
                        const FtpHooks& hooks, const FtpLimits& limits) {
     initialiseOnce();
     FtpOutcome outcome;
+    if (holdsControlCharacter(account.server) || holdsControlCharacter(account.user) ||
+        holdsControlCharacter(account.password) ||
+        std::any_of(files.begin(), files.end(),
+                    [](const FtpFile& f) { return holdsControlCharacter(f.remotePath); })) {
+        // Nothing is sent: the library would pass a line break on as it stands.
+        outcome.operation = operationName(CURLE_BAD_FUNCTION_ARGUMENT, FtpStage::Session);
+        outcome.code = CURLE_BAD_FUNCTION_ARGUMENT;
+        outcome.text = QStringLiteral("A setting holds a control character.");
+        return outcome;
+    }
     Session session;
     session.hooks = &hooks;
 
@@ -154,6 +206,12 @@ FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &onProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &session);
+    if (hooks.cancel) {
+        curl_easy_setopt(curl, CURLOPT_OPENSOCKETFUNCTION, &onOpenSocket);
+        curl_easy_setopt(curl, CURLOPT_OPENSOCKETDATA, hooks.cancel);
+        curl_easy_setopt(curl, CURLOPT_CLOSESOCKETFUNCTION, &onCloseSocket);
+        curl_easy_setopt(curl, CURLOPT_CLOSESOCKETDATA, hooks.cancel);
+    }
     // The debug hook only reads the server's replies; nothing is printed.
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &onDebug);
     curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &session);
@@ -176,13 +234,17 @@ FtpOutcome uploadFiles(const FtpAccount& account, const QList<FtpFile>& files,
             session.startFile(&local, local.size());
             if (hooks.fileStarted) hooks.fileStarted(int(i), session.length);
             result = curl_easy_perform(curl);
-            if (result != CURLE_OK && !passive &&
+            if (result != CURLE_OK && !passive && !stopRequested(hooks) &&
                 activeConnectionFailed(result, session.stage, session.lastReplyCode)) {
                 passive = true;
                 setMode(curl, passive);
                 continue;
             }
             break;
+        }
+        if (result != CURLE_OK && stopRequested(hooks)) {
+            outcome.cancelled = true;
+            return outcome;
         }
         if (result != CURLE_OK) {
             outcome.passive = passive;

@@ -5,7 +5,10 @@
 
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <functional>
+#include <mutex>
+#include <set>
 
 namespace quiverel {
 
@@ -22,7 +25,8 @@ struct FtpFile {
 
 struct FtpOutcome {
     bool ok = false;
-    bool passive = false; // the data connections ran in passive mode
+    bool cancelled = false; // ended on request before it was done; nothing else is set
+    bool passive = false;   // the data connections ran in passive mode
     int filesSent = 0;
     // On failure: the operation that failed, libcurl's code and text.
     QString operation;
@@ -34,6 +38,24 @@ struct FtpOutcome {
     QString localError;
 };
 
+// Ends an upload from another thread at once. The library asks its progress
+// hook only now and then and not while it waits for some replies (the one
+// after the last byte, the one to QUIT), so the connections are shut as well.
+class FtpCancel {
+public:
+    void cancel();
+    bool cancelled() const { return stop_; }
+
+    // For the transfer: a connection opened, one closed. False when cancelled.
+    bool track(int socket);
+    void forget(int socket);
+
+private:
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::set<int> sockets_;
+};
+
 // Called on the thread of the upload.
 struct FtpHooks {
     std::function<void(int index, qint64 length)> fileStarted;
@@ -41,6 +63,8 @@ struct FtpHooks {
     std::function<void(qint64 sent)> progress;
     // Asked now and then; true ends the upload at once.
     std::function<bool()> stopRequested;
+    // When set, its cancel() ends the upload at once, whatever it waits for.
+    FtpCancel* cancel = nullptr;
 };
 
 inline constexpr int kFtpBlock = 100;

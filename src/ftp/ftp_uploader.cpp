@@ -8,16 +8,21 @@ FtpUploader::FtpUploader(QObject* parent) : QObject(parent) {}
 
 FtpUploader::~FtpUploader() {
     if (!worker_.joinable()) return;
-    stop_->store(true);
+    cancel();
     worker_.join();
 }
 
-void FtpUploader::start(const FtpAccount& account, const QList<FtpFile>& files) {
+void FtpUploader::cancel() {
+    if (cancel_) cancel_->cancel();
+}
+
+void FtpUploader::start(const FtpAccount& account, const QList<FtpFile>& files,
+                        const FtpLimits& limits) {
     if (running()) return;
-    stop_ = std::make_shared<std::atomic<bool>>(false);
+    cancel_ = std::make_shared<FtpCancel>();
     // Progress only changes in 100-byte steps and the library calls back a
     // few times per buffer, so the queue stays short.
-    worker_ = std::thread([this, account, files, stop = stop_] {
+    worker_ = std::thread([this, account, files, limits, cancel = cancel_] {
         FtpHooks hooks;
         hooks.fileStarted = [this](int index, qint64 length) {
             QMetaObject::invokeMethod(
@@ -28,9 +33,9 @@ void FtpUploader::start(const FtpAccount& account, const QList<FtpFile>& files) 
             QMetaObject::invokeMethod(
                 this, [this, sent] { Q_EMIT progress(sent); }, Qt::QueuedConnection);
         };
-        hooks.stopRequested = [stop] { return stop->load(); };
-        const FtpOutcome outcome = uploadFiles(account, files, hooks);
-        if (stop->load()) return;
+        hooks.cancel = cancel.get();
+        const FtpOutcome outcome = uploadFiles(account, files, hooks, limits);
+        // Posted even while the uploader goes: its end drops the event.
         QMetaObject::invokeMethod(
             this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
     });

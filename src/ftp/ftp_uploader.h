@@ -5,7 +5,6 @@
 #include "ftp/ftp_transfer.h"
 
 #include <QObject>
-#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -15,12 +14,16 @@ class FtpUploader : public QObject {
     Q_OBJECT
 public:
     explicit FtpUploader(QObject* parent = nullptr);
-    // Ends a running upload at its next step and waits for it.
+    // Cancels a running upload and waits the moment it takes to end.
     ~FtpUploader() override;
 
     // Does nothing while an upload runs.
-    void start(const FtpAccount& account, const QList<FtpFile>& files);
+    void start(const FtpAccount& account, const QList<FtpFile>& files,
+               const FtpLimits& limits = {});
     bool running() const { return worker_.joinable(); }
+    // Ends a running upload at once, even one stalled on a silent server;
+    // finished() then brings an outcome that says cancelled.
+    void cancel();
 
 Q_SIGNALS:
     void fileStarted(int index, qint64 length);
@@ -31,7 +34,7 @@ private:
     void done(const FtpOutcome& outcome);
 
     std::thread worker_;
-    std::shared_ptr<std::atomic<bool>> stop_;
+    std::shared_ptr<FtpCancel> cancel_;
 };
 
 } // namespace quiverel

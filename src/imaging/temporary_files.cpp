@@ -1,5 +1,7 @@
 #include "imaging/temporary_files.h"
 
+#include "imaging/file_name_bytes.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -9,12 +11,15 @@ namespace quiverel {
 namespace {
 
 const QLatin1String kMarker(".part-");
+const QLatin1String kUnique("XXXXXX");
 
 } // namespace
 
 QString temporaryPatternFor(const QString& path) {
     const QFileInfo info(path);
-    return info.path() + u"/." + info.fileName() + kMarker + u"XXXXXX";
+    // The hidden name has to fit wherever the final one does.
+    const qsizetype room = kMaxFileNameBytes - 1 - kMarker.size() - kUnique.size();
+    return info.path() + u"/." + cutToFileNameBytes(info.fileName(), room) + kMarker + kUnique;
 }
 
 bool isTemporaryName(const QString& fileName) {

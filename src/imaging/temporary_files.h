@@ -9,6 +9,7 @@ namespace quiverel {
 
 // "<folder>/.<name>.part-XXXXXX" for `path`: hidden, with a suffix no picture
 // has, and "XXXXXX" to be made unique (QTemporaryFile, mkstemp, mkdtemp).
+// <name> is cut short so that the whole stays within the name limit.
 QString temporaryPatternFor(const QString& path);
 
 // Whether `fileName` (without folder) is such a temporary.

@@ -91,7 +91,7 @@ void Form1::runClick(const PendingClick& click) {
     if (d.select) pic2->setCellSelected(k, true);
     if (d.branch == ClickBranch::EmptyCell || d.branch == ClickBranch::NothingToSend) return;
 
-    state_.transmit.namePrefix = txNamePrefix(state_.settings);
+    state_.transmit.namePrefix = txNamePrefix(state_.settings, d.fileName);
     cur.baseName = d.baseName;
     cur.extension = d.extension;
     const QString folder = cur.folder;

@@ -3,6 +3,7 @@
 #include "app/setup_ini.h"
 #include "catalogue/file_names.h"
 #include "desktop/prompts.h"
+#include "imaging/file_name_bytes.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/tx_staging.h"
 
@@ -11,9 +12,13 @@
 
 namespace quiverel {
 
-QString txNamePrefix(const Settings& s) {
-    if (s.callSignPrefix == u"Y" && !s.callSign.isEmpty()) return s.callSign + u'_';
-    return {};
+QString txNamePrefix(const Settings& s, const QString& fileName) {
+    if (s.callSignPrefix != u"Y" || s.callSign.isEmpty()) return {};
+    // "W1ABC/P" stays as it is where it is shown; a name may hold no path, and
+    // the picture's own name keeps its place within the name limit.
+    const QString call = cutToFileNameBytes(nameSafeText(s.callSign),
+                                            kMaxFileNameBytes - fileNameBytes(fileName) - 1);
+    return call.isEmpty() ? QString() : call + u'_';
 }
 
 ResizeChoice resizeForHandOff(const Settings& s, QSize picture) {
@@ -108,7 +113,7 @@ bool SendToTransmit(Context& ctx, const HandOff& h, const Pause& pause) {
     if (state.transmit.handOffRunning) return false;
     RunningFlag running(state.transmit.handOffRunning);
 
-    state.transmit.namePrefix = txNamePrefix(state.settings);
+    state.transmit.namePrefix = txNamePrefix(state.settings, h.fileName);
     const ResizeChoice resize = resizeForHandOff(state.settings, h.picture.size());
     ClipboardContent clip;
     std::optional<FileFailure> failure;

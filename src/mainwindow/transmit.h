@@ -14,7 +14,9 @@ namespace quiverel {
 using Pause = std::function<void(int ms)>;
 
 // The call sign and "_" when the prefix flag is "Y" and a call sign is set.
-QString txNamePrefix(const Settings& settings);
+// In the name the call sign is made safe (nameSafeText) and cut so that the
+// prefix and `fileName` (or a name as long) stay within the name limit.
+QString txNamePrefix(const Settings& settings, const QString& fileName = {});
 
 // The resize of a hand-off, parsed from the resize setting as it stands: the
 // setting's size, but never larger than the picture.

@@ -2,6 +2,7 @@
 #include "support/temp_app.h"
 
 #include <QFileInfo>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -196,4 +197,55 @@ TEST(SetupIni, BinaryOrWindows1252FilesDoNotStopTheReader) {
     Settings s;
     ASSERT_TRUE(readSetupIni(app.ini(QStringLiteral("Setup.ini")), s));
     EXPECT_EQ(s.callSign, QString::fromUtf8("DÖLZ"));
+}
+
+namespace {
+// Every text item of the file, in file order.
+std::array<QString*, 14> textItems(Settings& s) {
+    return {&s.winDrmFolder,          &s.callSign,          &s.callSignPrefix, &s.resizeSetting,
+            &s.languageName,          &s.qslFrequency,      &s.qslMode,        &s.startupFolder,
+            &s.textDefaults.fontName, &s.textDefaults.text, &s.ftpServer,      &s.ftpUser,
+            &s.ftpPassword,           &s.ftpFolder};
+}
+} // namespace
+
+class SetupHostileValue : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SetupHostileValue, ComesBackExactlyInEveryTextItemAndMovesNothing) {
+    const QString value = QString::fromUtf8(GetParam());
+    for (const SetupStyle style : {SetupStyle::Quoted, SetupStyle::Bare}) {
+        for (int k = 0; k < 14; ++k) {
+            Settings s = sample();
+            *textItems(s)[k] = value;
+            Settings back = readBack(formatSetupLines(s, style));
+            EXPECT_EQ(*textItems(back)[k], value) << "text item " << k;
+            expectSame(back, s);
+        }
+        // Through a real file, every text item holding it at once.
+        test::TempApp app;
+        const QString path = app.ini(QStringLiteral("Setup.ini"));
+        Settings s = sample();
+        for (QString* item : textItems(s))
+            *item = value;
+        ASSERT_TRUE(writeSetupIni(path, s, style));
+        Settings back;
+        ASSERT_TRUE(readSetupIni(path, back));
+        expectSame(back, s);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SetupHostileValue,
+                         ::testing::Values("pa\",ss", "\"", "\"\"", "\",", ",\"", "\"quoted\"",
+                                           "a\"\"b", " \" , \" ", "ends with a quote\"", "\"\r\n\"",
+                                           "CQ SSTV\r\nde \"QV1DEV\"\r\n73, \"",
+                                           "line\nbreak\rand\r\n", "\r\n\"next\"", "  blanks  ",
+                                           ",", "", "Grüße \"73\" ✓", "tab\there"));
+
+TEST(SetupIni, FilesOfEarlierVersionsReadAsBefore) {
+    // Quotes inside were written as they stood, not doubled.
+    const QStringList items = splitSetupItems(
+        QStringLiteral("\"say \"hi\" there\"\r\n\"ends with a quote\"\"\r\n\"\"\r\n\"770\"\r\n"
+                       "\"CQ\r\nDE QV1DEV\"\r\nbare\r\n"));
+    EXPECT_EQ(items, QStringList({"say \"hi\" there", "ends with a quote\"", "", "770",
+                                  "CQ\r\nDE QV1DEV", "bare"}));
 }

@@ -98,8 +98,10 @@ class OptionsFtpTest(unittest.TestCase):
                      [main.wid], TIMEOUT)
                 self.assertEqual(program.close(main), 0, program.log())
                 lines = text_lines(s.ini("Setup.ini"))
+                # Written quoted, a quote inside doubled.
                 for number, text in fields.items():
-                    self.assertIn(text.encode(), lines[22 + (number - 18) // 22])
+                    self.assertIn(text.replace('"', '""').encode(),
+                                  lines[22 + (number - 18) // 22])
             finally:
                 server.kill()
                 server.wait()

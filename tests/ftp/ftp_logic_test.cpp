@@ -1,5 +1,6 @@
 #include "ftp/ftp_address.h"
 #include "ftp/ftp_error.h"
+#include "ftp/ftp_fields.h"
 #include "ftp/remote_names.h"
 #include "ftp/status_picture.h"
 #include "support/fixed_clock.h"
@@ -182,6 +183,38 @@ TEST(StatusPicture, HeightStaysInOneToFiftyAndChanges) {
     }
     EXPECT_GT(seen.size(), 40u);
 }
+
+} // namespace
+} // namespace quiverel
+
+namespace quiverel {
+namespace {
+
+struct FieldCase {
+    const char* typed;
+    const char* kept;
+};
+
+class FtpField : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(FtpField, TakesNoControlCharacter) {
+    const QString typed = QString::fromUtf8(GetParam().typed);
+    const QString kept = QString::fromUtf8(GetParam().kept);
+    EXPECT_EQ(ftpFieldText(typed), kept);
+    EXPECT_EQ(holdsControlCharacter(typed), typed != kept);
+    EXPECT_FALSE(holdsControlCharacter(kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FtpField,
+                         ::testing::Values(FieldCase{"pw", "pw"}, FieldCase{"pw\r\n", "pw"},
+                                           FieldCase{"pw\r\nDELE www/victim.txt",
+                                                     "pwDELE www/victim.txt"},
+                                           FieldCase{"\nwww\n", "www"},
+                                           FieldCase{"a\tb\x7f"
+                                                     "c\x1b",
+                                                     "abc"},
+                                           FieldCase{"pa ss\"w0rd", "pa ss\"w0rd"},
+                                           FieldCase{"Grüße\xc2\x85", "Grüße"}, FieldCase{"", ""}));
 
 } // namespace
 } // namespace quiverel

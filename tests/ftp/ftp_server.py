@@ -6,6 +6,8 @@ Prints "PORT <n>" once it listens on 127.0.0.1, then serves until killed.
   --no-active       PORT and EPRT are refused, as behind a home router
   --cut-after N     the data connection is closed after N bytes of a file
   --stall-after N   the server stops answering after N bytes of a file
+  --stall-on CMD    the server prints "STALLED" and stops answering when the
+                    client sends CMD (e.g. STOR)
 """
 import argparse
 import logging
@@ -25,6 +27,7 @@ def main():
     parser.add_argument("--no-active", action="store_true")
     parser.add_argument("--cut-after", type=int, default=0)
     parser.add_argument("--stall-after", type=int, default=0)
+    parser.add_argument("--stall-on", default="")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -43,6 +46,13 @@ def main():
                 self.respond("502 Active mode is not allowed here.")
             else:
                 FTPHandler.ftp_EPRT(self, line)
+
+    class StallingHandler(Handler):
+        def pre_process_command(self, line, cmd, arg):
+            if cmd == args.stall_on:
+                print("STALLED", flush=True)
+                time.sleep(3600)
+            Handler.pre_process_command(self, line, cmd, arg)
 
     class CuttingDTP(DTPHandler):
         def handle_read(self):
@@ -66,7 +76,7 @@ def main():
         Handler.dtp_handler = CuttingDTP
     if args.stall_after > 0:
         Handler.dtp_handler = StallingDTP
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer(("127.0.0.1", 0), StallingHandler if args.stall_on else Handler)
     print("PORT %d" % server.address[1], flush=True)
     server.serve_forever()
 

@@ -3,6 +3,7 @@
 
 #include "ftp/ftp_frame.h"
 #include "ftp/ftp_transfer.h"
+#include "ftp/ftp_uploader.h"
 #include "imaging/picture_file.h"
 #include "support/ftp_server_process.h"
 #include "support/test_context.h"
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace quiverel {
 namespace {
@@ -199,6 +201,33 @@ TEST_F(FtpUpload, OptionsFollowTheStatusCheckBoxAndSettingsFollowEveryChange) {
     EXPECT_EQ(t_.state.settings.ftpPassword, QStringLiteral("pw"));
     EXPECT_EQ(t_.state.settings.ftpFolder, QStringLiteral("www"));
     EXPECT_EQ(f.txtPass->echoMode(), QLineEdit::Normal); // shown as typed
+    // A pasted line break never reaches a field or its setting.
+    f.txtPass->setText(QStringLiteral("pw\r\nDELE www/victim.txt\r\n"));
+    EXPECT_EQ(f.txtPass->text(), QStringLiteral("pwDELE www/victim.txt"));
+    EXPECT_EQ(t_.state.settings.ftpPassword, QStringLiteral("pwDELE www/victim.txt"));
+    t_.state.settings.ftpFolder = QStringLiteral("www\n");
+    FtpFrame again(t_.ctx, folder_, name_);
+    EXPECT_EQ(again.txtDir->text(), QStringLiteral("www"));
+}
+
+TEST(FtpTransfer, RefusesAControlCharacterAndSendsNothing) {
+    test::FtpServerProcess server;
+    ASSERT_TRUE(server.running()) << server.error().toStdString();
+    test::TempApp dir;
+    dir.write(QStringLiteral("f"), "x");
+    const QString path = dir.path() + QStringLiteral("/f");
+    const FtpAccount good{server.address(), server.user(), server.password()};
+    for (const auto& [account, remote] :
+         {std::pair{FtpAccount{good.server, good.user, good.password + "\r\nDELE a"},
+                    QStringLiteral("a")},
+          std::pair{FtpAccount{good.server, good.user + "\n", good.password}, QStringLiteral("a")},
+          std::pair{good, QStringLiteral("www\r\n/a")}}) {
+        const FtpOutcome o = uploadFiles(account, {{path, remote}});
+        EXPECT_FALSE(o.ok);
+        EXPECT_EQ(o.code, 43); // refused before the connection
+        EXPECT_EQ(o.operation, QStringLiteral("InternetConnect"));
+    }
+    EXPECT_TRUE(QDir(server.home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(FtpUpload, WrongPasswordReportsTheConnectionThenTheServersReply) {
@@ -380,6 +409,68 @@ TEST(FtpTransfer, TransferThatStallsEndsWithAWriteError) {
     EXPECT_EQ(o.operation, QStringLiteral("InternetWriteFile"));
     EXPECT_EQ(o.code, 28);
 }
+
+} // namespace
+} // namespace quiverel
+
+namespace quiverel {
+namespace {
+
+// Where the server falls silent. The limits are far beyond the test's wait,
+// so only the cancel can end the upload in time.
+enum class Stall { Greeting, ReplyToStore, Data, ReplyToLastByte, Quit };
+
+class FtpStalled : public ::testing::TestWithParam<Stall> {};
+
+TEST_P(FtpStalled, EndsAStalledUploadAndSaysCancelled) {
+    const Stall stall = GetParam();
+    test::TempApp dir;
+    dir.write(QStringLiteral("f"), bytes(stall == Stall::Data ? 64 << 20 : 5000));
+    const QString path = dir.path() + QStringLiteral("/f");
+    std::optional<test::SilentLoopbackPort> silent;
+    std::optional<test::FtpServerProcess> server;
+    FtpAccount account{{}, QStringLiteral("u"), QStringLiteral("p")};
+    if (stall == Stall::Greeting) {
+        silent.emplace();
+        account.server = QStringLiteral("127.0.0.1:%1").arg(silent->port());
+    } else {
+        test::FtpServerOptions options;
+        if (stall == Stall::ReplyToStore) options.stallOn = QStringLiteral("STOR");
+        if (stall == Stall::Quit) options.stallOn = QStringLiteral("QUIT");
+        if (stall == Stall::Data || stall == Stall::ReplyToLastByte) options.stallAfter = 1000;
+        server.emplace(options);
+        ASSERT_TRUE(server->running()) << server->error().toStdString();
+        account = {server->address(), server->user(), server->password()};
+    }
+
+    FtpUploader uploader;
+    QSignalSpy started(&uploader, &FtpUploader::fileStarted);
+    QSignalSpy sent(&uploader, &FtpUploader::progress);
+    QSignalSpy done(&uploader, &FtpUploader::finished);
+    FtpOutcome outcome;
+    QObject::connect(&uploader, &FtpUploader::finished,
+                     [&outcome](const FtpOutcome& o) { outcome = o; });
+    uploader.start(account, {{path, QStringLiteral("a")}}, FtpLimits{3600, 3600});
+    ASSERT_TRUE(started.wait(kWait));
+    if (stall == Stall::ReplyToStore || stall == Stall::Quit)
+        ASSERT_TRUE(server->waitUntilStalled());
+    if (stall == Stall::Data) ASSERT_TRUE(sent.wait(kWait));
+    if (stall == Stall::ReplyToLastByte) // all of it in the socket buffers
+        while (sent.isEmpty() || sent.last().first().toLongLong() < 5000)
+            ASSERT_TRUE(sent.wait(kWait));
+
+    uploader.cancel();
+    ASSERT_TRUE(done.wait(kWait));
+    // Only the goodbye was left: the file is on the server.
+    EXPECT_EQ(outcome.ok, stall == Stall::Quit);
+    EXPECT_EQ(outcome.cancelled, stall != Stall::Quit)
+        << outcome.operation.toStdString() << ' ' << outcome.code;
+    EXPECT_FALSE(uploader.running());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stalls, FtpStalled,
+                         ::testing::Values(Stall::Greeting, Stall::ReplyToStore, Stall::Data,
+                                           Stall::ReplyToLastByte, Stall::Quit));
 
 } // namespace
 } // namespace quiverel

@@ -1,11 +1,13 @@
 #include "mainwindow/transmit.h"
 
 #include "convert/iview_ini.h"
+#include "imaging/file_name_bytes.h"
 #include "imaging/jp2_target_size.h"
 #include "imaging/picture_file.h"
 #include "support/test_context.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -183,3 +185,63 @@ TEST_F(HandOffTest, TextGoesToTheClipboardAndIsPastedOnlyWithAutoPasteOn) {
     SendTextToTransmit(ctx, QStringLiteral("CQ DX"), pause);
     EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("keys {F7}")));
 }
+
+namespace {
+struct CallSignCase {
+    const char* what;
+    QString call;
+    QString picture;
+    QString expected; // the bitmap in TX
+};
+void PrintTo(const CallSignCase& c, std::ostream* os) {
+    *os << c.what;
+}
+const QString kSkyBmp = QStringLiteral("sky.bmp");
+} // namespace
+
+class CallSignNames : public HandOffTest, public ::testing::WithParamInterface<CallSignCase> {};
+
+TEST_P(CallSignNames, GiveOneFileInsideTxWithinTheNameLimit) {
+    const CallSignCase& c = GetParam();
+    const QString station = t.app.path() + QStringLiteral("/station");
+    t.state.transmit.txFolder = station + QStringLiteral("/WinDRM/TX");
+    t.state.settings.callSign = c.call;
+    t.state.settings.callSignPrefix = QStringLiteral("Y");
+    ASSERT_TRUE(SendToTransmit(ctx, picture(c.picture, {16, 12}), pause))
+        << t.prompts.messages().join(u'|').toStdString();
+
+    EXPECT_EQ(txFiles(), QStringList({c.expected}));
+    EXPECT_LE(fileNameBytes(c.expected), kMaxFileNameBytes);
+    EXPECT_EQ(t.desktop.clipboard.filePath, t.state.transmit.txFolder + u'/' + c.expected);
+    // Nothing was written beside or above TX (two folders up is the station).
+    QStringList elsewhere;
+    QDirIterator it(station, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.startsWith(t.state.transmit.txFolder + u'/')) elsewhere << path;
+    }
+    EXPECT_TRUE(elsewhere.isEmpty()) << elsewhere.join(u' ').toStdString();
+    EXPECT_EQ(t.state.settings.callSign, c.call); // shown and stored as typed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, CallSignNames,
+    ::testing::Values(CallSignCase{"portable", "W1ABC/P", "sky.jpg", "W1ABC_P_sky.bmp"},
+                      CallSignCase{"path", "../../EVIL", "sky.jpg", "______EVIL_sky.bmp"},
+                      CallSignCase{"dots", "..", "sky.jpg", "___sky.bmp"},
+                      CallSignCase{"controls", "W1ABC\tX\n", "sky.jpg", "W1ABC_X__sky.bmp"},
+                      CallSignCase{"non-ASCII", QString::fromUtf8("DL1ÄÖ/p"), "sky.jpg",
+                                   QString::fromUtf8("DL1ÄÖ_p_sky.bmp")},
+                      CallSignCase{"1000 letters", QString(1000, u'A'), "sky.jpg",
+                                   QString(247, u'A') + u'_' + kSkyBmp},
+                      CallSignCase{"two-byte letters", QString(200, QChar(0x416)), "sky.jpg",
+                                   QString(123, QChar(0x416)) + u'_' + kSkyBmp},
+                      CallSignCase{"four-byte letters", QString::fromUtf8("📡").repeated(100),
+                                   "sky.jpg", QString::fromUtf8("📡").repeated(61) + u'_' + kSkyBmp},
+                      CallSignCase{"long picture name", QString(1000, u'A'),
+                                   QString(246, u'p') + QStringLiteral(".jpg"),
+                                   QStringLiteral("AAAA_") + QString(246, u'p') +
+                                       QStringLiteral(".bmp")},
+                      CallSignCase{"no room left", QStringLiteral("W1ABC"),
+                                   QString(250, u'p') + QStringLiteral(".jpg"),
+                                   QString(250, u'p') + QStringLiteral(".bmp")}));

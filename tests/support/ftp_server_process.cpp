@@ -30,6 +30,7 @@ FtpServerProcess::FtpServerProcess(FtpServerOptions options) {
         args << QStringLiteral("--cut-after") << QString::number(options.cutAfter);
     if (options.stallAfter > 0)
         args << QStringLiteral("--stall-after") << QString::number(options.stallAfter);
+    if (!options.stallOn.isEmpty()) args << QStringLiteral("--stall-on") << options.stallOn;
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(python(), args);
     if (!process_.waitForStarted()) {
@@ -51,6 +52,14 @@ FtpServerProcess::~FtpServerProcess() {
     if (process_.state() == QProcess::NotRunning) return;
     process_.kill();
     process_.waitForFinished(-1);
+}
+
+bool FtpServerProcess::waitUntilStalled() {
+    for (;;) {
+        while (process_.canReadLine())
+            if (process_.readLine().trimmed() == "STALLED") return true;
+        if (!process_.waitForReadyRead(-1)) return false;
+    }
 }
 
 QString FtpServerProcess::address() const {

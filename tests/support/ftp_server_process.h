@@ -13,6 +13,7 @@ struct FtpServerOptions {
     bool noActive = false; // PORT and EPRT refused
     int cutAfter = 0;      // bytes after which the data connection is closed, 0 never
     int stallAfter = 0;    // bytes after which the server stops answering, 0 never
+    QString stallOn;       // a command on which the server stops answering
 };
 
 class FtpServerProcess {
@@ -31,6 +32,8 @@ public:
     QString home() const { return home_.path(); }
     QByteArray file(const QString& relative) const;
     bool exists(const QString& relative) const;
+    // Waits until the server has stopped answering on `stallOn`; false when it ended.
+    bool waitUntilStalled();
 
 private:
     QTemporaryDir home_;

@@ -1,6 +1,10 @@
+#include "imaging/file_name_bytes.h"
+#include "imaging/picture_file.h"
+#include "imaging/temporary_files.h"
 #include "support/temp_app.h"
 #include "util/text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -41,3 +45,36 @@ TEST(TextFile, FailedWriteLeavesTheOldFile) {
     EXPECT_FALSE(writeTextLines(app.path() + QStringLiteral("/missing/keep.ini"), {"new"}));
     EXPECT_EQ(app.read(QStringLiteral("ini/keep.ini")), QByteArray("old"));
 }
+
+// A final name near the limit once failed: its hidden temporary was longer.
+struct LongName {
+    const char* letter; // one character, of one to four bytes
+    int count;          // repeated before ".txt"
+};
+
+class LongFinalName : public ::testing::TestWithParam<LongName> {};
+
+TEST_P(LongFinalName, IsWrittenAndLeavesNoTemporary) {
+    const QString base = QString::fromUtf8(GetParam().letter).repeated(GetParam().count);
+    const QString name = base + QStringLiteral(".txt");
+    ASSERT_LE(fileNameBytes(name), kMaxFileNameBytes);
+    test::TempApp app;
+    QString pattern = QFileInfo(temporaryPatternFor(app.path() + u'/' + name)).fileName();
+    EXPECT_LE(fileNameBytes(pattern), kMaxFileNameBytes);
+    EXPECT_TRUE(
+        isTemporaryName(pattern.replace(QStringLiteral("XXXXXX"), QStringLiteral("a1B2c3"))));
+
+    ASSERT_TRUE(writeFileAtomic(app.path() + u'/' + name, "text"));
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList({name}));
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QString why;
+    EXPECT_TRUE(savePicture(picture, app.path() + u'/' + base + QStringLiteral(".jpg"), {}, &why))
+        << why.toStdString();
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, LongFinalName,
+                         ::testing::Values(LongName{"a", 237}, LongName{"b", 246},
+                                           LongName{"c", 251}, LongName{"ö", 125},
+                                           LongName{"✓", 83}, LongName{"📡", 62}));
