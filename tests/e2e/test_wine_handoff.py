@@ -98,12 +98,39 @@ class WinePrefix:
         return env
 
     def end_processes(self):
-        """Ends every program running in this prefix, and its wineserver."""
+        """Waits for the prefix's wineserver to end with its programs (it ends
+        Wine's own services once nothing else runs); what is left after that,
+        or of a run that failed, is ended by its process id."""
         env = self.env(os.environ)
-        subprocess.run([WINESERVER, "-k"], env=env, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
-        subprocess.run([WINESERVER, "-w"], env=env, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+
+        def wineserver(flag, timeout):
+            subprocess.run([WINESERVER, flag], env=env, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
+        try:
+            wineserver("-w", 60)
+        except subprocess.TimeoutExpired:
+            wineserver("-k", 60)
+        # Killing the server while a service starts leaves that one behind.
+        for pid in self.leftovers():
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+
+    def leftovers(self):
+        """Processes of this prefix still running."""
+        mark = b"WINEPREFIX=" + self.path.encode()
+        pids = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open("/proc/%s/environ" % entry, "rb") as f:
+                    if mark in f.read().split(b"\0"):
+                        pids.append(int(entry))
+            except OSError:
+                pass
+        return pids
 
     def close(self):
         self.end_processes()
@@ -261,9 +288,9 @@ class WineHandOffTest(unittest.TestCase):
                 print("%s window manager: %s; %.1f s" % (
                     "with" if window_manager else "without", summary(standins, len(PICTURES)),
                     time.monotonic() - started), file=sys.stderr)
-                self.prefix.end_processes()
                 for st in standins.values():
                     st.end()
+                self.prefix.end_processes()
 
     def test_two_clicks_with_window_manager(self):
         self.two_clicks(window_manager=True)
