@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <poll.h>
 #include <vector>
 
 // X11 headers last: they #define names (None, Bool, Status) that Qt's headers use.
@@ -260,6 +261,60 @@ bool activateThroughWindowManager(Display* d, Window root, Window w, ErrorTrap& 
     }
 }
 
+// Whether the window lists WM_TAKE_FOCUS among its WM_PROTOCOLS.
+bool takesFocus(Display* d, Window w) {
+    Atom* protocols = nullptr;
+    int count = 0;
+    bool found = false;
+    if (XGetWMProtocols(d, w, &protocols, &count) && protocols) {
+        const Atom wanted = atom(d, "WM_TAKE_FOCUS");
+        found = std::find(protocols, protocols + count, wanted) != protocols + count;
+    }
+    if (protocols) XFree(protocols);
+    return found;
+}
+
+// The server's time now, from the PropertyNotify of a zero-length append to a
+// window of our own; CurrentTime when it does not come. On a connection of
+// its own, as Qt reads the events of the program's one.
+Time serverTime(Display* d) {
+    Display* own = XOpenDisplay(DisplayString(d));
+    if (!own) return CurrentTime;
+    XSetWindowAttributes attributes{};
+    attributes.event_mask = PropertyChangeMask;
+    const Window w = XCreateWindow(own, DefaultRootWindow(own), -1, -1, 1, 1, 0, CopyFromParent,
+                                   InputOnly, CopyFromParent, CWEventMask, &attributes);
+    XChangeProperty(own, w, atom(own, "WM_NAME"), XA_STRING, 8, PropModeAppend, nullptr, 0);
+    XFlush(own);
+    Time time = CurrentTime;
+    const QDeadlineTimer deadline(kActivateTimeoutMs);
+    XEvent e{};
+    while (!deadline.hasExpired()) {
+        if (XCheckTypedWindowEvent(own, w, PropertyNotify, &e)) {
+            time = e.xproperty.time;
+            break;
+        }
+        pollfd fd{ConnectionNumber(own), POLLIN, 0};
+        poll(&fd, 1, kActivatePollMs);
+    }
+    XDestroyWindow(own, w);
+    XCloseDisplay(own);
+    return time;
+}
+
+// Tells the window it is given the focus, as a window manager does: Wine
+// programs, for one, keep their keyboard focus where it was until told.
+void sendTakeFocus(Display* d, Window w) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = atom(d, "WM_PROTOCOLS");
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(atom(d, "WM_TAKE_FOCUS"));
+    e.xclient.data.l[1] = long(serverTime(d));
+    XSendEvent(d, w, False, NoEventMask, &e);
+}
+
 // Without a window manager: map and raise the window and give it the input
 // focus; it is in front when the focus is on it or inside it.
 bool activateThroughFocus(Display* d, Window root, Window w, ErrorTrap& trap) {
@@ -274,6 +329,7 @@ bool activateThroughFocus(Display* d, Window root, Window w, ErrorTrap& trap) {
 
     XSetInputFocus(d, w, RevertToParent, CurrentTime);
     if (trap.failed()) return false;
+    if (takesFocus(d, w)) sendTakeFocus(d, w);
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(d, &focus, &revert);

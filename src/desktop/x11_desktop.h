@@ -1,9 +1,9 @@
 #pragma once
 // The desktop on an X11 display: other programs' windows found by title and
-// brought to the front through the window manager (or the input focus when
-// there is none), keys typed through XTest, the pointer moved for real. The
-// rest is Qt's. Works on Qt's own X connection; on any other platform the
-// window steps fail as for a missing window.
+// brought to the front through the window manager (or, when there is none,
+// the input focus and WM_TAKE_FOCUS), keys typed through XTest, the pointer
+// moved for real. The rest is Qt's. Works on Qt's own X connection; on any
+// other platform the window steps fail as for a missing window.
 
 #include "desktop/qt_desktop.h"
 

@@ -8,6 +8,7 @@
 #include "mainwindow/tx_staging.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <optional>
 
 namespace quiverel {
@@ -143,22 +144,22 @@ void SendTextToTransmit(Context& ctx, const QString& text, const Pause& pause) {
 }
 
 void PasteIntoSstvPrograms(Desktop& desktop, const Pause& pause) {
-    if (desktop.activateWindowByTitle(QStringLiteral("EasyPal"))) {
-        pause(500);
-        desktop.sendKeys(QStringLiteral("{F7}"));
-    }
-    pause(0);
-    if (desktop.activateWindowByTitle(QStringLiteral("KG-STV"))) {
-        pause(500);
-        desktop.sendKeys(QStringLiteral("1t1p"));
-    }
-    pause(0);
-    if (desktop.activateWindowByTitle(QStringLiteral("MMSSTV"))) {
-        pause(500);
-        desktop.sendKeys(QStringLiteral("%{E}"));
-        pause(500);
-        desktop.sendKeys(QStringLiteral("p"));
-    }
+    // Whether the program's window was there and got its keys.
+    const auto pasteInto = [&](const QString& title, const QStringList& keys) {
+        if (!desktop.activateWindowByTitle(title)) return false;
+        for (const QString& k : keys) {
+            pause(500);
+            desktop.sendKeys(k);
+        }
+        return true;
+    };
+    // The next program comes to the front only half a second after the last
+    // key: under X11 a key goes to whichever window is active when a busy
+    // program (one under Wine decoding audio, say) gets round to reading it,
+    // not to the one that was in front when it was typed.
+    pause(pasteInto(QStringLiteral("EasyPal"), {QStringLiteral("{F7}")}) ? 500 : 0);
+    pause(pasteInto(QStringLiteral("KG-STV"), {QStringLiteral("1t1p")}) ? 500 : 0);
+    pasteInto(QStringLiteral("MMSSTV"), {QStringLiteral("%{E}"), QStringLiteral("p")});
     pause(500);
 }
 
