@@ -15,6 +15,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import unittest
 
 SYSTEM_PYTHON = "/usr/bin/python3" if os.access("/usr/bin/python3", os.X_OK) else sys.executable
 TIMEOUT = 20.0
@@ -66,6 +67,18 @@ class SessionBus:
     def env(self):
         return {"DBUS_SESSION_BUS_ADDRESS": self.address,
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+
+class BusTestCase(unittest.TestCase):
+    """A test class whose sessions share one accessibility bus: `self.bus`."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.bus = SessionBus().start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.bus.close()
 
 
 def controls(session, pid, role=None, name=None):
