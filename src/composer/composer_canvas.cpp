@@ -8,7 +8,7 @@ namespace quiverel {
 
 ComposerCanvas::ComposerCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picQSL"));
-    setAccessibleName(QStringLiteral("picQSL"));
+    setAccessibleName(QStringLiteral("Canvas"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

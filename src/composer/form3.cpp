@@ -97,7 +97,7 @@ void Form3::createControls() {
     for (int id = Mug; id <= Txt; ++id) {
         QLabel* l = layerWidget(LayerId(id));
         l->setObjectName(QString::fromLatin1(names[id]));
-        l->setAccessibleName(QString::fromLatin1(names[id]));
+        l->setAccessibleName(QStringList{"Mug shot", "Added picture", "Text"}.value(id));
         l->setScaledContents(true);
         l->installEventFilter(this);
         l->hide();

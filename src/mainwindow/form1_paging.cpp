@@ -20,8 +20,13 @@ namespace quiverel {
 
 void Form1::ShowPage() {
     const QList<QImage> pictures = pagePictures(state_.catalogue, pic2->cellCount());
-    for (int k = 0; k < pictures.size(); ++k)
+    const int offset = pageOffset(state_.catalogue.currentPage, state_.catalogue.thumbsPerPage);
+    for (int k = 0; k < pictures.size(); ++k) {
         pic2->setCellPicture(k, pictures[k]);
+        // A screen reader names the cell after its picture's file.
+        pic2->Image1[k]->setAccessibleName(
+            pictures[k].isNull() ? QString() : state_.catalogue.rows.value(offset + k).fileName);
+    }
 }
 
 void Form1::loadRows(int first, int last) {

@@ -28,7 +28,7 @@ template <typename W>
 W* control(QWidget* parent, const char* name, const QString& accessible = {}) {
     auto* w = new W(parent);
     w->setObjectName(QString::fromLatin1(name));
-    w->setAccessibleName(accessible.isEmpty() ? QString::fromLatin1(name) : accessible);
+    if (!accessible.isEmpty()) w->setAccessibleName(accessible); // a label says its caption
     return w;
 }
 

@@ -94,14 +94,17 @@ def known_fault(symptom, fault):
 class Session:
     """A display, a window manager and a private application folder."""
 
-    def __init__(self, name):
+    def __init__(self, name, bus=None):
         self.tmp = tempfile.mkdtemp(prefix="quiverel-e2e-%s-" % name)
         self.app = os.path.join(self.tmp, "app")
         self.display = XDisplay(self.tmp)
+        self.bus = bus  # an accessible.SessionBus: the program's controls found by name
         self.programs = []
 
     def __enter__(self):
         try:
+            if self.bus is not None:
+                self.display.bus_env = self.bus.env()
             self.display.start()
             self._copy_app_folder()
         except BaseException:

@@ -13,9 +13,9 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll  # noqa: E402
-from test_handoff import (EXPECTED_KEYS, TITLES, BareDisplay, FakeWindow,  # noqa: E402
-                          cell_point)
+from test_handoff import EXPECTED_KEYS, TITLES, BareDisplay, FakeWindow  # noqa: E402
 
 TIMEOUT = 10.0
 
@@ -39,9 +39,9 @@ def focus_count(err_path):
         return f.read().count("focus in")
 
 
-class ClickHandOffTest(unittest.TestCase):
+class ClickHandOffTest(accessible.BusTestCase):
     def run_click(self, window_manager, second_click=False):
-        s = Session("click")
+        s = Session("click", bus=self.bus)
         if not window_manager:
             s.display = BareDisplay(s.tmp)
         with s:
@@ -65,18 +65,18 @@ class ClickHandOffTest(unittest.TestCase):
                 helpers.helpers.append(windows[name])  # each window its own key log
             try:
                 program = s.start()
-                wid = poll("the main window", lambda: s.x(
+                poll("the main window", lambda: s.x(
                     ["xdotool", "search", "--name", r"^Quiverel \(v"], check=False).split(),
                     TIMEOUT)[0]
                 poll("the thumbnail", lambda: os.path.isfile(
                     os.path.join(rx, "ThumbFiles", "sunset.jpg")), TIMEOUT)
-                geometry = dict(line.split("=", 1) for line in s.x(
-                    ["xdotool", "getwindowgeometry", "--shell", wid]).split())
-                size = (int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
                 easypal = windows["EasyPal"].err.name
                 focused_before = focus_count(easypal)
-                x, y = cell_point(size, 0)
-                s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1"])
+                # Both cells found before the first click: the second comes in time.
+                cells = [accessible.centre(accessible.find(s, program, "image", name))
+                         for name in ("sunset.jpg", "dawn.jpg")[:2 if second_click else 1]]
+                x, y = cells[0]
+                s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
                 sent, expected = "sunset.bmp", EXPECTED_KEYS
                 if second_click:
                     # Clicked as EasyPal comes to the front, half a second
@@ -84,9 +84,8 @@ class ClickHandOffTest(unittest.TestCase):
                     # back to the main window.
                     poll("EasyPal in front", lambda: focus_count(easypal) > focused_before,
                          TIMEOUT)
-                    x, y = cell_point(size, 1)
-                    s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y),
-                         "click", "1"])
+                    x, y = cells[1]
+                    s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
                     sent = "dawn.bmp"
                     expected = {n: keys + keys for n, keys in EXPECTED_KEYS.items()}
 

@@ -11,7 +11,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_support import Session, poll  # noqa: E402
-from test_handoff import click_thumbnail  # noqa: E402
+import accessible  # noqa: E402
 from test_viewer import colour_at, near, start_on_one_picture, window_info  # noqa: E402
 
 TIMEOUT = 20.0
@@ -41,16 +41,16 @@ def open_composer(s, name, colour):
     pixels per composer unit on the screen."""
     program, main, picture = start_on_one_picture(s, name, lambda path: subprocess.run(
         ["convert", "-size", "640x480", "xc:" + colour, path], check=True))
-    click_thumbnail(s, 0, modifiers=("shift",))
+    accessible.click(s, program, "image", name, modifiers=("shift",))
     composer = program.wait_for_window(" x ", besides=main, timeout=TIMEOUT)
     left, top, width, _ = poll("the composer framed", lambda: (
         lambda g: g if g[0] > 0 else None)(window_info(s, composer.wid)), TIMEOUT)
     return program, main, composer, picture, (left, top, width / 720)
 
 
-class ComposerTest(unittest.TestCase):
+class ComposerTest(accessible.BusTestCase):
     def test_mug_shot_dragged_and_sent(self):
-        with Session("composer") as s:
+        with Session("composer", bus=self.bus) as s:
             subprocess.run(["convert", "-size", "640x480", "xc:#ff0000", s.path("Mug.jpg")],
                            check=True)
             program, main, composer, picture, (left, top, f) = open_composer(
@@ -66,8 +66,7 @@ class ComposerTest(unittest.TestCase):
 
             poll("the picture on the canvas", lambda: near(colour_at(s, *canvas(300, 200)), BLUE),
                  TIMEOUT)
-            s.x(["xdotool", "mousemove"] + [str(v) for v in screen(565 + 75, 106 + 15)]
-                + ["click", "1"])
+            accessible.click(s, program, "push button", "Add Mug")
             poll("the mug shot at the top left", lambda: near(colour_at(s, *canvas(56, 42)), RED),
                  TIMEOUT)
 
@@ -83,8 +82,7 @@ class ComposerTest(unittest.TestCase):
                  TIMEOUT)
             self.assertTrue(near(colour_at(s, *canvas(30, 30)), BLUE), "and gone from the corner")
 
-            s.x(["xdotool", "mousemove"] + [str(v) for v in screen(632 + 40, 440 + 15)]
-                + ["click", "1"])
+            accessible.click(s, program, "push button", "Close")
             poll("the composer to close", lambda: all(
                 w.wid != composer.wid for w in program.windows()), TIMEOUT)
             bitmap = os.path.join(s.path("TX"), "blue sky.bmp")

@@ -180,28 +180,6 @@ def cell_point(window_size, cell, per_page=20):
     return round(x), round(y)
 
 
-def click_thumbnail(session, cell, per_page=20, button=1, modifiers=()):
-    """Clicks grid cell `cell` of the running quiverel's main window through
-    XTest, as a user's mouse does; `modifiers` (xdotool names such as "ctrl",
-    "shift") are held during the click."""
-    from e2e_support import MAIN_TITLE
-    main = poll("the main window",
-                lambda: next((w for w in session.windows() if w.title.startswith(MAIN_TITLE)),
-                             None), TIMEOUT)
-    wid = str(int(main.wid, 16))
-    geometry = dict(line.split("=", 1) for line in session.x(
-        ["xdotool", "getwindowgeometry", "--shell", wid]).split())
-    x, y = cell_point((int(geometry["WIDTH"]), int(geometry["HEIGHT"])), cell, per_page)
-    argv = ["xdotool", "mousemove", "--window", wid, str(x), str(y)]
-    for m in modifiers:
-        argv += ["keydown", m]
-    argv += ["click", str(button)]
-    for m in reversed(modifiers):
-        argv += ["keyup", m]
-    session.x(argv)
-    return x, y
-
-
 def wait_for_keys(test, windows, expected):
     """Waits until every window logged as many keys as expected, then compares."""
     def probe():

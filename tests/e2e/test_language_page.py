@@ -8,37 +8,23 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll, setup_ini, text_lines  # noqa: E402
 
-SCREEN_HEIGHT = 768
-GUI_SIZE = 670  # setup_ini's default
-SCALE = SCREEN_HEIGHT / GUI_SIZE
-# Where "Options" stands in the main window's English menu bar.
-OPTIONS_X, OPTIONS_Y = 339, 8
 
-
-class LanguagePageTest(unittest.TestCase):
-    def click_units(self, s, window, x, y):
-        """A left click at the help window's own units (470 x 400 of them)."""
-        left, top, _, _ = s.display.geometry(window)
-        s.x(["xdotool", "mousemove", "--sync", str(int(left + x * SCALE)),
-             str(int(top + y * SCALE)), "click", "1"])
-
+class LanguagePageTest(accessible.BusTestCase):
     def test_deutsch_changes_the_menus_and_setup_ini(self):
-        with Session("language-page") as s:
+        with Session("language-page", bus=self.bus) as s:
             with open(s.ini("Setup.ini"), "wb") as f:
                 f.write(setup_ini({}))
             program = s.start()
             main = program.wait_for_main_window()
 
-            # "Options" in the English menu bar, then Languages, next to last in it.
-            left, top, _, _ = s.display.geometry(main)
-            s.x(["xdotool", "mousemove", "--sync", str(left + OPTIONS_X), str(top + OPTIONS_Y),
-                 "click", "1"])
-            s.key(["Up", "Up", "Return"])
-            help_window = program.wait_for_window("Languages", besides=main)
-            self.click_units(s, help_window, 40, 52)  # optLang(1), Deutsch
-            self.click_units(s, help_window, 235, 365)  # cmdClosed
+            accessible.click(s, program, "menu item", "Options")
+            accessible.click(s, program, "menu item", "Languages")
+            program.wait_for_window("Languages", besides=main)
+            accessible.click(s, program, "radio button", "Deutsch")
+            accessible.click(s, program, "push button", "Close")
             poll("the language page to close",
                  lambda: [w.wid for w in program.windows()] == [main.wid], 20)
             self.assertEqual(text_lines(s.ini("Setup.ini"))[4], "Deutsch".encode())

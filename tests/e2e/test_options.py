@@ -10,24 +10,16 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
-from test_handoff import click_thumbnail  # noqa: E402
-from test_viewer import setup_lines, window_info  # noqa: E402
+from test_viewer import setup_lines  # noqa: E402
 
 TIMEOUT = 20.0
-PANEL_UNITS = (300, 364)
 
 
-def entry_point(geometry, index):
-    """The middle of the caption of panel entry `index`, on the screen."""
-    left, top, width, height = geometry
-    return (round(left + 70 * width / PANEL_UNITS[0]),
-            round(top + (161 + 20 * index + 10) * height / PANEL_UNITS[1]))
-
-
-class OptionsPanelTest(unittest.TestCase):
+class OptionsPanelTest(accessible.BusTestCase):
     def test_rename_from_the_panel(self):
-        with Session("options") as s:
+        with Session("options", bus=self.bus) as s:
             rx = s.path("rx")
             os.makedirs(rx)
             subprocess.run(["convert", "-size", "160x120", "xc:#3366cc",
@@ -42,13 +34,9 @@ class OptionsPanelTest(unittest.TestCase):
             main = program.wait_for_window(MAIN_TITLE)
             poll("the thumbnail", lambda: os.path.isfile(os.path.join(thumbs, "sky.jpg")),
                  TIMEOUT)
-            click_thumbnail(s, 0, button=3)
+            accessible.click(s, program, "image", "sky.png", button=3)
             panel = program.wait_for_window("sky.png", besides=main, timeout=TIMEOUT)
-            geometry = poll("the panel placed", lambda: (lambda g: g if g[2] > 0 else None)(
-                window_info(s, panel.wid)), TIMEOUT)
-
-            x, y = entry_point(geometry, 2)  # Rename
-            s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+            accessible.click(s, program, "label", "Rename")
             s.x(["xdotool", "sleep", "0.3", "key", "--clearmodifiers", "ctrl+a"])
             s.x(["xdotool", "type", "--delay", "20", "clear sky.old"])
             s.x(["xdotool", "key", "--clearmodifiers", "Return"])
@@ -66,12 +54,9 @@ class OptionsPanelTest(unittest.TestCase):
 
             # The main window takes clicks again: the panel opens on the new name,
             # and "Close" closes it.
-            click_thumbnail(s, 0, button=3)
+            accessible.click(s, program, "image", "clear sky.png", button=3)
             panel = program.wait_for_window("clear sky.png", besides=main, timeout=TIMEOUT)
-            geometry = poll("the panel placed", lambda: (lambda g: g if g[2] > 0 else None)(
-                window_info(s, panel.wid)), TIMEOUT)
-            x, y = entry_point(geometry, 9)
-            s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+            accessible.click(s, program, "label", "Close")
             poll("the panel closed", lambda: [w.wid for w in program.windows()] ==
                  [main.wid], TIMEOUT)
             self.assertEqual(program.close(main), 0, program.log())

@@ -11,23 +11,15 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import MAIN_TITLE, Session, poll, text_lines  # noqa: E402
-from test_handoff import click_thumbnail  # noqa: E402
-from test_options import entry_point, PANEL_UNITS  # noqa: E402
-from test_viewer import colour_at, setup_lines, window_info  # noqa: E402
+from test_viewer import setup_lines  # noqa: E402
 
 TIMEOUT = 20.0
 FTP_SERVER = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
                           "ftp", "ftp_server.py")
-FTP_ENTRY = 8
 # pyftpdlib comes as a Debian package, for the system's interpreter.
 SERVER_PYTHON = "/usr/bin/python3" if os.access("/usr/bin/python3", os.X_OK) else sys.executable
-
-
-def panel_point(geometry, x, y):
-    """A point given in the panel's units, on the screen."""
-    left, top, width, height = geometry
-    return (round(left + x * width / PANEL_UNITS[0]), round(top + y * height / PANEL_UNITS[1]))
 
 
 def read(path):
@@ -35,9 +27,9 @@ def read(path):
         return f.read()
 
 
-class OptionsFtpTest(unittest.TestCase):
+class OptionsFtpTest(accessible.BusTestCase):
     def test_upload_from_the_panel(self):
-        with Session("options-ftp") as s:
+        with Session("options-ftp", bus=self.bus) as s:
             rx, home = s.path("rx"), s.path("ftp home")
             os.makedirs(rx)
             os.makedirs(os.path.join(home, "www", "pics"))
@@ -58,27 +50,19 @@ class OptionsFtpTest(unittest.TestCase):
                 main = program.wait_for_window(MAIN_TITLE)
                 poll("the thumbnail", lambda: os.path.isfile(
                     os.path.join(rx, "ThumbFiles", "sky.jpg")), TIMEOUT)
-                click_thumbnail(s, 0, button=3)
+                accessible.click(s, program, "image", "sky.png", button=3)
                 panel = program.wait_for_window("sky.png", besides=main, timeout=TIMEOUT)
-                geometry = poll("the panel placed", lambda: (lambda g: g if g[2] > 0 else None)(
-                    window_info(s, panel.wid)), TIMEOUT)
-                x, y = entry_point(geometry, FTP_ENTRY)
-                s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+                accessible.click(s, program, "label", "FTP upload to web-site")
 
-                # The frame sits at 160 units down; its fields at 18, 40, 62, 84.
-                # It is there when the first field's white shows where the
-                # grey entry list was.
-                poll("the FTP frame", lambda: colour_at(
-                    s, *panel_point(geometry, 195, 160 + 28)) == (255, 255, 255), TIMEOUT)
-                fields = {18: "127.0.0.1:%d" % port, 40: "op", 62: "pa ss\"word",
-                          84: "www/pics"}
-                for top, text in fields.items():
-                    x, y = panel_point(geometry, 195, 160 + top + 10)
-                    s.x(["xdotool", "mousemove", str(x), str(y), "click", "1",
-                         "sleep", "0.2", "key", "--clearmodifiers", "ctrl+a", "BackSpace"])
+                # Each field and the Setup.ini line that keeps it.
+                fields = [("FTP address", "127.0.0.1:%d" % port, 22), ("Username", "op", 23),
+                          ("Password", "pa ss\"word", 24), ("Web directory", "www/pics", 25)]
+                for name, text, _ in fields:
+                    accessible.click(s, program, "text", name)
+                    s.x(["xdotool", "sleep", "0.2", "key", "--clearmodifiers", "ctrl+a",
+                         "BackSpace"])
                     s.x(["xdotool", "type", "--delay", "20", text])
-                x, y = panel_point(geometry, 55, 160 + 185)
-                s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+                accessible.click(s, program, "push button", "FTP upload")
 
                 pics = os.path.join(home, "www", "pics")
                 poll("both files on the server", lambda: len(os.listdir(pics)) == 2, TIMEOUT)
@@ -99,9 +83,8 @@ class OptionsFtpTest(unittest.TestCase):
                 self.assertEqual(program.close(main), 0, program.log())
                 lines = text_lines(s.ini("Setup.ini"))
                 # Written quoted, a quote inside doubled.
-                for number, text in fields.items():
-                    self.assertIn(text.replace('"', '""').encode(),
-                                  lines[22 + (number - 18) // 22])
+                for _, text, number in fields:
+                    self.assertIn(text.replace('"', '""').encode(), lines[number])
             finally:
                 server.kill()
                 server.wait()

@@ -12,6 +12,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll  # noqa: E402
 from test_composer import open_composer, picture_size, pixel  # noqa: E402
 from test_viewer import colour_at, near  # noqa: E402
@@ -27,19 +28,18 @@ def utc_name_part(moment):
                                      moment.hour, moment.minute)
 
 
-class QslTest(unittest.TestCase):
+class QslTest(accessible.BusTestCase):
     def test_card_stamped_and_saved(self):
-        with Session("qsl") as s:
+        with Session("qsl", bus=self.bus) as s:
             program, main, composer, _, (left, top, f) = open_composer(
                 s, "pale card.png", PALE)
 
-            def click(ux, uy):
-                s.x(["xdotool", "mousemove", str(round(left + ux * f)), str(round(top + uy * f)),
-                     "click", "1"])
+            def click(name):
+                accessible.click(s, program, "push button", name)
 
             poll("the picture on the canvas", lambda: near(colour_at(
                 s, round(left + 285 * f), round(top + 215 * f)), PALE_RGB), TIMEOUT)
-            click(565 + 75, 34 + 15)  # QSL
+            click("QSL")
             dialog = program.wait_for_window("Input QSL info", timeout=TIMEOUT)
             s.key(["d", "l", "0", "a", "b", "c"], dialog)
             s.key(["Return"])
@@ -49,7 +49,7 @@ class QslTest(unittest.TestCase):
                  TIMEOUT)
 
             before = datetime.datetime.now(datetime.timezone.utc)
-            click(565 + 75, 323 + 15)  # Save QSL
+            click("Save QSL")
             saved = program.wait_for_window("QSL card saved", timeout=TIMEOUT)
             after = datetime.datetime.now(datetime.timezone.utc)
             s.key(["Return"], saved)
@@ -66,7 +66,7 @@ class QslTest(unittest.TestCase):
 
             # Closing sends the card at the picture's full size: the band tinted
             # with the default green over the bottom-left 320 x 64 pixels.
-            click(632 + 40, 440 + 15)  # Close
+            click("Close")
             poll("the composer to close", lambda: all(
                 w.wid != composer.wid for w in program.windows()), TIMEOUT)
             bitmap = os.path.join(s.path("TX"), "pale card.bmp")

@@ -10,25 +10,24 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll  # noqa: E402
 from test_composer import open_composer, picture_size, pixel  # noqa: E402
-from test_viewer import near, window_info  # noqa: E402
+from test_viewer import near  # noqa: E402
 
 TIMEOUT = 20.0
 BLUE, RED = (0, 0, 255), (255, 0, 0)
 
 
-class SavePictureTest(unittest.TestCase):
+class SavePictureTest(accessible.BusTestCase):
     def test_save_onto_a_taken_name_and_replace(self):
-        with Session("save_picture") as s:
+        with Session("save_picture", bus=self.bus) as s:
             saved = s.path("saved pictures")
             os.makedirs(saved)
             old = os.path.join(saved, "old sky.jpg")
             subprocess.run(["convert", "-size", "320x240", "xc:#ff0000", old], check=True)
-            program, main, composer, _, (left, top, f) = open_composer(
-                s, "blue sky.png", "#0000ff")
-            s.x(["xdotool", "mousemove", str(round(left + 640 * f)), str(round(top + 302 * f)),
-                 "click", "1"])
+            program, main, composer, _, _ = open_composer(s, "blue sky.png", "#0000ff")
+            accessible.click(s, program, "push button", "Save pic")
 
             dialog = program.wait_for_window("Save as", timeout=TIMEOUT)
             s.key(["ctrl+a"], dialog)
@@ -39,11 +38,7 @@ class SavePictureTest(unittest.TestCase):
             self.assertEqual(sorted(os.listdir(saved)), ["old sky.jpg"])
             self.assertTrue(near(pixel(old, 160, 120), RED), "nothing written yet")
 
-            left, top, width, _ = poll("the dialog framed", lambda: (
-                lambda g: g if g[0] > 0 else None)(window_info(s, form6.wid)), TIMEOUT)
-            f = width / 400
-            s.x(["xdotool", "mousemove", str(round(left + 55 * f)), str(round(top + 302 * f)),
-                 "click", "1"])
+            accessible.click(s, program, "push button", "Replace")
             poll("the composite over the old file", lambda: near(pixel(old, 160, 120), BLUE),
                  TIMEOUT)
             self.assertEqual(picture_size(old), (640, 480))

@@ -11,28 +11,17 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll  # noqa: E402
 
 NBSP = "\u00a0"
 
 
-def client_origin(session, wid):
-    info = {}
-    for line in session.x(["xwininfo", "-id", wid]).splitlines():
-        key, _, value = line.strip().partition(":")
-        info[key] = value.strip()
-    return int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"])
-
-
-def open_options_item(session, main, downs, select=True):
-    """Clicks Options, the menu bar's fourth entry (about 340 pixels in with the
-    shipped captions), and chooses the item `downs` steps down."""
+def open_options_item(session, program, main, item):
+    """Clicks Options in the menu bar, then its item `item`."""
     session.display.activate(main)
-    x, y = client_origin(session, main.wid)
-    session.x(["xdotool", "mousemove", str(x + 340), str(y + 10), "click", "1"])
-    time.sleep(0.5)
-    if select:
-        session.key(["Down"] * downs + ["Return"])
+    accessible.click(session, program, "menu item", "Options")
+    accessible.click(session, program, "menu item", item)
 
 
 def two_folders(session):
@@ -51,13 +40,13 @@ def two_folders(session):
     return one, two
 
 
-class SearchTest(unittest.TestCase):
+class SearchTest(accessible.BusTestCase):
     def test_search_fills_results_folder(self):
-        with Session("search") as s:
+        with Session("search", bus=self.bus) as s:
             two_folders(s)
             program = s.start()
             main = program.wait_for_main_window()
-            open_options_item(s, main, 2)  # "Find file by keyword"
+            open_options_item(s, program, main, "Find file by keyword")
             search = program.wait_for_window("Quiverel", besides=main)
             s.key(["d", "l", "0", "a", "b", "c", "Return"], search)
 
@@ -75,15 +64,11 @@ class SearchTest(unittest.TestCase):
 
 
     def test_removed_folder_leaves_folders_ini(self):
-        with Session("remove-folder") as s:
+        with Session("remove-folder", bus=self.bus) as s:
             one, two = two_folders(s)
             program = s.start()
             main = program.wait_for_main_window()
-            # "Remove Folder" by its place in the open menu: the items above it
-            # may be enabled or not, which keyboard steps would count.
-            open_options_item(s, main, 0, select=False)
-            x, y = client_origin(s, main.wid)
-            s.x(["xdotool", "mousemove", str(x + 380), str(y + 191), "click", "1"])
+            open_options_item(s, program, main, "Remove Folder")
             dialog = program.wait_for_window("Remove folder", besides=main)
             # The list has the focus: down and up chooses its first entry, then
             # "Remove from menu".

@@ -9,12 +9,8 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll, setup_ini, text_lines  # noqa: E402
-
-# Where the Options menu and its "Set file size" are, from the inside
-# top-left of the main window (menu bar fonts do not follow the GUI size).
-OPTIONS_MENU = (340, 9)
-SET_FILE_SIZE = (380, 76)
 
 
 def four_lines(size):
@@ -22,7 +18,7 @@ def four_lines(size):
             b"SaveCompressionFileSize = %d" % size]
 
 
-class SizeWindowTest(unittest.TestCase):
+class SizeWindowTest(accessible.BusTestCase):
     def click(self, s, x, y):
         s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
 
@@ -31,7 +27,7 @@ class SizeWindowTest(unittest.TestCase):
         return int(stacking.strip().split()[-1].rstrip(","), 16)
 
     def test_size_and_resize_from_the_size_window(self):
-        with Session("size-window") as s:
+        with Session("size-window", bus=self.bus) as s:
             with open(s.ini("Setup.ini"), "wb") as f:
                 f.write(setup_ini({4: "No Resize", 7: "770"}))
             with open(s.ini("i_view32.ini"), "wb") as f:
@@ -40,8 +36,8 @@ class SizeWindowTest(unittest.TestCase):
             main = program.wait_for_main_window()
             x, y, width, height = s.display.geometry(main)
 
-            self.click(s, x + OPTIONS_MENU[0], y + OPTIONS_MENU[1])
-            self.click(s, x + SET_FILE_SIZE[0], y + SET_FILE_SIZE[1])
+            accessible.click(s, program, "menu item", "Options")
+            accessible.click(s, program, "menu item", "Set file size")
             sizes = program.wait_for_window("JP2 file size", besides=main)
             self.assertEqual(s.window_name(sizes), "JP2 file size")
             sx, sy, swidth, _ = s.display.geometry(sizes)
@@ -49,7 +45,7 @@ class SizeWindowTest(unittest.TestCase):
             self.assertGreater(sy, y)
 
             # A click on the disabled main window leaves the size window in front.
-            self.click(s, x + width - 100, y + height - 100)
+            self.click(s, *accessible.centre(accessible.find(s, program, "image", "cq_sstv.jpg")))
             poll("the size window back in front", lambda: self.topmost(s) == int(sizes.wid, 16), 10)
 
             ini = s.ini("i_view32.ini")

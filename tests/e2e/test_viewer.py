@@ -11,8 +11,8 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import MAIN_TITLE, Session, poll  # noqa: E402
-from test_handoff import cell_point  # noqa: E402
 
 TIMEOUT = 20.0
 SCREEN = (1024, 768)
@@ -75,24 +75,21 @@ def start_on_one_picture(s, name, make):
     return program, main, picture
 
 
-class ViewerTest(unittest.TestCase):
+class ViewerTest(accessible.BusTestCase):
     def open_viewer(self, s, name, source=None, make=None):
         """Starts quiverel on a folder holding one picture and double-clicks it."""
         if source:
             make = lambda path: shutil.copy(source, path)  # noqa: E731
         program, main, picture = start_on_one_picture(s, name, make)
-        wid = str(int(main.wid, 16))
-        geometry = dict(line.split("=", 1) for line in s.x(
-            ["xdotool", "getwindowgeometry", "--shell", wid]).split())
-        x, y = cell_point((int(geometry["WIDTH"]), int(geometry["HEIGHT"])), 0)
-        s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y)])
+        x, y = accessible.centre(accessible.find(s, program, "image", name))
+        s.x(["xdotool", "mousemove", str(x), str(y)])
         before = pointer(s)
         s.x(["xdotool", "click", "--repeat", "2", "--delay", "80", "1"])
         viewer = program.wait_for_window(name, besides=main, timeout=TIMEOUT)
         return program, main, viewer, picture, before
 
     def test_double_click_shows_the_picture_at_its_size_in_the_middle(self):
-        with Session("viewer") as s:
+        with Session("viewer", bus=self.bus) as s:
             program, main, viewer, picture, before = self.open_viewer(
                 s, "card.jpg", source=s.path("Samples", "test_card.jpg"))  # 320 x 256
             size = "{:,}".format(os.path.getsize(picture))
@@ -122,7 +119,7 @@ class ViewerTest(unittest.TestCase):
                             "-fill", "#0000ff", "-draw", "rectangle 1900,0 1999,1499", path],
                            check=True)
 
-        with Session("viewer-pan") as s:
+        with Session("viewer-pan", bus=self.bus) as s:
             program, main, viewer, _, _ = self.open_viewer(s, "large.png", make=make)
             self.assertTrue(s.window_name(viewer).startswith(
                 "Original    large.png   2000 x 1500 pixels   "))

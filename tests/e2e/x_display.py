@@ -64,6 +64,7 @@ class XDisplay:
         self.name = None
         self.xauthority = os.path.join(folder, "client.xauth")
         self._servers = []  # (Popen, log file), in start order
+        self.bus_env = {}  # the accessibility bus of the clients, when the test has one
 
     def start(self):
         os.makedirs(os.path.join(self.home, "runtime"), mode=0o700)
@@ -98,6 +99,7 @@ class XDisplay:
         })
         for key in ("WAYLAND_DISPLAY", "SESSION_MANAGER"):
             env.pop(key, None)
+        env.update(self.bus_env)
         return env
 
     def logs(self):
