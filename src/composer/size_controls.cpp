@@ -29,7 +29,6 @@ QSlider* makeSlider(const QString& name, int minimum, int maximum, int tickInter
                     QWidget* parent) {
     auto* s = new QSlider(Qt::Horizontal, parent);
     s->setObjectName(name);
-    s->setAccessibleName(name);
     s->setRange(minimum, maximum);
     s->setSingleStep(1);
     s->setPageStep(5);
@@ -56,6 +55,8 @@ SizeControls::SizeControls(Context& ctx, const SizeControlsPlaces& places, QWidg
     sliSize = makeSlider(QStringLiteral("sliSize"), kSizeSliderMin, kSizeSliderMax, 10, this);
     sliResize =
         makeSlider(QStringLiteral("sliResize"), kResizeSliderMin, kResizeSliderMax, 1, this);
+    sliSize->setAccessibleName(QStringLiteral("File size"));
+    sliResize->setAccessibleName(QStringLiteral("Resolution"));
     const QPointF origin = box.topLeft();
     units_->place(lblSize, places_.lblSize.translated(-origin));
     units_->place(lblResize, places_.lblResize.translated(-origin));

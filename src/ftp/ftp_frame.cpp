@@ -57,6 +57,7 @@ FtpFrame::FtpFrame(Context& ctx, const QString& folder, const QString& fileName,
         placed(units_, new QComboBox(this), "cboName", QRectF(kFieldLeft, 106, kFieldWidth, 20));
     cboName->setAccessibleName(QStringLiteral("Upload as:"));
     cboName->setEditable(true);
+    cboName->lineEdit()->setAccessibleName(QStringLiteral("Upload as:"));
     cboName->setInsertPolicy(QComboBox::NoInsert);
     cboName->addItems(remoteNameList(fileName));
     cboName->setCurrentIndex(preselectedRemoteName(fileName));

@@ -36,6 +36,7 @@ QComboBox* list(QWidget* parent, const char* name, const QString& accessible,
                 const QStringList& items) {
     auto* combo = control<QComboBox>(parent, name, accessible);
     combo->setEditable(true);
+    combo->lineEdit()->setAccessibleName(accessible);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     return combo;

@@ -59,6 +59,8 @@ Form6::Form6(Context& ctx, const ClashRequest& request)
     units_->place(Shape2, QRectF(210, 5, 180, 140));
     img1 = makeLabel(this, "img1");
     img2 = makeLabel(this, "img2");
+    img1->setAccessibleName(QStringLiteral("New picture"));
+    img2->setAccessibleName(QStringLiteral("Existing picture"));
     img1->setScaledContents(true);
     img2->setScaledContents(true);
 

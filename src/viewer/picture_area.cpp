@@ -11,6 +11,7 @@ PictureArea makePictureArea(QWidget* window) {
     outer->setAutoFillBackground(true);
     auto* inner = new QLabel(outer);
     inner->setObjectName(QStringLiteral("imgInner"));
+    inner->setAccessibleName(QStringLiteral("Picture"));
     inner->setScaledContents(false);
     inner->setMouseTracking(true);
     return {outer, inner};
