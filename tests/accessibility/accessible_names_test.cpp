@@ -1,5 +1,6 @@
 // Every window's accessible tree as a screen reader meets it: no name is an
-// internal control name, and no enabled control one can operate is nameless.
+// internal control name, and no shown, enabled control one can operate and no
+// shown picture is nameless (a hidden page gets its captions when it opens).
 
 #include "catalogue/frm_splash.h"
 #include "composer/form3.h"
