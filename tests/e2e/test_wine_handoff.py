@@ -19,9 +19,10 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import accessible  # noqa: E402
 from e2e_support import Session, poll  # noqa: E402
 from test_click_handoff import setup_lines  # noqa: E402
-from test_handoff import TITLES, BareDisplay, cell_point  # noqa: E402
+from test_handoff import TITLES, BareDisplay  # noqa: E402
 
 STANDIN = os.environ.get("WIN32_SSTV_STANDIN", "")
 WINE = os.environ.get("WINE", "wine")
@@ -207,21 +208,23 @@ def summary(standins, clicks):
     return "; ".join(parts)
 
 
-class WineHandOffTest(unittest.TestCase):
+class WineHandOffTest(accessible.BusTestCase):
     @classmethod
     def setUpClass(cls):
         if not os.path.isfile(STANDIN):
             raise unittest.SkipTest("WIN32_SSTV_STANDIN does not name the built stand-in")
+        super().setUpClass()
         cls.prefix = WinePrefix()
         print("wine prefix made in %.1f s" % cls.prefix.boot_seconds, file=sys.stderr)
 
     @classmethod
     def tearDownClass(cls):
         cls.prefix.close()
+        super().tearDownClass()
 
     def two_clicks(self, window_manager):
         started = time.monotonic()
-        s = Session("wine")
+        s = Session("wine", bus=self.bus)
         if not window_manager:
             s.display = BareDisplay(s.tmp)
         standins = {}
@@ -252,15 +255,14 @@ class WineHandOffTest(unittest.TestCase):
                 poll("the thumbnails", lambda: all(os.path.isfile(
                     os.path.join(rx, "ThumbFiles", os.path.splitext(p[0])[0] + ".jpg"))
                     for p in PICTURES), TIMEOUT)
-                geometry = dict(line.split("=", 1) for line in s.x(
-                    ["xdotool", "getwindowgeometry", "--shell", wid]).split())
-                size = (int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
+                cells = [accessible.centre(accessible.find(s, program, "image", p[0]))
+                         for p in PICTURES]
 
                 for click, picture in enumerate(PICTURES, 1):
                     # The SSTV programs' windows came to the front over it.
                     s.x(["xdotool", "windowraise", wid])
-                    x, y = cell_point(size, click - 1)
-                    s.x(["xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1"])
+                    x, y = cells[click - 1]
+                    s.x(["xdotool", "mousemove", str(x), str(y), "click", "1"])
                     try:
                         poll("each stand-in's clipboard read %d" % click,
                              lambda: all(st.reads() >= click for st in standins.values()),
