@@ -4,7 +4,7 @@
 #include "app/setup_ini.h"
 #include "app/text_table.h"
 #include "convert/iview_ini.h"
-#include "imaging/temporary_files.h"
+#include "util/temporary_files.h"
 #include "util/text_file.h"
 
 #include <QDir>

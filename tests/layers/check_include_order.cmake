@@ -1,4 +1,4 @@
-# cmake -DSOURCE_DIR=... -DMODULES=imaging,util,... -P check_include_order.cmake
+# cmake -DSOURCE_DIR=... -DMODULES=util,imaging,... -P check_include_order.cmake
 #
 # Fails when a source under src/<module>/ includes "other/..." where other is
 # a module after its own in MODULES, or no module at all. The sources directly
