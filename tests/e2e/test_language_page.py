@@ -41,7 +41,7 @@ class LanguagePageTest(unittest.TestCase):
             self.click_units(s, help_window, 235, 365)  # cmdClosed
             poll("the language page to close",
                  lambda: [w.wid for w in program.windows()] == [main.wid], 20)
-            self.assertEqual(text_lines(s.ini("Setup.ini"))[4], "Deutsch".encode())
+            self.assertEqual(text_lines(s.ini("Setup.ini"))[4], b'"Deutsch"')
 
             s.key(["alt+b"], main)
             about = program.wait_for_window("About", besides=main)
