@@ -1,4 +1,4 @@
-// libFuzzer target: any bytes as Setup.ini. What the main window writes back
+// libFuzzer target: any bytes as Setup.ini. What the program writes back
 // reads as the same settings. Run e.g.
 //   build-fuzz/tests/setup_ini_fuzzer -max_total_time=300 tests/fuzz_inputs/setup_ini_fuzzer
 #include "app/setup_ini.h"
