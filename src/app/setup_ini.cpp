@@ -237,17 +237,11 @@ QStringList setupItemTexts(const Settings& s) {
             s.ftpFolder};
 }
 
-QStringList formatSetupLines(const Settings& s, SetupStyle style) {
+QStringList formatSetupLines(const Settings& s) {
     QStringList lines = setupItemTexts(s);
-    for (QString& v : lines) {
-        // A bare item that would not read back as itself (a comma would split
-        // it and shift every later setting) is quoted all the same.
-        const bool needsQuotes = style == SetupStyle::Quoted || v.contains(u',') ||
-                                 v.contains(u'"') || v.contains(u'\n') || v.contains(u'\r') ||
-                                 v != v.trimmed();
-        // A quote inside is doubled; line breaks stay as they are.
-        if (needsQuotes) v = u'"' + QString(v).replace(u'"', QStringLiteral("\"\"")) + u'"';
-    }
+    // A quote inside is doubled; line breaks stay as they are.
+    for (QString& v : lines)
+        v = u'"' + QString(v).replace(u'"', QStringLiteral("\"\"")) + u'"';
     return lines;
 }
 
@@ -258,9 +252,18 @@ bool readSetupIni(const QString& path, Settings& settings) {
     return true;
 }
 
-bool writeSetupIni(const QString& path, const Settings& settings, SetupStyle style) {
-    return writeTextLines(path, formatSetupLines(settings, style),
+bool writeSetupIni(const AppState& state, Settings settings,
+                   std::optional<QPoint> mainWindowTwips) {
+    if (mainWindowTwips) {
+        settings.savedLeft = mainWindowTwips->x();
+        settings.savedTop = mainWindowTwips->y();
+    }
+    return writeTextLines(state.iniFile(QStringLiteral("Setup.ini")), formatSetupLines(settings),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+QString settingsNotSavedMessage(const QStringList& paths) {
+    return QStringLiteral("The settings could not be saved:\n") + paths.join(u'\n');
 }
 
 void applySetupDefaults(Settings& s, QSize screen) {

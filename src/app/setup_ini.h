@@ -4,8 +4,10 @@
 
 #include "app/state.h"
 
+#include <QPoint>
 #include <QSize>
 #include <QStringList>
+#include <optional>
 
 namespace quiverel {
 
@@ -27,19 +29,22 @@ void storeSetupItems(Settings& settings, const QStringList& items);
 // The 26 items in file order, as the values in use.
 QStringList setupItemTexts(const Settings& settings);
 
-enum class SetupStyle {
-    Quoted, // the main window: every item in double quotes
-    Bare,   // the setup dialog: items as they are
-};
-
-// The file's text, one item per line with CR LF.
-QStringList formatSetupLines(const Settings& settings, SetupStyle style);
+// The file's text, one item per line: every item in double quotes, a quote
+// inside doubled.
+QStringList formatSetupLines(const Settings& settings);
 
 // Reads the file and stores its items; false when it cannot be read.
 bool readSetupIni(const QString& path, Settings& settings);
 
-// Writes the file atomically, readable by its owner only (it holds the FTP password).
-bool writeSetupIni(const QString& path, const Settings& settings, SetupStyle style);
+// The one writer of Setup.ini in the ini folder (at shutdown, from the setup
+// and language pages): `settings`, lines 12 and 13 holding the main window's
+// position in twips, or, while it is minimised (nothing given), the position
+// read at start-up. Atomic, readable by its owner only (it holds the FTP
+// password). False when the file could not be written.
+bool writeSetupIni(const AppState& state, Settings settings, std::optional<QPoint> mainWindowTwips);
+
+// The message for settings files that could not be written, one path a line.
+QString settingsNotSavedMessage(const QStringList& paths);
 
 // The defaults and clamps applied after reading (screen size in pixels).
 void applySetupDefaults(Settings& settings, QSize screen);

@@ -4,12 +4,13 @@
 #include "app/setup_ini.h"
 #include "app/text_table.h"
 #include "convert/iview_ini.h"
-#include "imaging/temporary_files.h"
+#include "util/temporary_files.h"
 #include "util/text_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace quiverel {
 
@@ -113,18 +114,26 @@ void chooseStartupFolder(AppState& state) {
     }
 }
 
-void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips) {
-    writeIviewIni(state.iniFile(QString::fromLatin1(kIviewIniName)), state.settings.jp2TargetSize);
-    Settings saved = state.settings;
-    if (windowTwips) {
-        saved.savedLeft = windowTwips->x();
-        saved.savedTop = windowTwips->y();
+QStringList saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips) {
+    QStringList unsaved;
+    const QString iview = state.iniFile(QString::fromLatin1(kIviewIniName));
+    if (!writeIviewIni(iview, state.settings.jp2TargetSize)) unsaved << iview;
+    if (!writeSetupIni(state, state.settings, windowTwips))
+        unsaved << state.iniFile(QStringLiteral("Setup.ini"));
+    if (!state.folders.rows.isEmpty() && !state.folders.rows.first().caption.isEmpty()) {
+        const QString folders = state.iniFile(QStringLiteral("Folders.ini"));
+        if (!writeFoldersIni(folders, state.folders.rows)) unsaved << folders;
     }
-    writeSetupIni(state.iniFile(QStringLiteral("Setup.ini")), saved, SetupStyle::Quoted);
-    if (!state.folders.rows.isEmpty() && !state.folders.rows.first().caption.isEmpty())
-        writeFoldersIni(state.iniFile(QStringLiteral("Folders.ini")), state.folders.rows);
     for (const char* scratch : {"/QSL.bmp", "/Temp.bmp", "/iview32.exe"})
         QFile::remove(state.appFolder + QLatin1String(scratch));
+    return unsaved;
+}
+
+void reportUnsaved(const QStringList& paths, Prompts& prompts, QWidget* owner) {
+    if (paths.isEmpty()) return;
+    const QString message = settingsNotSavedMessage(paths);
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (owner) prompts.tell(owner, message);
 }
 
 } // namespace quiverel

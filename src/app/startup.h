@@ -3,6 +3,7 @@
 
 #include "app/sstv_folders.h"
 #include "app/state.h"
+#include "desktop/prompts.h"
 
 #include <QPoint>
 #include <QSize>
@@ -41,8 +42,15 @@ QString winDrmFolderInUse(const QString& setting, const QString& appFolder);
 
 // Writes i_view32.ini, Setup.ini (window position in twips, nothing when
 // minimised: the position read at start-up is kept) and Folders.ini (only
-// when the folder list is not empty), and deletes the scratch files.
-void saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips);
+// when the folder list is not empty), and deletes the scratch files. The
+// paths of the files that could not be written.
+QStringList saveOnShutdown(AppState& state, std::optional<QPoint> windowTwips);
+
+// Tells of the settings files shutdown could not write: always on stderr,
+// and in a message box over `owner` when one is given, that is when the user
+// closed the window and is there to read it. A quit signal or the end of the
+// session must not wait on a box.
+void reportUnsaved(const QStringList& paths, Prompts& prompts, QWidget* owner);
 
 // The GUI scale: screen height in pixels / GUI size value; on a screen
 // narrower than 4:3 (a portrait one), its width / (GUI size value x 4/3),

@@ -1,7 +1,7 @@
 #include "catalogue/file_names.h"
 
 #include "catalogue/thumbnail_location.h"
-#include "imaging/file_name_bytes.h"
+#include "util/file_name_bytes.h"
 #include "util/text_file.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "catalogue/load_thumbnail.h"
 
 #include "catalogue/file_names.h"
-#include "imaging/regular_file.h"
+#include "util/regular_file.h"
 
 #include <QImageReader>
 

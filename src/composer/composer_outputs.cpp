@@ -7,7 +7,6 @@
 #include "composer/save_picture_as.h"
 #include "imaging/picture_file.h"
 #include "util/numbers.h"
-#include "viewer/tx_estimate.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

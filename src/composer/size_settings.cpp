@@ -2,7 +2,7 @@
 
 #include "app/setup_ini.h"
 #include "convert/iview_ini.h"
-#include "viewer/tx_estimate.h"
+#include "util/numbers.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -32,15 +32,8 @@ QString grouped(qint64 value) {
 } // namespace
 
 int sizeSliderValue(qint64 targetBytes) {
-    // Exact in integers, so 12500 is a true half.
-    qint64 whole = targetBytes / 1000;
-    qint64 rest = targetBytes % 1000;
-    if (rest < 0) {
-        whole -= 1;
-        rest += 1000;
-    }
-    if (rest > 500 || (rest == 500 && (whole & 1) != 0)) whole += 1;
-    return int(std::clamp<qint64>(whole, kSizeSliderMin, kSizeSliderMax));
+    return int(
+        std::clamp<qint64>(divideHalfEven(targetBytes, 1000), kSizeSliderMin, kSizeSliderMax));
 }
 
 int targetBytesFromSlider(int value) {

@@ -2,7 +2,7 @@
 
 #include "desktop/prompts.h"
 #include "imaging/picture_limits.h"
-#include "imaging/regular_file.h"
+#include "util/regular_file.h"
 
 namespace quiverel {
 

@@ -1,9 +1,9 @@
 #include "imaging/picture_file.h"
 
-#include "imaging/file_copy.h"
 #include "imaging/picture_limits.h"
-#include "imaging/regular_file.h"
-#include "imaging/temporary_files.h"
+#include "util/file_copy.h"
+#include "util/regular_file.h"
+#include "util/temporary_files.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "imaging/picture_size.h"
 
 #include "imaging/picture_format.h"
-#include "imaging/regular_file.h"
+#include "util/regular_file.h"
 
 #include <QFile>
 #include <QImageReader>

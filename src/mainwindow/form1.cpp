@@ -307,11 +307,13 @@ void Form1::Form_Unload() {
     watchShownFolder(); // stops
     std::optional<QPoint> twips;
     if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
-    saveOnShutdown(state_, twips);
+    reportUnsaved(saveOnShutdown(state_, twips), ctx_.prompts, closedByUser_ ? this : nullptr);
     hover_->dropWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // Through the window manager: the user is there to read a message.
+    closedByUser_ = event->spontaneous();
     Form_Unload();
     event->accept();
     // A scan in progress stops making thumbnails; what is made stays.

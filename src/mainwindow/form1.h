@@ -167,6 +167,7 @@ private:
     UnitScale* units_ = nullptr;
     MainLayout layout_;
     bool unloaded_ = false;
+    bool closedByUser_ = false;
     PictureThumbnailer thumbnailer_;
     bool scanning_ = false;
     bool rescan_ = false;

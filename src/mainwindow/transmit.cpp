@@ -3,9 +3,9 @@
 #include "app/setup_ini.h"
 #include "catalogue/file_names.h"
 #include "desktop/prompts.h"
-#include "imaging/file_name_bytes.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/tx_staging.h"
+#include "util/file_name_bytes.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "mainwindow/tx_staging.h"
 
 #include "imaging/picture_limits.h"
-#include "imaging/regular_file.h"
-#include "imaging/temporary_files.h"
 #include "util/error_text.h"
+#include "util/regular_file.h"
+#include "util/temporary_files.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "app/folders_ini.h"
 #include "catalogue/file_stamp.h"
 #include "desktop/desktop.h"
-#include "imaging/file_copy.h"
 #include "imaging/picture_file.h"
 #include "util/error_text.h"
+#include "util/file_copy.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 
 #include "tools/frm_help.h"
 
+#include "app/setup_ini.h"
 #include "app/unit_scale.h"
 #include "tools/language_apply.h"
 #include "tools/language_list.h"
-#include "tools/setup_write.h"
 #include "util/text_file.h"
 
 #include <QFrame>
@@ -92,7 +92,9 @@ void frmHelp::cmdClosed_Click() {
         host_.mainWindowTwips ? host_.mainWindowTwips() : std::optional<QPoint>();
     const LanguageChange change = applyLanguage(state_, twips);
     if (host_.reapplyCaptions) host_.reapplyCaptions();
-    if (!change.written) ctx_.prompts.tell(this, setupNotWrittenMessage(state_));
+    if (!change.written)
+        ctx_.prompts.tell(this,
+                          settingsNotSavedMessage({state_.iniFile(QStringLiteral("Setup.ini"))}));
     if (!change.reloaded) ctx_.prompts.tell(this, languageNotFoundMessage(state_));
     close();
 }

@@ -2,11 +2,11 @@
 
 #include "tools/frm_help.h"
 
+#include "app/setup_ini.h"
 #include "app/unit_scale.h"
 #include "tools/setup_confirm.h"
 #include "tools/setup_fields.h"
 #include "tools/setup_mug_shot.h"
-#include "tools/setup_write.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -213,7 +213,8 @@ void frmHelp::cmdOkSetup_Click() {
     const SetupOutcome outcome = confirmSetup(state_, entries, twips);
     switch (outcome.result) {
     case SetupResult::NotWritten:
-        ctx_.prompts.tell(this, setupNotWrittenMessage(state_));
+        ctx_.prompts.tell(this,
+                          settingsNotSavedMessage({state_.iniFile(QStringLiteral("Setup.ini"))}));
         return;
     case SetupResult::FolderMissing:
         ctx_.prompts.tell(this, missingFolderMessage(state_.text, outcome.winDrmFolder));

@@ -1,13 +1,13 @@
 #include "tools/language_apply.h"
 
+#include "app/setup_ini.h"
 #include "app/text_table.h"
-#include "tools/setup_write.h"
 
 namespace quiverel {
 
 LanguageChange applyLanguage(AppState& state, std::optional<QPoint> mainWindowTwips) {
     LanguageChange change;
-    change.written = writeSetupFromHelp(state, state.settings, mainWindowTwips);
+    change.written = writeSetupIni(state, state.settings, mainWindowTwips);
     std::array<QString, kTextEntries> table;
     change.reloaded = loadTextTableFile(table, state.settings.languageName,
                                         state.iniFile(QStringLiteral("Language.ini")),

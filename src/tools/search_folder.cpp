@@ -1,7 +1,7 @@
 #include "tools/search_folder.h"
 
 #include "catalogue/file_names.h"
-#include "imaging/file_copy.h"
+#include "util/file_copy.h"
 #include "util/file_times.h"
 
 #include <QDir>

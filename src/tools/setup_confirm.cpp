@@ -1,7 +1,7 @@
 #include "tools/setup_confirm.h"
 
+#include "app/setup_ini.h"
 #include "mainwindow/transmit.h"
-#include "tools/setup_write.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ SetupOutcome confirmSetup(AppState& state, const SetupEntries& entries,
     written.callSignPrefix = entries.prefixYes ? QStringLiteral("Y") : QStringLiteral("N");
     written.winDrmFolder = entries.winDrmText;
     written.thumbsPerPage = entries.thumbsChoice;
-    if (!writeSetupFromHelp(state, written, mainWindowTwips)) {
+    if (!writeSetupIni(state, written, mainWindowTwips)) {
         outcome.result = SetupResult::NotWritten;
         return outcome;
     }

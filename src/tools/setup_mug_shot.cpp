@@ -1,6 +1,6 @@
 #include "tools/setup_mug_shot.h"
 
-#include "imaging/regular_file.h"
+#include "util/regular_file.h"
 #include "util/text_file.h"
 
 #include <QFileInfo>

@@ -40,6 +40,23 @@ long long roundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value)); // default rounding mode: to even
 }
 
+qint64 divideHalfEven(qint64 numerator, qint64 denominator) {
+    qint64 whole = numerator / denominator;
+    qint64 rest = numerator % denominator;
+    if (rest < 0) {
+        whole -= 1;
+        rest += denominator;
+    }
+    // Compared with what is left over rather than doubled, so nothing overflows.
+    const qint64 over = denominator - rest;
+    if (rest > over || (rest == over && (whole & 1) != 0)) whole += 1;
+    return whole;
+}
+
+qint64 EstimateTxSeconds(qint64 bytes) {
+    return divideHalfEven(bytes, 250) + 20;
+}
+
 namespace {
 int clampedInt(QStringView text, double lo, double hi) {
     const double v = leadingNumber(text);

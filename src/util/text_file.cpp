@@ -1,7 +1,7 @@
 #include "util/text_file.h"
 
-#include "imaging/regular_file.h"
-#include "imaging/temporary_files.h"
+#include "util/regular_file.h"
+#include "util/temporary_files.h"
 
 #include <QDir>
 #include <QFile>

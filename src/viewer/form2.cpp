@@ -1,8 +1,8 @@
 #include "viewer/form2.h"
 
 #include "desktop/prompts.h"
-#include "imaging/regular_file.h"
 #include "util/numbers.h"
+#include "util/regular_file.h"
 #include "viewer/picture_area.h"
 #include "viewer/viewer_geometry.h"
 

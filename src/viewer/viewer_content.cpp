@@ -6,7 +6,6 @@
 #include "imaging/picture_file.h"
 #include "process/background_work.h"
 #include "util/numbers.h"
-#include "viewer/tx_estimate.h"
 #include "viewer/viewer_caption.h"
 
 #include <QFileInfo>

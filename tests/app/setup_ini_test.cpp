@@ -34,6 +34,12 @@ Settings sample() {
     return s;
 }
 
+AppState stateIn(const test::TempApp& app) {
+    AppState s;
+    s.appFolder = app.path();
+    return s;
+}
+
 Settings readBack(const QStringList& lines) {
     Settings s;
     storeSetupItems(s,
@@ -48,24 +54,26 @@ void expectSame(const Settings& a, const Settings& b) {
 
 TEST(SetupIni, QuotedAndBareFilesReadBackToTheSameSettings) {
     const Settings s = sample();
-    expectSame(readBack(formatSetupLines(s, SetupStyle::Quoted)), s);
-    expectSame(readBack(formatSetupLines(s, SetupStyle::Bare)), s);
-    const QStringList quoted = formatSetupLines(s, SetupStyle::Quoted);
+    const QStringList quoted = formatSetupLines(s);
+    expectSame(readBack(quoted), s);
     EXPECT_EQ(quoted[6], QStringLiteral("\"770\""));
     EXPECT_EQ(quoted[10], QStringLiteral("\"Y\""));
-    const QStringList bare = formatSetupLines(s, SetupStyle::Bare);
-    EXPECT_EQ(bare[6], QStringLiteral("770"));
-    // A bare value that a comma would split is quoted even by the bare writer.
-    EXPECT_EQ(bare[8], QStringLiteral("\"SSTV, Scottie 1\""));
+    // Earlier setup pages wrote items bare, quoting only those that would not
+    // read back as themselves.
+    QStringList bare = setupItemTexts(s);
+    for (QString& v : bare)
+        if (v.contains(u',') || v.contains(u'"') || v != v.trimmed())
+            v = u'"' + QString(v).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    ASSERT_EQ(bare[6], QStringLiteral("770"));
+    expectSame(readBack(bare), s);
 }
 
 TEST(SetupIni, ATextOfSeveralLinesKeepsTheLaterSettingsInPlace) {
     Settings s = sample();
     s.textDefaults.text = QStringLiteral("CQ SSTV\r\nDE QV1DEV\r\n73");
-    expectSame(readBack(formatSetupLines(s, SetupStyle::Quoted)), s);
-    expectSame(readBack(formatSetupLines(s, SetupStyle::Bare)), s);
+    expectSame(readBack(formatSetupLines(s)), s);
     // An unclosed quote on one line still ends with its line.
-    QStringList lines = formatSetupLines(sample(), SetupStyle::Quoted);
+    QStringList lines = formatSetupLines(sample());
     lines[1] = QStringLiteral("\"QV1DEV");
     EXPECT_EQ(readBack(lines).callSign, QStringLiteral("QV1DEV"));
     EXPECT_EQ(readBack(lines).guiSize, 770);
@@ -182,7 +190,7 @@ TEST(SetupIni, ResizeSettingGivesIndexAndSize) {
 TEST(SetupIni, FileIsReadableByItsOwnerOnly) {
     test::TempApp app;
     const QString path = app.ini(QStringLiteral("Setup.ini"));
-    ASSERT_TRUE(writeSetupIni(path, sample(), SetupStyle::Quoted));
+    ASSERT_TRUE(writeSetupIni(stateIn(app), sample(), std::nullopt));
     const auto perms = QFileInfo(path).permissions();
     EXPECT_FALSE(perms & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
     Settings back;
@@ -213,25 +221,22 @@ class SetupHostileValue : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SetupHostileValue, ComesBackExactlyInEveryTextItemAndMovesNothing) {
     const QString value = QString::fromUtf8(GetParam());
-    for (const SetupStyle style : {SetupStyle::Quoted, SetupStyle::Bare}) {
-        for (int k = 0; k < 14; ++k) {
-            Settings s = sample();
-            *textItems(s)[k] = value;
-            Settings back = readBack(formatSetupLines(s, style));
-            EXPECT_EQ(*textItems(back)[k], value) << "text item " << k;
-            expectSame(back, s);
-        }
-        // Through a real file, every text item holding it at once.
-        test::TempApp app;
-        const QString path = app.ini(QStringLiteral("Setup.ini"));
+    for (int k = 0; k < 14; ++k) {
         Settings s = sample();
-        for (QString* item : textItems(s))
-            *item = value;
-        ASSERT_TRUE(writeSetupIni(path, s, style));
-        Settings back;
-        ASSERT_TRUE(readSetupIni(path, back));
+        *textItems(s)[k] = value;
+        Settings back = readBack(formatSetupLines(s));
+        EXPECT_EQ(*textItems(back)[k], value) << "text item " << k;
         expectSame(back, s);
     }
+    // Through a real file, every text item holding it at once.
+    test::TempApp app;
+    Settings s = sample();
+    for (QString* item : textItems(s))
+        *item = value;
+    ASSERT_TRUE(writeSetupIni(stateIn(app), s, std::nullopt));
+    Settings back;
+    ASSERT_TRUE(readSetupIni(app.ini(QStringLiteral("Setup.ini")), back));
+    expectSame(back, s);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SetupHostileValue,

@@ -1,9 +1,12 @@
 #include "app/startup.h"
+#include "support/read_only_folder.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_app.h"
 #include "util/text_file.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -106,6 +109,34 @@ TEST(Startup, ShutdownWritesTheSettingsAndRemovesScratchFiles) {
     s.settings.savedLeft = 15;
     saveOnShutdown(s, std::nullopt);
     EXPECT_EQ(readTextLines(app.ini(QStringLiteral("Setup.ini")))[11], QStringLiteral("\"15\""));
+}
+
+TEST(Startup, SettingsThatCannotBeWrittenAtShutdownAreReported) {
+    test::TempApp app;
+    app.write(QStringLiteral("ini/Setup.ini"), "\"QV1OLD\"\r\n");
+    AppState s = stateIn(app);
+    s.settings.callSign = QStringLiteral("QV1NEW");
+    s.folders.rows = {{QStringLiteral("Rx"), QStringLiteral("/rx/")}};
+    QStringList unsaved;
+    {
+        const test::ReadOnlyFolder readOnly(s.iniFolder());
+        if (!readOnly.held()) GTEST_SKIP() << "the ini folder cannot be made read-only";
+        unsaved = saveOnShutdown(s, QPoint(300, 450));
+    }
+    EXPECT_EQ(unsaved, QStringList({s.iniFile(QStringLiteral("i_view32.ini")),
+                                    s.iniFile(QStringLiteral("Setup.ini")),
+                                    s.iniFile(QStringLiteral("Folders.ini"))}));
+    EXPECT_EQ(app.read(QStringLiteral("ini/Setup.ini")), QByteArray("\"QV1OLD\"\r\n"));
+
+    // A box only for a user who closed the window; stderr in any case.
+    ScriptedPrompts prompts;
+    reportUnsaved(unsaved, prompts, nullptr);
+    EXPECT_TRUE(prompts.messages().isEmpty());
+    QWidget window;
+    reportUnsaved(unsaved, prompts, &window);
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0],
+              QStringLiteral("The settings could not be saved:\n") + unsaved.join(u'\n'));
 }
 
 TEST(Startup, AMangledLanguageFileOrSetupFileStillStarts) {

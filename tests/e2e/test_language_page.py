@@ -27,7 +27,7 @@ class LanguagePageTest(accessible.BusTestCase):
             accessible.click(s, program, "push button", "Close")
             poll("the language page to close",
                  lambda: [w.wid for w in program.windows()] == [main.wid], 20)
-            self.assertEqual(text_lines(s.ini("Setup.ini"))[4], "Deutsch".encode())
+            self.assertEqual(text_lines(s.ini("Setup.ini"))[4], b'"Deutsch"')
 
             s.key(["alt+b"], main)
             about = program.wait_for_window("About", besides=main)

@@ -1,11 +1,11 @@
 #include "mainwindow/transmit.h"
 
 #include "convert/iview_ini.h"
-#include "imaging/file_name_bytes.h"
 #include "imaging/jp2_target_size.h"
 #include "imaging/picture_file.h"
 #include "support/recording_desktop.h"
 #include "support/test_context.h"
+#include "util/file_name_bytes.h"
 
 #include <QDir>
 #include <QDirIterator>

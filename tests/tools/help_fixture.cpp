@@ -1,5 +1,6 @@
 #include "help_fixture.h"
 
+#include "app/setup_ini.h"
 #include "util/text_file.h"
 
 namespace quiverel::test {
@@ -33,7 +34,8 @@ std::unique_ptr<frmHelp> HelpContext::open(HelpPage page) {
 }
 
 QStringList HelpContext::setupLines() const {
-    return readTextLines(app.ini(QStringLiteral("Setup.ini")));
+    const auto text = readTextFile(app.ini(QStringLiteral("Setup.ini")));
+    return text ? splitSetupItems(*text) : QStringList();
 }
 
 } // namespace quiverel::test

@@ -15,7 +15,7 @@ struct HelpContext : TestContext {
 
     // A help window on `page`, loaded and shown.
     std::unique_ptr<frmHelp> open(HelpPage page);
-    // Setup.ini's lines as written.
+    // Setup.ini's items as written, read back (quotes removed).
     QStringList setupLines() const;
 
     HelpHost host();

@@ -1,6 +1,6 @@
-#include "imaging/file_copy.h"
 #include "imaging/picture_file.h"
 #include "support/small_disk.h"
+#include "util/file_copy.h"
 
 #include <QDir>
 #include <QFile>

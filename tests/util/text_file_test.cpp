@@ -1,7 +1,7 @@
-#include "imaging/file_name_bytes.h"
 #include "imaging/picture_file.h"
-#include "imaging/temporary_files.h"
 #include "support/temp_app.h"
+#include "util/file_name_bytes.h"
+#include "util/temporary_files.h"
 #include "util/text_file.h"
 
 #include <QDir>

@@ -1,4 +1,3 @@
-#include "viewer/tx_estimate.h"
 #include "viewer/viewer_caption.h"
 #include "viewer/viewer_geometry.h"
 
@@ -227,29 +226,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Area, TheWindowIsCentredByItsClientArea) {
     EXPECT_EQ(animationFrame({666, 444}, {1024, 768}, {8, 30}), QRect(179, 162, 674, 474));
 }
-
-struct EstimateCase {
-    qint64 bytes;
-    qint64 seconds;
-};
-
-class Estimate : public ::testing::TestWithParam<EstimateCase> {};
-
-TEST_P(Estimate, TwoHundredFiftyBytesASecondPlusTwenty) {
-    EXPECT_EQ(EstimateTxSeconds(GetParam().bytes), GetParam().seconds);
-}
-
-INSTANTIATE_TEST_SUITE_P(Transmit, Estimate,
-                         ::testing::Values(EstimateCase{0, 20}, EstimateCase{12000, 68},
-                                           EstimateCase{125, 20}, // 0.5 to even 0
-                                           EstimateCase{375, 22}, // 1.5 to even 2
-                                           EstimateCase{625, 22}, // 2.5 to even 2
-                                           EstimateCase{126, 21}, EstimateCase{124, 20},
-                                           EstimateCase{8186874,
-                                                        32767}, // the last that fits 16 bits
-                                           EstimateCase{8186875, 32768}, // past a 16-bit count
-                                           EstimateCase{120000000, 480020},
-                                           EstimateCase{1'000'000'000'000LL, 4'000'000'020LL}));
 
 TEST(Captions, TitleLinesWordForWord) {
     TextTable t{};

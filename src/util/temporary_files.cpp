@@ -1,6 +1,6 @@
-#include "imaging/temporary_files.h"
+#include "util/temporary_files.h"
 
-#include "imaging/file_name_bytes.h"
+#include "util/file_name_bytes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "imaging/file_copy.h"
+#include "util/file_copy.h"
 
-#include "imaging/temporary_files.h"
+#include "util/temporary_files.h"
 
 #include <QFile>
 #include <QFileInfo>

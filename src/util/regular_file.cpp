@@ -1,4 +1,4 @@
-#include "imaging/regular_file.h"
+#include "util/regular_file.h"
 
 #include <algorithm>
 #include <cerrno>

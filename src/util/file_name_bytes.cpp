@@ -1,4 +1,4 @@
-#include "imaging/file_name_bytes.h"
+#include "util/file_name_bytes.h"
 
 namespace quiverel {
 

@@ -1,0 +1,4 @@
+#pragma once
+// A header of the widget library: widgets are at home here.
+
+#include <QLabel>
