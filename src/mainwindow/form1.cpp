@@ -5,26 +5,26 @@
 #include "app/startup.h"
 #include "app/unit_scale.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/folder_session.h"
 #include "mainwindow/hover_info.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 
 namespace quiverel {
 
-Form1::Form1(Context& ctx, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), state_(ctx.state), thumbnailer_(&makePictureThumbnail) {
+Form1::Form1(Context& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx), state_(ctx.state) {
     setObjectName(QStringLiteral("Form1"));
     createMenus();
     createControls();
     createTimers();
-    createFolderWatch();
+    createSession();
 }
 
 Form1::~Form1() = default;
@@ -101,6 +101,9 @@ void Form1::createControls() {
     connect(Tabs, &QTabBar::currentChanged, this, [this] { Tabs_Click(); });
     connect(ckNext, &QPushButton::pressed, this, &Form1::ckNext_MouseDown);
     connect(ckBack, &QPushButton::pressed, this, &Form1::ckBack_MouseDown);
+    connect(pic2, &ThumbnailGrid::cellPressed, this, &Form1::Image1_MouseDown);
+    connect(pic2, &ThumbnailGrid::cellDoubleClicked, this, &Form1::Image1_DblClick);
+    watchControls();
 }
 
 void Form1::Form_Load() {
@@ -127,7 +130,6 @@ void Form1::Form_Load() {
     state_.catalogue.thumbsPerPage = state_.settings.thumbsPerPage;
     pic2->createCells(state_.settings.thumbsPerPage,
                       mainLayoutFor(state_.settings.thumbsPerPage).columns);
-    watchCells();
     LayoutMainWindow();
 
     state_.catalogue.selectedIndex = 0;
@@ -304,7 +306,8 @@ void Form1::cmdRestart_Click() {
 void Form1::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    watchShownFolder(); // stops
+    session_->close();
+    clicks_->close();
     std::optional<QPoint> twips;
     if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
     saveOnShutdown(state_, twips);
@@ -315,7 +318,13 @@ void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
     // A scan in progress stops making thumbnails; what is made stays.
-    if (scanLoop_) scanLoop_->quit();
+    session_->stopMaking();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled())
+        QTimer::singleShot(0, session_, &FolderSession::takeInFolderChanges);
 }
 
 } // namespace quiverel

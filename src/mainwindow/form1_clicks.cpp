@@ -8,6 +8,7 @@
 #include "convert/gif_info.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/click_decision.h"
+#include "mainwindow/folder_session.h"
 #include "mainwindow/hover_info.h"
 #include "mainwindow/transmit.h"
 #include "process/background_work.h"
@@ -39,32 +40,10 @@ void Form1::Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModif
     // Only the left and right buttons act.
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
     setCursor(Qt::WaitCursor);
-    clickedCell_ = cell;
-    clickedButton_ = button;
-    clickedModifiers_ = modifiers;
-    Timer2->start();
+    clicks_->press({cell, button, modifiers});
 }
 
-void Form1::ClickThumbnail() {
-    const PendingClick click{clickedCell_, clickedButton_, clickedModifiers_};
-    // A click during a hand-off waits for it, so the selection, the current
-    // picture, TX and the clipboard always name the same picture. The latest
-    // such click is the one that runs.
-    if (clickRunning_) {
-        pendingClick_ = click;
-        return;
-    }
-    clickRunning_ = true;
-    std::optional<PendingClick> next = click;
-    while (next && !unloaded_) {
-        runClick(*next);
-        next = std::exchange(pendingClick_, std::nullopt);
-    }
-    clickRunning_ = false;
-    unsetCursor();
-}
-
-void Form1::runClick(const PendingClick& click) {
+void Form1::runClick(const ThumbnailClick& click) {
     Catalogue& cat = state_.catalogue;
     CurrentPicture& cur = state_.current;
     const int k = click.cell;
@@ -125,11 +104,11 @@ void Form1::runClick(const PendingClick& click) {
 }
 
 void Form1::Image1_DblClick(int cell) {
-    Timer2->stop();
-    ShowToolTip(QString());
+    clicks_->cancelDelay();
+    hover_->ShowToolTip(QString());
     leftClick_ = false;
     if (!pic2->hasPicture(cell)) return;
-    if (clickRunning_) { // the picture being sent stays the one shown
+    if (clicks_->isRunning()) { // the picture being sent stays the one shown
         QApplication::beep();
         return;
     }
@@ -141,10 +120,7 @@ void Form1::Image1_DblClick(int cell) {
         unsetCursor();
     } else if (extensionOf(name) != u".TXT") {
         ctx_.windows.showViewer({cur.folder, name});
-        clickedCell_ = cell;
-        clickedButton_ = Qt::LeftButton;
-        clickedModifiers_ = {};
-        ClickThumbnail();
+        clicks_->runNow({cell, Qt::LeftButton, {}});
     } else {
         pic2->resetFrames();
         pic2->setCellSelected(cell, true);
@@ -221,13 +197,13 @@ void Form1::DeleteMarked() {
             if (QFile::exists(thumb)) ctx_.desktop.recycleFile(thumb);
         }
         if (single) {
-            RemoveCatalogueRow();
+            session_->removeSelectedRow();
             return;
         }
         cat.rows.removeAt(row);
         cat.pictureCache.removeAt(row);
     }
-    refreshGrid();
+    session_->refreshGrid();
 }
 
 } // namespace quiverel
