@@ -236,6 +236,32 @@ void FolderSession::removeSelectedRow() {
     refreshGrid();
 }
 
+void FolderSession::deleteCells(QList<int> cells, const Recycle& recycle) {
+    Catalogue& cat = state_.catalogue;
+    const QString folder = state_.current.folder;
+    const int offset = pageOffset(cat.currentPage, cat.thumbsPerPage);
+    const bool single = cells.isEmpty();
+    if (single) cells.append(cat.selectedIndex);
+    // From the last row down, so earlier rows keep their places.
+    for (auto it = cells.crbegin(); it != cells.crend(); ++it) {
+        const int row = offset + *it;
+        if (row < 0 || row >= cat.rows.size() || cat.rows[row].fileName.isEmpty()) continue;
+        const QString name = cat.rows[row].fileName;
+        // A file that stays is shown again by the next scan.
+        if (recycle(folder + name)) {
+            const QString thumb = thumbnailPathOf(folder, name);
+            if (QFile::exists(thumb)) ctx_.desktop.recycleFile(thumb);
+        }
+        if (single) {
+            removeSelectedRow();
+            return;
+        }
+        cat.rows.removeAt(row);
+        cat.pictureCache.removeAt(row);
+    }
+    refreshGrid();
+}
+
 void FolderSession::refreshGrid() {
     Catalogue& cat = state_.catalogue;
     if (cat.rows.isEmpty()) {

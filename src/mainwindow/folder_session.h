@@ -55,6 +55,10 @@ public:
     void refreshGrid();
     // The selected thumbnail's row leaves the catalogue and its thumbnail file goes.
     void removeSelectedRow();
+    // Moves the files of the page's `cells` (none: the selected one) to the
+    // trash and takes their rows out; `recycle` says whether a file went.
+    using Recycle = std::function<bool(const QString& path)>;
+    void deleteCells(QList<int> cells, const Recycle& recycle);
     // Takes in what the watch reported unless something holds it back.
     void takeInFolderChanges();
 

@@ -29,18 +29,6 @@ Form1::Form1(Context& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx), st
 
 Form1::~Form1() = default;
 
-const QString& Form1::hoverText() const {
-    return hover_->text();
-}
-
-int Form1::hoverIndex() const {
-    return hover_->index();
-}
-
-frmToolTip* Form1::toolTip() const {
-    return hover_->toolTip();
-}
-
 void Form1::createMenus() {
     menus.build(menuBar());
     connect(menus.mnuPaste, &QAction::triggered, this, &Form1::mnuPaste_Click);
@@ -63,40 +51,7 @@ void Form1::createControls() {
     setCentralWidget(client);
     units_ = new UnitScale(client, QSizeF(666, 500));
 
-    Tabs = new QTabBar(client);
-    Tabs->setObjectName(QStringLiteral("Tabs"));
-    Tabs->setExpanding(false);
-    Tabs->setUsesScrollButtons(true);
-    pic2 = new ThumbnailGrid(client);
-    pic2->setObjectName(QStringLiteral("pic2"));
-
-    ckBack = new QPushButton(QStringLiteral("Back"), client);
-    ckNext = new QPushButton(QStringLiteral("Next"), client);
-    for (QPushButton* b : {ckBack, ckNext}) {
-        b->setCheckable(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        QPalette p = b->palette();
-        p.setColor(QPalette::Button, QColor(49, 106, 197));
-        p.setColor(QPalette::ButtonText, Qt::white);
-        b->setPalette(p);
-        b->setAutoFillBackground(true);
-    }
-    ckBack->setObjectName(QStringLiteral("ckBack"));
-    ckNext->setObjectName(QStringLiteral("ckNext"));
-
-    lblPics = new QLabel(client);
-    lblSize = new QLabel(client);
-    lblInfo = new QLabel(client);
-    lblPics->setObjectName(QStringLiteral("lblPics"));
-    lblSize->setObjectName(QStringLiteral("lblSize"));
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    picFaulty = new QLabel(pic2);
-    picFaulty->setObjectName(QStringLiteral("picFaulty"));
-    picFaulty->hide();
-
-    cmdRestart = new QPushButton(QStringLiteral("Restart"), client);
-    cmdRestart->setObjectName(QStringLiteral("cmdRestart"));
-    cmdRestart->hide(); // pressed by the setup dialog, never by the user
+    setupControls(client);
     connect(cmdRestart, &QPushButton::clicked, this, &Form1::cmdRestart_Click);
     connect(Tabs, &QTabBar::currentChanged, this, [this] { Tabs_Click(); });
     connect(ckNext, &QPushButton::pressed, this, &Form1::ckNext_MouseDown);
@@ -176,19 +131,7 @@ void Form1::LayoutMainWindow() {
     if (!layout_.atSavedPosition) move(0, 0);
     units_->setScaleSize(layout_.scale);
 
-    units_->place(ckNext, ckNextRect(layout_));
-    units_->place(ckBack, ckBackRect(layout_));
-    units_->place(Tabs, tabsRect(layout_));
-    units_->place(pic2, layout_.pic2);
-    units_->place(lblPics, layout_.lblPics);
-    units_->place(lblSize, layout_.lblSize);
-    units_->place(lblInfo, layout_.lblInfo);
-    units_->setFontPoints(ckNext, 9);
-    units_->setFontPoints(ckBack, 9);
-    units_->setFontPoints(Tabs, 9);
-    units_->setFontPoints(lblPics, 10);
-    units_->setFontPoints(lblSize, 10);
-    units_->setFontPoints(lblInfo, layout_.lblInfoFontSize);
+    placeControls(*units_, layout_);
 
     state_.catalogue.tabClickSuppressed = true;
     Tabs->setCurrentIndex(Tabs->currentIndex());

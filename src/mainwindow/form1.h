@@ -6,6 +6,7 @@
 #include "app/main_layout.h"
 #include "catalogue/thumbnail_batch.h"
 #include "mainwindow/click_queue.h"
+#include "mainwindow/main_controls.h"
 #include "mainwindow/main_menus.h"
 
 #include <QMainWindow>
@@ -20,11 +21,10 @@ namespace quiverel {
 class FolderSession;
 class FolderWatch;
 class ThumbnailGrid;
-class frmToolTip;
 class HoverInfo;
 class UnitScale;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private MainControls {
     Q_OBJECT
 public:
     explicit Form1(Context& ctx, QWidget* parent = nullptr);
@@ -51,9 +51,8 @@ public:
     void refreshSizeLabel();
     // The selected thumbnail loses its highlight.
     void clearSelectedFrame();
-    const QString& hoverText() const;
-    int hoverIndex() const;
-    frmToolTip* toolTip() const;
+    // The information window and what hovering found.
+    const HoverInfo& hover() const { return *hover_; }
 
     // Makes picture thumbnails on worker threads (the converter's thumbnail
     // operation, done in-process).
@@ -114,19 +113,7 @@ private:
     void runClick(const ThumbnailClick& click);
     void DeleteMarked();
     bool recycle(const QString& path);
-    // Waits while the interface goes on.
-    void pause(int ms);
 
-    // Controls, by their names.
-    QTabBar* Tabs = nullptr;
-    ThumbnailGrid* pic2 = nullptr;
-    QPushButton* ckBack = nullptr;
-    QPushButton* ckNext = nullptr;
-    QLabel* lblPics = nullptr;
-    QLabel* lblSize = nullptr;
-    QLabel* lblInfo = nullptr;
-    QLabel* picFaulty = nullptr;
-    QPushButton* cmdRestart = nullptr;
     QTimer* Timer1 = nullptr;    // clock
     HoverInfo* hover_ = nullptr; // Timer3 to Timer6 and the information window
 
@@ -138,7 +125,6 @@ private:
     FolderSession* session_ = nullptr;
     ClickQueue* clicks_ = nullptr; // Timer2: the delayed single click
     class frmSplash* splash_ = nullptr;
-    bool leftClick_ = true;
 };
 
 } // namespace quiverel

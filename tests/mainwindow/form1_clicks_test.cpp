@@ -1,5 +1,7 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/hover_info.h"
+
 #include "catalogue/file_names.h"
 #include "catalogue/thumbnail_grid.h"
 #include "desktop/column_menu.h"
@@ -128,9 +130,9 @@ TEST_F(ClickTest, HoverTextShowsTheTruePictureSizeOnceAndTextFilesOpenInTheEdito
     open(2);
     const int k = 0;
     Q_EMIT form->grid()->cellHovered(k);
-    EXPECT_TRUE(form->hoverText().contains(QStringLiteral("x 30")));
-    EXPECT_EQ(form->hoverIndex(), k);
-    EXPECT_TRUE(form->hoverText().startsWith(u' ' + nameAt(0) + QStringLiteral("   ")));
+    EXPECT_TRUE(form->hover().text().contains(QStringLiteral("x 30")));
+    EXPECT_EQ(form->hover().index(), k);
+    EXPECT_TRUE(form->hover().text().startsWith(u' ' + nameAt(0) + QStringLiteral("   ")));
 
     t.app.write(QStringLiteral("rx/zz notes.txt"), "hello");
     form->ShowFolder();

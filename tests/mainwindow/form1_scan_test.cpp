@@ -1,5 +1,7 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/hover_info.h"
+
 #include "catalogue/file_names.h"
 #include "catalogue/hostile_folders.h"
 #include "catalogue/thumbnail_grid.h"
@@ -233,11 +235,11 @@ TEST(Form1Scan, SearchResultsAreCountedAsFoundAndTellWhereEachCameFrom) {
     for (int k = 0; k < 2; ++k) {
         const QString name = t.state.catalogue.rows[k].fileName;
         Q_EMIT form.grid()->cellHovered(k);
-        EXPECT_TRUE(form.hoverText().endsWith(
+        EXPECT_TRUE(form.hover().text().endsWith(
             QStringLiteral("\n  Found in ") +
             (name == second ? QStringLiteral("/two/") : QStringLiteral("/one/")) +
             QStringLiteral("  ")))
-            << form.hoverText().toStdString();
+            << form.hover().text().toStdString();
     }
     // Another folder shown from the menu is no search result.
     form.mnuFolderEntry_Click(0);
