@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/unit_scale.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/folder_list.h"
 #include "mainwindow/folder_session.h"
 #include "mainwindow/hover_info.h"
 
@@ -26,8 +27,6 @@ Form1::Form1(Context& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx), st
     createTimers();
     createSession();
 }
-
-Form1::~Form1() = default;
 
 void Form1::createMenus() {
     menus.build(menuBar());
@@ -226,6 +225,30 @@ void Form1::mnuTool_Click(int index) {
         break;
     }
     unsetCursor();
+}
+
+void Form1::AddFolder() {
+    FolderList& folders = state_.folders;
+    folders.notInMenu = false;
+    const QString chosen = ctx_.prompts.folder(this, state_.text[28], folders.targetFolder);
+    folders.targetFolder = chosen;
+    if (chosen.isEmpty()) return;
+    const QString path = withTrailingSlash(QDir::cleanPath(chosen));
+    for (const FolderRow& r : std::as_const(folders.rows)) {
+        if (r.path == path) {
+            ctx_.prompts.message(this, {},
+                                 QStringLiteral("Folder\n") + chosen +
+                                     QStringLiteral("\nis already in menus."));
+            return;
+        }
+    }
+    const QString last = QDir::cleanPath(chosen).section(u'/', -1);
+    const auto caption =
+        ctx_.prompts.input(this, QStringLiteral("Add new folder"),
+                           QStringLiteral("Enter caption to appear in menu."), last);
+    if (!caption || caption->isEmpty()) return;
+    addFolderRow(state_, {*caption, path});
+    BuildFolderMenu();
 }
 
 void Form1::showSearchResults() {

@@ -4,7 +4,6 @@
 
 #include "app/context.h"
 #include "app/main_layout.h"
-#include "catalogue/thumbnail_batch.h"
 #include "mainwindow/click_queue.h"
 #include "mainwindow/main_controls.h"
 #include "mainwindow/main_menus.h"
@@ -28,7 +27,6 @@ class Form1 : public QMainWindow, private MainControls {
     Q_OBJECT
 public:
     explicit Form1(Context& ctx, QWidget* parent = nullptr);
-    ~Form1() override;
 
     // Start-up; run again by cmdRestart.
     void Form_Load();
@@ -54,14 +52,10 @@ public:
     // The information window and what hovering found.
     const HoverInfo& hover() const { return *hover_; }
 
-    // Makes picture thumbnails on worker threads (the converter's thumbnail
-    // operation, done in-process).
-    void setThumbnailer(PictureThumbnailer thumbnailer);
-    bool isScanning() const;
+    // The folder shown, its scan and the pictures taken in while it is watched.
+    FolderSession& session() { return *session_; }
     // Follows the shown folder: new pictures are taken in, gone ones leave.
     FolderWatch& folderWatch();
-    // True while new pictures' thumbnails are being made.
-    bool isTakingIn() const;
     ClickQueue& clicks() { return *clicks_; }
 
     void mnuSize_Click(int index);
@@ -102,6 +96,7 @@ private:
     void syncTabs();
     void showSplash(const QString& caption, const QString& label, int maximum, int value);
     void resetSelectedFrame();
+    void turnPage(QPushButton* button, int page);
     void selectTab(int page);
     void updatePicturesCaption(int pictures);
     void createTimers();
@@ -114,7 +109,6 @@ private:
     void DeleteMarked();
     bool recycle(const QString& path);
 
-    QTimer* Timer1 = nullptr;    // clock
     HoverInfo* hover_ = nullptr; // Timer3 to Timer6 and the information window
 
     Context& ctx_;

@@ -34,20 +34,8 @@ void Form1::createSession() {
     connect(session_, &FolderSession::picturesCounted, this, &Form1::updatePicturesCaption);
 }
 
-void Form1::setThumbnailer(PictureThumbnailer thumbnailer) {
-    session_->setThumbnailer(std::move(thumbnailer));
-}
-
-bool Form1::isScanning() const {
-    return session_->isScanning();
-}
-
 FolderWatch& Form1::folderWatch() {
     return session_->watch();
-}
-
-bool Form1::isTakingIn() const {
-    return session_->isTakingIn();
 }
 
 void Form1::showSplash(const QString& caption, const QString& label, int maximum, int value) {

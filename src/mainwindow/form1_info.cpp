@@ -15,10 +15,9 @@
 namespace quiverel {
 
 void Form1::createTimers() {
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
+    auto* Timer1 = new QTimer(this); // the clock
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    Timer1->start();
+    Timer1->start(1000);
     clicks_ = new ClickQueue([this](const ThumbnailClick& click) { runClick(click); }, 750, this);
     // The clicked thumbnail counts as hovered, so a click pastes even
     // before the information window's timers saw the pointer.

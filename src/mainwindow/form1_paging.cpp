@@ -64,16 +64,16 @@ void Form1::Tabs_Click() {
 }
 
 void Form1::ckNext_MouseDown() {
-    ckNext->setChecked(false);
-    Tabs->setCurrentIndex(nextPage(state_.catalogue.currentPage, state_.catalogue.pageCount) - 1);
-    resetSelectedFrame();
-    Tabs->setFocus();
+    turnPage(ckNext, nextPage(state_.catalogue.currentPage, state_.catalogue.pageCount));
 }
 
 void Form1::ckBack_MouseDown() {
-    ckBack->setChecked(false);
-    Tabs->setCurrentIndex(previousPage(state_.catalogue.currentPage, state_.catalogue.pageCount) -
-                          1);
+    turnPage(ckBack, previousPage(state_.catalogue.currentPage, state_.catalogue.pageCount));
+}
+
+void Form1::turnPage(QPushButton* button, int page) {
+    button->setChecked(false);
+    Tabs->setCurrentIndex(page - 1);
     resetSelectedFrame();
     Tabs->setFocus();
 }

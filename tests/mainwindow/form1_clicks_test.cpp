@@ -1,10 +1,9 @@
 #include "mainwindow/form1.h"
 
-#include "mainwindow/hover_info.h"
-
 #include "catalogue/file_names.h"
 #include "catalogue/thumbnail_grid.h"
 #include "desktop/column_menu.h"
+#include "mainwindow/hover_info.h"
 #include "support/test_context.h"
 #include "util/text_file.h"
 

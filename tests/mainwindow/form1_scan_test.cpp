@@ -1,11 +1,10 @@
 #include "mainwindow/form1.h"
 
-#include "mainwindow/hover_info.h"
-
 #include "catalogue/file_names.h"
 #include "catalogue/hostile_folders.h"
 #include "catalogue/thumbnail_grid.h"
 #include "catalogue/thumbnail_location.h"
+#include "mainwindow/hover_info.h"
 #include "support/test_context.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "catalogue/folder_watch.h"
 #include "catalogue/picture_files.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/folder_session.h"
 #include "support/test_context.h"
 
 #include <QBuffer>
@@ -114,7 +115,7 @@ TEST(Form1Watch, APictureWrittenInPiecesIsTakenInAfterItsLastPieceAtTheFrontOfPa
 
     w.advance(100);
     QTRY_COMPARE(w.names().value(0), QStringLiteral("rx 7.jpg"));
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     EXPECT_EQ(w.t.state.catalogue.currentPage, 2);
     EXPECT_EQ(w.form.tabs()->currentIndex(), 1);
     EXPECT_EQ(w.form.tabs()->count(), 2);
@@ -140,7 +141,7 @@ TEST(Form1Watch, ABurstOfTwoHundredFilesIsTakenInAsOneUpdate) {
     QTRY_COMPARE(w.form.folderWatch().pendingCount(), 200);
     w.advance(1000);
     QTRY_COMPARE(w.t.state.catalogue.rows.size(), 203);
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     ASSERT_EQ(changes.size(), 1);
     EXPECT_EQ(changes[0][1].value<FolderChange>().arrived.size(), 200);
     EXPECT_EQ(w.form.tabs()->count(), 11);
@@ -171,7 +172,7 @@ TEST(Form1Watch, WhileTheWindowIsDisabledTheUpdateWaitsUntilItIsEnabled) {
     ASSERT_TRUE(changes.wait());
     QCoreApplication::processEvents();
     EXPECT_EQ(w.t.state.catalogue.rows.size(), 2);
-    EXPECT_FALSE(w.form.isTakingIn());
+    EXPECT_FALSE(w.form.session().isTakingIn());
     w.form.setEnabled(true);
     QTRY_COMPARE(w.names().value(0), QStringLiteral("new.jpg"));
 }
@@ -204,7 +205,7 @@ TEST(Form1Watch, APictureFilledInAfterARerequestGetsItsNewThumbnailWhereItIs) {
     QTRY_COMPARE(w.form.folderWatch().pendingCount(), 1);
     w.advance(1000);
     QTRY_VERIFY(cellLowerColour(w.form, 0).green() < 60);
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     EXPECT_GT(cellLowerColour(w.form, 0).red(), 200);
     EXPECT_LT(lowerColour(QImage(w.rx + QStringLiteral("ThumbFiles/") + name)).green(), 60);
     // Newer now, yet where it was: the page, the selection and the order stay.
@@ -231,6 +232,6 @@ TEST(Form1Watch, APictureStillWrittenWhileTheFolderIsScannedIsTakenInAgainOnceCo
     QTRY_COMPARE(w.form.folderWatch().pendingCount(), 1);
     w.advance(1000);
     QTRY_VERIFY(cellLowerColour(w.form, 0).red() > 200);
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     EXPECT_EQ(w.names().size(), 4);
 }
