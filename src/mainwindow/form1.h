@@ -1,6 +1,7 @@
 #pragma once
 // Form1: the main window. Start-up, shutdown, menus and the page controls;
-// the thumbnail grid itself is pic2.
+// the thumbnail grid itself is pic2. The window drives: the folder's life is
+// its FolderSession's, the clicks wait in its ClickQueue.
 
 #include "app/context.h"
 #include "app/main_layout.h"
@@ -12,7 +13,6 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
 class QTabBar;
 
 namespace quiverel {
