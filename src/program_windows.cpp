@@ -75,10 +75,10 @@ void ProgramWindows::showComposer() {
     QObject::connect(composer, &Form3::closed, main_.get(), [this] {
         Form1& main = *main_;
         const Settings& s = ctx_.state.settings;
-        main.pic2->setCellSelected(ctx_.state.catalogue.selectedIndex, true);
+        main.grid()->setCellSelected(ctx_.state.catalogue.selectedIndex, true);
         main.setEnabled(true);
-        main.lblSize->setText(s.resizeSetting + QStringLiteral("  ") +
-                              QString::number(s.jp2TargetSize / 1000.0) + u'k');
+        main.sizeLabel()->setText(s.resizeSetting + QStringLiteral("  ") +
+                                  QString::number(s.jp2TargetSize / 1000.0) + u'k');
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <cmath>
@@ -90,6 +91,8 @@ void ThumbnailGrid::createCells(int cells, int columns) {
         }
         auto* image = new CellImage(this);
         image->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        image->setMouseTracking(true);
+        image->installEventFilter(this);
         Shape1.append(shape);
         Line1.append(l1);
         Line2.append(l2);
@@ -159,6 +162,27 @@ void ThumbnailGrid::resetFrames() {
     for (int k = 0; k < cellCount(); ++k) {
         frameState_[k] = 0;
         paintFrame(k);
+    }
+}
+
+bool ThumbnailGrid::eventFilter(QObject* watched, QEvent* event) {
+    const int k = int(Image1.indexOf(qobject_cast<QLabel*>(watched)));
+    if (k < 0) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        Q_EMIT cellPressed(k, mouse->button(), mouse->modifiers());
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        Q_EMIT cellDoubleClicked(k);
+        return true;
+    case QEvent::MouseMove:
+        // Consumed here: passed on to the grid it would read as leaving the thumbnail.
+        Q_EMIT cellHovered(k);
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
     }
 }
 

@@ -52,6 +52,15 @@ public:
 
     static inline const QColor kSelectionColour{50, 115, 194};
 
+Q_SIGNALS:
+    // On cell k's picture: a press of any button, a double click, the pointer moving.
+    void cellPressed(int k, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void cellDoubleClicked(int k);
+    void cellHovered(int k);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void paintFrame(int k);
     void placePicture(int k);

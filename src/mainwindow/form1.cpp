@@ -5,40 +5,27 @@
 #include "app/startup.h"
 #include "app/unit_scale.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/folder_list.h"
+#include "mainwindow/folder_session.h"
 #include "mainwindow/hover_info.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 
 namespace quiverel {
 
-Form1::Form1(Context& ctx, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), state_(ctx.state), thumbnailer_(&makePictureThumbnail) {
+Form1::Form1(Context& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx), state_(ctx.state) {
     setObjectName(QStringLiteral("Form1"));
     createMenus();
     createControls();
     createTimers();
-    createFolderWatch();
-}
-
-Form1::~Form1() = default;
-
-const QString& Form1::hoverText() const {
-    return hover_->text();
-}
-
-int Form1::hoverIndex() const {
-    return hover_->index();
-}
-
-frmToolTip* Form1::toolTip() const {
-    return hover_->toolTip();
+    createSession();
 }
 
 void Form1::createMenus() {
@@ -63,44 +50,14 @@ void Form1::createControls() {
     setCentralWidget(client);
     units_ = new UnitScale(client, QSizeF(666, 500));
 
-    Tabs = new QTabBar(client);
-    Tabs->setObjectName(QStringLiteral("Tabs"));
-    Tabs->setExpanding(false);
-    Tabs->setUsesScrollButtons(true);
-    pic2 = new ThumbnailGrid(client);
-    pic2->setObjectName(QStringLiteral("pic2"));
-
-    ckBack = new QPushButton(QStringLiteral("Back"), client);
-    ckNext = new QPushButton(QStringLiteral("Next"), client);
-    for (QPushButton* b : {ckBack, ckNext}) {
-        b->setCheckable(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        QPalette p = b->palette();
-        p.setColor(QPalette::Button, QColor(49, 106, 197));
-        p.setColor(QPalette::ButtonText, Qt::white);
-        b->setPalette(p);
-        b->setAutoFillBackground(true);
-    }
-    ckBack->setObjectName(QStringLiteral("ckBack"));
-    ckNext->setObjectName(QStringLiteral("ckNext"));
-
-    lblPics = new QLabel(client);
-    lblSize = new QLabel(client);
-    lblInfo = new QLabel(client);
-    lblPics->setObjectName(QStringLiteral("lblPics"));
-    lblSize->setObjectName(QStringLiteral("lblSize"));
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    picFaulty = new QLabel(pic2);
-    picFaulty->setObjectName(QStringLiteral("picFaulty"));
-    picFaulty->hide();
-
-    cmdRestart = new QPushButton(QStringLiteral("Restart"), client);
-    cmdRestart->setObjectName(QStringLiteral("cmdRestart"));
-    cmdRestart->hide(); // pressed by the setup dialog, never by the user
+    setupControls(client);
     connect(cmdRestart, &QPushButton::clicked, this, &Form1::cmdRestart_Click);
     connect(Tabs, &QTabBar::currentChanged, this, [this] { Tabs_Click(); });
     connect(ckNext, &QPushButton::pressed, this, &Form1::ckNext_MouseDown);
     connect(ckBack, &QPushButton::pressed, this, &Form1::ckBack_MouseDown);
+    connect(pic2, &ThumbnailGrid::cellPressed, this, &Form1::Image1_MouseDown);
+    connect(pic2, &ThumbnailGrid::cellDoubleClicked, this, &Form1::Image1_DblClick);
+    watchControls();
 }
 
 void Form1::Form_Load() {
@@ -127,7 +84,6 @@ void Form1::Form_Load() {
     state_.catalogue.thumbsPerPage = state_.settings.thumbsPerPage;
     pic2->createCells(state_.settings.thumbsPerPage,
                       mainLayoutFor(state_.settings.thumbsPerPage).columns);
-    watchCells();
     LayoutMainWindow();
 
     state_.catalogue.selectedIndex = 0;
@@ -174,19 +130,7 @@ void Form1::LayoutMainWindow() {
     if (!layout_.atSavedPosition) move(0, 0);
     units_->setScaleSize(layout_.scale);
 
-    units_->place(ckNext, ckNextRect(layout_));
-    units_->place(ckBack, ckBackRect(layout_));
-    units_->place(Tabs, tabsRect(layout_));
-    units_->place(pic2, layout_.pic2);
-    units_->place(lblPics, layout_.lblPics);
-    units_->place(lblSize, layout_.lblSize);
-    units_->place(lblInfo, layout_.lblInfo);
-    units_->setFontPoints(ckNext, 9);
-    units_->setFontPoints(ckBack, 9);
-    units_->setFontPoints(Tabs, 9);
-    units_->setFontPoints(lblPics, 10);
-    units_->setFontPoints(lblSize, 10);
-    units_->setFontPoints(lblInfo, layout_.lblInfoFontSize);
+    placeControls(*units_, layout_);
 
     state_.catalogue.tabClickSuppressed = true;
     Tabs->setCurrentIndex(Tabs->currentIndex());
@@ -283,6 +227,30 @@ void Form1::mnuTool_Click(int index) {
     unsetCursor();
 }
 
+void Form1::AddFolder() {
+    FolderList& folders = state_.folders;
+    folders.notInMenu = false;
+    const QString chosen = ctx_.prompts.folder(this, state_.text[28], folders.targetFolder);
+    folders.targetFolder = chosen;
+    if (chosen.isEmpty()) return;
+    const QString path = withTrailingSlash(QDir::cleanPath(chosen));
+    for (const FolderRow& r : std::as_const(folders.rows)) {
+        if (r.path == path) {
+            ctx_.prompts.message(this, {},
+                                 QStringLiteral("Folder\n") + chosen +
+                                     QStringLiteral("\nis already in menus."));
+            return;
+        }
+    }
+    const QString last = QDir::cleanPath(chosen).section(u'/', -1);
+    const auto caption =
+        ctx_.prompts.input(this, QStringLiteral("Add new folder"),
+                           QStringLiteral("Enter caption to appear in menu."), last);
+    if (!caption || caption->isEmpty()) return;
+    addFolderRow(state_, {*caption, path});
+    BuildFolderMenu();
+}
+
 void Form1::showSearchResults() {
     state_.current.folder = state_.appFolder + QStringLiteral("/Search/");
     state_.catalogue.searchResults = true;
@@ -304,7 +272,8 @@ void Form1::cmdRestart_Click() {
 void Form1::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    watchShownFolder(); // stops
+    session_->close();
+    clicks_->close();
     std::optional<QPoint> twips;
     if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
     reportUnsaved(saveOnShutdown(state_, twips), ctx_.prompts, closedByUser_ ? this : nullptr);
@@ -317,7 +286,13 @@ void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
     // A scan in progress stops making thumbnails; what is made stays.
-    if (scanLoop_) scanLoop_->quit();
+    session_->stopMaking();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled())
+        QTimer::singleShot(0, session_, &FolderSession::takeInFolderChanges);
 }
 
 } // namespace quiverel

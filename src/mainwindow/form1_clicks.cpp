@@ -6,65 +6,26 @@
 #include "catalogue/paging.h"
 #include "catalogue/thumbnail_grid.h"
 #include "convert/gif_info.h"
-#include "imaging/picture_file.h"
 #include "mainwindow/click_decision.h"
+#include "mainwindow/click_handoff.h"
+#include "mainwindow/folder_session.h"
 #include "mainwindow/hover_info.h"
 #include "mainwindow/transmit.h"
-#include "process/background_work.h"
-#include "util/text_file.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QFile>
-#include <QFutureWatcher>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTabBar>
-#include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace quiverel {
-
-void Form1::pause(int ms) {
-    if (ms <= 0) {
-        QCoreApplication::processEvents();
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 void Form1::Image1_MouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     // Only the left and right buttons act.
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
     setCursor(Qt::WaitCursor);
-    clickedCell_ = cell;
-    clickedButton_ = button;
-    clickedModifiers_ = modifiers;
-    Timer2->start();
+    clicks_->press({cell, button, modifiers});
 }
 
-void Form1::ClickThumbnail() {
-    const PendingClick click{clickedCell_, clickedButton_, clickedModifiers_};
-    // A click during a hand-off waits for it, so the selection, the current
-    // picture, TX and the clipboard always name the same picture. The latest
-    // such click is the one that runs.
-    if (clickRunning_) {
-        pendingClick_ = click;
-        return;
-    }
-    clickRunning_ = true;
-    std::optional<PendingClick> next = click;
-    while (next && !unloaded_) {
-        runClick(*next);
-        next = std::exchange(pendingClick_, std::nullopt);
-    }
-    clickRunning_ = false;
-    unsetCursor();
-}
-
-void Form1::runClick(const PendingClick& click) {
+void Form1::runClick(const ThumbnailClick& click) {
     Catalogue& cat = state_.catalogue;
     CurrentPicture& cur = state_.current;
     const int k = click.cell;
@@ -74,7 +35,6 @@ void Form1::runClick(const PendingClick& click) {
     if (extensionOf(input.fileName) == u".GIF")
         input.animatedGif = readGifInfo(cur.folder + input.fileName).imageCount > 1;
     const ClickDecision d = decideClick(input);
-    leftClick_ = true;
     switch (d.branch) {
     case ClickBranch::Ignore:
         return;
@@ -91,45 +51,18 @@ void Form1::runClick(const PendingClick& click) {
     if (d.select) pic2->setCellSelected(k, true);
     if (d.branch == ClickBranch::EmptyCell || d.branch == ClickBranch::NothingToSend) return;
 
-    state_.transmit.namePrefix = txNamePrefix(state_.settings, d.fileName);
-    cur.baseName = d.baseName;
-    cur.extension = d.extension;
-    const QString folder = cur.folder;
-    const QString path = folder + d.fileName;
-    if (d.branch == ClickBranch::SendText) {
-        const auto text = readTextFile(path);
-        SendTextToTransmit(ctx_, text.value_or(QString()), [this](int ms) { pause(ms); });
-        return;
-    }
-    if (d.branch == ClickBranch::TextOptions) {
-        ctx_.windows.showOptionsPanel();
-        return;
-    }
-
-    const QImage picture = loadPictureInBackground(path);
-    if (unloaded_) return;
-    cur.picture = picture;
-    cur.width = picture.width();
-    cur.height = picture.height();
-    cur.aspectRatio = cur.width > 0 ? double(cur.height) / cur.width : 0.0;
-    if (d.openComposer) ctx_.windows.showComposer();
-    leftClick_ = d.leftClick;
-    state_.transmit.picture = picture;
-    HandOff handOff{folder,      d.fileName,          picture, input.animatedGif,
-                    d.leftClick, hover_->index() > -1};
     // A hand-off that failed (and said why) leaves TX as it was: the frame
     // must not claim otherwise.
-    if (!SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); }))
+    if (!HandOffClick(ctx_, d, input.animatedGif, hover_->index() > -1,
+                      [this] { return unloaded_; }))
         pic2->setCellSelected(k, false);
-    if (d.openOptionsPanel) ctx_.windows.showOptionsPanel();
 }
 
 void Form1::Image1_DblClick(int cell) {
-    Timer2->stop();
-    ShowToolTip(QString());
-    leftClick_ = false;
+    clicks_->cancelDelay();
+    hover_->ShowToolTip(QString());
     if (!pic2->hasPicture(cell)) return;
-    if (clickRunning_) { // the picture being sent stays the one shown
+    if (clicks_->isRunning()) { // the picture being sent stays the one shown
         QApplication::beep();
         return;
     }
@@ -141,10 +74,7 @@ void Form1::Image1_DblClick(int cell) {
         unsetCursor();
     } else if (extensionOf(name) != u".TXT") {
         ctx_.windows.showViewer({cur.folder, name});
-        clickedCell_ = cell;
-        clickedButton_ = Qt::LeftButton;
-        clickedModifiers_ = {};
-        ClickThumbnail();
+        clicks_->runNow({cell, Qt::LeftButton, {}});
     } else {
         pic2->resetFrames();
         pic2->setCellSelected(cell, true);
@@ -202,32 +132,10 @@ bool Form1::recycle(const QString& path) {
 }
 
 void Form1::DeleteMarked() {
-    Catalogue& cat = state_.catalogue;
-    const QString folder = state_.current.folder;
-    const int offset = pageOffset(cat.currentPage, cat.thumbsPerPage);
     QList<int> cells;
     for (int c = 0; c < pic2->cellCount(); ++c)
         if (pic2->isCellMarked(c)) cells.append(c);
-    const bool single = cells.isEmpty();
-    if (single) cells.append(cat.selectedIndex);
-    // From the last row down, so earlier rows keep their places.
-    for (auto it = cells.crbegin(); it != cells.crend(); ++it) {
-        const int row = offset + *it;
-        if (row < 0 || row >= cat.rows.size() || cat.rows[row].fileName.isEmpty()) continue;
-        const QString name = cat.rows[row].fileName;
-        // A file that stays is shown again by the next scan.
-        if (recycle(folder + name)) {
-            const QString thumb = thumbnailPathOf(folder, name);
-            if (QFile::exists(thumb)) ctx_.desktop.recycleFile(thumb);
-        }
-        if (single) {
-            RemoveCatalogueRow();
-            return;
-        }
-        cat.rows.removeAt(row);
-        cat.pictureCache.removeAt(row);
-    }
-    refreshGrid();
+    session_->deleteCells(cells, [this](const QString& path) { return recycle(path); });
 }
 
 } // namespace quiverel

@@ -2,15 +2,13 @@
 
 #include "mainwindow/form1.h"
 
-#include "catalogue/file_names.h"
 #include "catalogue/folder_scan.h"
-#include "catalogue/load_thumbnail.h"
 #include "catalogue/paging.h"
 #include "catalogue/picture_cache.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/folder_session.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -27,31 +25,6 @@ void Form1::ShowPage() {
         pic2->Image1[k]->setAccessibleName(
             pictures[k].isNull() ? QString() : state_.catalogue.rows.value(offset + k).fileName);
     }
-}
-
-void Form1::loadRows(int first, int last) {
-    loadCacheRows(state_.catalogue, state_.current.folder, first, last, thumbnailer_);
-}
-
-void Form1::LoadNextPage() {
-    const Catalogue& cat = state_.catalogue;
-    if (cat.rows.size() <= 1) return;
-    const RowRange r = nextPageRows(cat.currentPage, cat.thumbsPerPage, cat.lastIndex());
-    loadRows(r.first, r.last);
-    TrimPictureCache();
-}
-
-void Form1::LoadPreviousPage() {
-    const Catalogue& cat = state_.catalogue;
-    if (cat.rows.size() <= 1) return;
-    const RowRange r =
-        previousPageRows(cat.currentPage, cat.thumbsPerPage, cat.pageCount, cat.lastIndex());
-    loadRows(r.first, r.last);
-    TrimPictureCache();
-}
-
-void Form1::TrimPictureCache() {
-    trimPictureCache(state_.catalogue);
 }
 
 void Form1::resetSelectedFrame() {
@@ -73,18 +46,18 @@ void Form1::Tabs_Click() {
     switch (tabMoveOf(cat.previousPage, cat.currentPage, cat.pageCount)) {
     case TabMove::Forward:
         ShowPage();
-        LoadNextPage();
+        session_->loadNextPage();
         break;
     case TabMove::Back:
         ShowPage();
-        LoadPreviousPage();
+        session_->loadPreviousPage();
         break;
     case TabMove::Jump: {
         const RowRange r = pageRows(cat.currentPage, cat.thumbsPerPage, cat.lastIndex());
-        loadRows(r.first, r.last);
+        session_->loadRows(r.first, r.last);
         ShowPage();
-        LoadNextPage();
-        LoadPreviousPage();
+        session_->loadNextPage();
+        session_->loadPreviousPage();
         break;
     }
     }
@@ -96,16 +69,16 @@ void Form1::Tabs_Click() {
 }
 
 void Form1::ckNext_MouseDown() {
-    ckNext->setChecked(false);
-    Tabs->setCurrentIndex(nextPage(state_.catalogue.currentPage, state_.catalogue.pageCount) - 1);
-    resetSelectedFrame();
-    Tabs->setFocus();
+    turnPage(ckNext, nextPage(state_.catalogue.currentPage, state_.catalogue.pageCount));
 }
 
 void Form1::ckBack_MouseDown() {
-    ckBack->setChecked(false);
-    Tabs->setCurrentIndex(previousPage(state_.catalogue.currentPage, state_.catalogue.pageCount) -
-                          1);
+    turnPage(ckBack, previousPage(state_.catalogue.currentPage, state_.catalogue.pageCount));
+}
+
+void Form1::turnPage(QPushButton* button, int page) {
+    button->setChecked(false);
+    Tabs->setCurrentIndex(page - 1);
     resetSelectedFrame();
     Tabs->setFocus();
 }
@@ -119,41 +92,6 @@ void Form1::wheelEvent(QWheelEvent* event) {
                                : nextPage(cat.currentPage, cat.pageCount);
     Tabs->setCurrentIndex(page - 1);
     event->accept();
-}
-
-void Form1::RemoveCatalogueRow() {
-    Catalogue& cat = state_.catalogue;
-    const int row = pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex;
-    if (row < 0 || row >= cat.rows.size() || cat.rows[row].fileName.isEmpty()) return;
-    QFile::remove(thumbnailPathOf(state_.current.folder, cat.rows[row].fileName));
-    cat.rows.removeAt(row);
-    cat.pictureCache.removeAt(row);
-    refreshGrid();
-}
-
-void Form1::refreshGrid() {
-    Catalogue& cat = state_.catalogue;
-    if (cat.rows.isEmpty()) {
-        cat.rows.append(CatalogueRow{});
-        cat.pictureCache.append(QImage());
-    }
-    const int pictures = cat.rows.first().fileName.isEmpty() ? 0 : int(cat.rows.size());
-    cat.pageCount = pageCountFor(pictures, cat.thumbsPerPage);
-    if (cat.currentPage > cat.pageCount) cat.currentPage = cat.pageCount;
-    cat.tabClickSuppressed = true;
-    while (Tabs->count() > cat.pageCount)
-        Tabs->removeTab(Tabs->count() - 1);
-    while (Tabs->count() < cat.pageCount)
-        Tabs->addTab(QString::number(Tabs->count() + 1));
-    Tabs->setCurrentIndex(cat.currentPage - 1);
-    cat.tabClickSuppressed = false;
-    cat.previousPage = cat.currentPage;
-    pic2->resetFrames();
-    const RowRange r = pageRows(cat.currentPage, cat.thumbsPerPage, cat.lastIndex());
-    loadRows(r.first, r.last);
-    ShowPage();
-    LoadNextPage();
-    updatePicturesCaption(pictures);
 }
 
 void Form1::updatePicturesCaption(int pictures) {

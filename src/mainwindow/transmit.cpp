@@ -7,11 +7,24 @@
 #include "mainwindow/tx_staging.h"
 #include "util/file_name_bytes.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimer>
 #include <optional>
 
 namespace quiverel {
+
+void pauseWithEvents(int ms) {
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 QString txNamePrefix(const Settings& s, const QString& fileName) {
     if (s.callSignPrefix != u"Y" || s.callSign.isEmpty()) return {};

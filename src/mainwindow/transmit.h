@@ -12,6 +12,8 @@ namespace quiverel {
 
 // Waits `ms` milliseconds while the interface goes on.
 using Pause = std::function<void(int ms)>;
+// The Pause of the running program: events are handled while it waits.
+void pauseWithEvents(int ms);
 
 // The call sign and "_" when the prefix flag is "Y" and a call sign is set.
 // In the name the call sign is made safe (nameSafeText) and cut so that the

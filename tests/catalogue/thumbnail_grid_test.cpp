@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace quiverel;
@@ -45,6 +47,35 @@ TEST(ThumbnailGrid, TheWholeCellTakesTheClickAndThePictureIsDrawnFitted) {
     const QRect fitted = grid.units().toPixels(fittedThumbnail(wide.size(), 1, 5));
     EXPECT_EQ(shot.pixelColor(fitted.topLeft() + QPoint(2, 2)), QColor(Qt::blue));
     EXPECT_EQ(shot.pixelColor(fitted.bottomRight() - QPoint(2, 2)), QColor(Qt::blue));
+}
+
+// The grid reports what happens on a cell's picture; the cell takes the
+// press, so nothing behind it sees it.
+TEST(ThumbnailGrid, ReportsPressesDoubleClicksAndHoveringByCell) {
+    ThumbnailGrid grid;
+    grid.resize(666, 414);
+    grid.createCells(3, 5);
+    QImage picture(112, 84, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    for (int k = 0; k < 3; ++k)
+        grid.setCellPicture(k, picture);
+    grid.DrawGridFrames();
+    grid.show();
+    QSignalSpy pressed(&grid, &ThumbnailGrid::cellPressed);
+    QSignalSpy doubled(&grid, &ThumbnailGrid::cellDoubleClicked);
+    QSignalSpy hovered(&grid, &ThumbnailGrid::cellHovered);
+
+    QTest::mousePress(grid.Image1[2], Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+    ASSERT_EQ(pressed.size(), 1);
+    EXPECT_EQ(pressed[0][0].toInt(), 2);
+    EXPECT_EQ(pressed[0][1].value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(pressed[0][2].value<Qt::KeyboardModifiers>(), Qt::ControlModifier);
+    QTest::mouseDClick(grid.Image1[1], Qt::LeftButton);
+    ASSERT_EQ(doubled.size(), 1);
+    EXPECT_EQ(doubled[0][0].toInt(), 1);
+    QTest::mouseMove(grid.Image1[0], QPoint(4, 4));
+    QTRY_VERIFY(!hovered.isEmpty());
+    EXPECT_EQ(hovered.last()[0].toInt(), 0);
 }
 
 } // namespace

@@ -80,16 +80,16 @@ TEST_F(Form8Test, ClosingEnablesTheMainWindowAndBringsItsSizeLabelUpToDate) {
     sizes->Form_Load();
     EXPECT_FALSE(main.isEnabled());
     sizes->sizes->sliResize->setValue(10);
-    EXPECT_EQ(main.lblSize->text(), QStringLiteral("No Resize  15k"));
+    EXPECT_EQ(main.sizeLabel()->text(), QStringLiteral("No Resize  15k"));
     sizes->sizes->sliSize->setValue(30);
-    EXPECT_EQ(main.lblSize->text(), QStringLiteral("No Resize  30k"));
+    EXPECT_EQ(main.sizeLabel()->text(), QStringLiteral("No Resize  30k"));
 
     t.state.settings.resizeSetting = QStringLiteral("800x600");
     QSignalSpy closed(sizes.data(), &Form8::closed);
     sizes->close();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(main.isEnabled());
-    EXPECT_EQ(main.lblSize->text(), QStringLiteral("800x600  30k"));
+    EXPECT_EQ(main.sizeLabel()->text(), QStringLiteral("800x600  30k"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(sizes.isNull());
 }

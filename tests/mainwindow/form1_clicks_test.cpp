@@ -3,6 +3,7 @@
 #include "catalogue/file_names.h"
 #include "catalogue/thumbnail_grid.h"
 #include "desktop/column_menu.h"
+#include "mainwindow/hover_info.h"
 #include "support/test_context.h"
 #include "util/text_file.h"
 
@@ -41,9 +42,8 @@ struct ClickTest : ::testing::Test {
         t.state.settings.autoPaste = false;
     }
     void click(int cell, Qt::KeyboardModifiers mods = {}, Qt::MouseButton button = Qt::LeftButton) {
-        form->Image1_MouseDown(cell, button, mods);
-        form->Timer2->stop();
-        form->ClickThumbnail();
+        Q_EMIT form->grid()->cellPressed(cell, button, mods);
+        form->clicks().run();
     }
     QString nameAt(int cell) const { return t.state.catalogue.rows[cell].fileName; }
 };
@@ -53,11 +53,11 @@ struct ClickTest : ::testing::Test {
 TEST_F(ClickTest, CtrlClickOnlyMarksAndAClickSelectsAndHandsOff) {
     open(3);
     click(1, Qt::ControlModifier);
-    EXPECT_TRUE(form->pic2->isCellMarked(1));
+    EXPECT_TRUE(form->grid()->isCellMarked(1));
     EXPECT_TRUE(QDir(t.state.transmit.txFolder).isEmpty());
     click(2);
-    EXPECT_FALSE(form->pic2->isCellMarked(1));
-    EXPECT_TRUE(form->pic2->isCellSelected(2));
+    EXPECT_FALSE(form->grid()->isCellMarked(1));
+    EXPECT_TRUE(form->grid()->isCellSelected(2));
     EXPECT_EQ(t.state.current.fileName, nameAt(2));
     EXPECT_TRUE(QFileInfo::exists(t.state.transmit.txFolder + u'/' + t.state.current.baseName +
                                   QStringLiteral(".bmp")));
@@ -95,7 +95,7 @@ TEST_F(ClickTest, DeleteAsksForOnePictureOrForTheMarkedOnes) {
     EXPECT_FALSE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/") + a));
     EXPECT_FALSE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/ThumbFiles/") +
                                    b.left(b.size() - 4) + QStringLiteral(".jpg")));
-    EXPECT_EQ(form->lblPics->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
+    EXPECT_EQ(form->picturesLabel()->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
 }
 
 TEST_F(ClickTest, AFileTheTrashRefusesStaysAndTheUserIsTold) {
@@ -128,10 +128,10 @@ TEST_F(ClickTest, DeleteWithoutASelectionDoesNothingAndPageKeysWrap) {
 TEST_F(ClickTest, HoverTextShowsTheTruePictureSizeOnceAndTextFilesOpenInTheEditor) {
     open(2);
     const int k = 0;
-    form->Image1_MouseMove(k);
-    EXPECT_TRUE(form->hoverText().contains(QStringLiteral("x 30")));
-    EXPECT_EQ(form->hoverIndex(), k);
-    EXPECT_TRUE(form->hoverText().startsWith(u' ' + nameAt(0) + QStringLiteral("   ")));
+    Q_EMIT form->grid()->cellHovered(k);
+    EXPECT_TRUE(form->hover().text().contains(QStringLiteral("x 30")));
+    EXPECT_EQ(form->hover().index(), k);
+    EXPECT_TRUE(form->hover().text().startsWith(u' ' + nameAt(0) + QStringLiteral("   ")));
 
     t.app.write(QStringLiteral("rx/zz notes.txt"), "hello");
     form->ShowFolder();
@@ -139,7 +139,7 @@ TEST_F(ClickTest, HoverTextShowsTheTruePictureSizeOnceAndTextFilesOpenInTheEdito
     for (int i = 0; i < t.state.catalogue.rows.size(); ++i)
         if (nameAt(i).endsWith(QStringLiteral(".txt"))) textCell = i;
     ASSERT_GE(textCell, 0);
-    form->Image1_DblClick(textCell);
+    Q_EMIT form->grid()->cellDoubleClicked(textCell);
     EXPECT_TRUE(t.desktop.log.contains(QStringLiteral("edit ") + t.app.path() +
                                        QStringLiteral("/rx/zz notes.txt")));
     EXPECT_FALSE(t.windows.opened.contains(WindowKind::Viewer));
@@ -178,8 +178,8 @@ TEST_F(ClickTest, MarksDoNotSurviveAPageChangeSoDeleteTakesOnlyWhatTheUserSeesMa
     click(2, Qt::ControlModifier);
     form->ckNext_MouseDown();
     ASSERT_EQ(t.state.catalogue.currentPage, 2);
-    EXPECT_FALSE(form->pic2->isCellMarked(1));
-    EXPECT_FALSE(form->pic2->isCellMarked(2));
+    EXPECT_FALSE(form->grid()->isCellMarked(1));
+    EXPECT_FALSE(form->grid()->isCellMarked(2));
     const QString fourth = nameAt(12 + 3);
     click(3, Qt::ControlModifier);
     t.prompts.answer(PromptAnswer::Yes);
@@ -195,8 +195,8 @@ TEST_F(ClickTest, MarksDoNotSurviveAPageChangeSoDeleteTakesOnlyWhatTheUserSeesMa
 
 TEST_F(ClickTest, AMiddleClickDoesNothing) {
     open(2);
-    form->Image1_MouseDown(0, Qt::MiddleButton, {});
-    EXPECT_FALSE(form->Timer2->isActive());
+    Q_EMIT form->grid()->cellPressed(0, Qt::MiddleButton, {});
+    EXPECT_FALSE(form->clicks().isDelaying());
     EXPECT_NE(form->cursor().shape(), Qt::WaitCursor);
 }
 
@@ -204,13 +204,13 @@ TEST_F(ClickTest, AClickDuringAHandOffIsHeldAndThenSentWhole) {
     open(3);
     t.state.settings.autoPaste = true;
     t.desktop.windowTitles = {QStringLiteral("EasyPal"), QStringLiteral("MMSSTV")};
-    form->Image1_MouseMove(0); // the pointer rests on the thumbnails
+    Q_EMIT form->grid()->cellHovered(0); // the pointer rests on the thumbnails
     // The second click comes while the first one's paste keys are typed.
     QTimer::singleShot(700, form.get(), [this] { click(1); });
     click(0);
     EXPECT_EQ(t.state.current.fileName, nameAt(1));
-    EXPECT_TRUE(form->pic2->isCellSelected(1));
-    EXPECT_FALSE(form->pic2->isCellSelected(0));
+    EXPECT_TRUE(form->grid()->isCellSelected(1));
+    EXPECT_FALSE(form->grid()->isCellSelected(0));
     const QString tx = t.state.transmit.txFolder + u'/';
     EXPECT_EQ(QDir(tx).entryList(QDir::Files), QStringList({baseNameOf(nameAt(1)) + ".bmp"}));
     EXPECT_EQ(t.desktop.clipboard.filePath, tx + baseNameOf(nameAt(1)) + ".bmp");
@@ -232,5 +232,5 @@ TEST_F(ClickTest, AfterAddFolderTheInformationLineStillNamesTheFolderShown) {
     form->AddFolder();
     EXPECT_EQ(t.state.folders.rows[t.state.current.folderIndex].caption, QStringLiteral("Rx"));
     form->ShowFolder();
-    EXPECT_TRUE(form->lblPics->text().startsWith(QStringLiteral("Rx  ")));
+    EXPECT_TRUE(form->picturesLabel()->text().startsWith(QStringLiteral("Rx  ")));
 }

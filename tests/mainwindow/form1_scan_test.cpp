@@ -4,6 +4,7 @@
 #include "catalogue/hostile_folders.h"
 #include "catalogue/thumbnail_grid.h"
 #include "catalogue/thumbnail_location.h"
+#include "mainwindow/hover_info.h"
 #include "support/test_context.h"
 
 #include <QApplication>
@@ -47,20 +48,20 @@ TEST(Form1Scan, ThirteenPicturesMakeTwoPagesAndEveryThumbnail) {
     picture(t.app.path() + QStringLiteral("/rx/p12.bmp"), {800, 200});
     Form1 form(t.ctx);
     form.Form_Load();
-    EXPECT_EQ(form.Tabs->count(), 2);
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  14 ") + t.state.text[6]);
+    EXPECT_EQ(form.tabs()->count(), 2);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  14 ") + t.state.text[6]);
     for (const CatalogueRow& r : std::as_const(t.state.catalogue.rows))
         EXPECT_TRUE(QFileInfo::exists(t.app.path() + QStringLiteral("/rx/ThumbFiles/") +
                                       r.fileName.left(r.fileName.size() - 4) +
                                       QStringLiteral(".jpg")))
             << r.fileName.toStdString();
-    EXPECT_TRUE(form.pic2->Image1[11]->isVisible() || !form.isVisible());
-    EXPECT_FALSE(form.pic2->Image1[11]->pixmap().isNull());
+    EXPECT_TRUE(form.grid()->Image1[11]->isVisible() || !form.isVisible());
+    EXPECT_FALSE(form.grid()->Image1[11]->pixmap().isNull());
     // Page 2 shows two pictures and ten empty cells.
     form.ckNext_MouseDown();
     EXPECT_EQ(t.state.catalogue.currentPage, 2);
-    EXPECT_FALSE(form.pic2->Image1[1]->pixmap().isNull());
-    EXPECT_TRUE(form.pic2->Image1[2]->pixmap().isNull());
+    EXPECT_FALSE(form.grid()->Image1[1]->pixmap().isNull());
+    EXPECT_TRUE(form.grid()->Image1[2]->pixmap().isNull());
     form.ckNext_MouseDown();
     EXPECT_EQ(t.state.catalogue.currentPage, 1);
     form.ckBack_MouseDown();
@@ -82,7 +83,7 @@ TEST(Form1Scan, ACorruptPictureIsQuarantinedWithItsMessageAndTheFolderScannedAga
     EXPECT_TRUE(t.app.exists(QStringLiteral("Corrupt/broken.jpg")));
     EXPECT_FALSE(t.app.exists(QStringLiteral("rx/broken.jpg")));
     EXPECT_EQ(t.state.catalogue.rows.size(), 1);
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
 }
 
 TEST(Form1Scan, ThreePagesWrapAndAJumpLoadsThePageAndItsNeighbours) {
@@ -92,12 +93,12 @@ TEST(Form1Scan, ThreePagesWrapAndAJumpLoadsThePageAndItsNeighbours) {
         picture(t.app.path() + QStringLiteral("/rx/p%1.jpg").arg(i), {40, 30});
     Form1 form(t.ctx);
     form.Form_Load();
-    ASSERT_EQ(form.Tabs->count(), 3);
+    ASSERT_EQ(form.tabs()->count(), 3);
     form.ckBack_MouseDown();
     EXPECT_EQ(t.state.catalogue.currentPage, 3);
-    EXPECT_FALSE(form.pic2->Image1[5]->pixmap().isNull());
-    EXPECT_TRUE(form.pic2->Image1[6]->pixmap().isNull());
-    form.Tabs->setCurrentIndex(1);
+    EXPECT_FALSE(form.grid()->Image1[5]->pixmap().isNull());
+    EXPECT_TRUE(form.grid()->Image1[6]->pixmap().isNull());
+    form.tabs()->setCurrentIndex(1);
     EXPECT_EQ(t.state.catalogue.currentPage, 2);
     // The cache holds no more than the pages around the current one.
     int cached = 0;
@@ -113,8 +114,8 @@ TEST(Form1Scan, AnUnreadableOrEmptyFolderGivesTheEmptyGridAndAMessage) {
     form.Form_Load();
     ASSERT_EQ(t.prompts.shown().size(), 1);
     EXPECT_TRUE(t.prompts.shown()[0].text.contains(QStringLiteral("/no/such/folder/")));
-    EXPECT_EQ(form.Tabs->count(), 1);
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Gone  0 ") + t.state.text[6]);
+    EXPECT_EQ(form.tabs()->count(), 1);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Gone  0 ") + t.state.text[6]);
 }
 
 TEST(Form1Scan, ADamagedThumbnailIsMadeAgain) {
@@ -124,7 +125,7 @@ TEST(Form1Scan, ADamagedThumbnailIsMadeAgain) {
     t.app.write(QStringLiteral("rx/ThumbFiles/a.jpg"), "not a picture");
     Form1 form(t.ctx);
     form.Form_Load();
-    EXPECT_FALSE(form.pic2->Image1[0]->pixmap().isNull());
+    EXPECT_FALSE(form.grid()->Image1[0]->pixmap().isNull());
     EXPECT_FALSE(QImage(t.app.path() + QStringLiteral("/rx/ThumbFiles/a.jpg")).isNull());
     EXPECT_TRUE(t.prompts.shown().isEmpty());
 }
@@ -170,15 +171,15 @@ TEST(Form1Scan, AReadOnlyFolderIsShownWithThumbnailsInTheCacheAndToldOnceWithout
                                                   "is read-only")));
     EXPECT_FALSE(text.contains(QStringLiteral("will be moved")));
     EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  3 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  3 ") + t.state.text[6]);
     for (int k = 0; k < 3; ++k)
-        EXPECT_FALSE(form.pic2->Image1[k]->pixmap().isNull()) << k;
+        EXPECT_FALSE(form.grid()->Image1[k]->pixmap().isNull()) << k;
     EXPECT_TRUE(t.app.exists(QStringLiteral("rx/my.pic.jpg")));
     EXPECT_TRUE(QFileInfo::exists(thumbnailCacheFolderFor(rx)));
 
     form.ShowFolder();
     EXPECT_EQ(t.prompts.shown().size(), 1);
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  3 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  3 ") + t.state.text[6]);
 }
 
 TEST(Form1Scan, APictureStillArrivingIsLeftAloneThenShownAsItStandsThenWhole) {
@@ -196,21 +197,21 @@ TEST(Form1Scan, APictureStillArrivingIsLeftAloneThenShownAsItStandsThenWhole) {
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
     EXPECT_TRUE(t.app.exists(QStringLiteral("rx/rx 1.jpg")));
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
 
     ASSERT_TRUE(writer.write(jpeg.mid(200, jpeg.size() * 6 / 10 - 200)));
     form.ShowFolder();
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
     const int row = rowOf(t, QStringLiteral("rx 1.jpg"));
     ASSERT_GE(row, 0);
-    EXPECT_FALSE(form.pic2->Image1[row]->pixmap().isNull());
+    EXPECT_FALSE(form.grid()->Image1[row]->pixmap().isNull());
     EXPECT_FALSE(bottomIsBlue(thumbnailOf(rx, QStringLiteral("rx 1.jpg"))));
 
     ASSERT_TRUE(writer.write(jpeg.mid(jpeg.size() * 6 / 10)));
     writer.close();
     t.clock.set(now.addSecs(11));
     form.ShowFolder();
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  2 ") + t.state.text[6]);
     EXPECT_TRUE(bottomIsBlue(thumbnailOf(rx, QStringLiteral("rx 1.jpg"))));
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_FALSE(t.app.exists(QStringLiteral("Corrupt")));
@@ -229,18 +230,18 @@ TEST(Form1Scan, SearchResultsAreCountedAsFoundAndTellWhereEachCameFrom) {
                                            QStringLiteral("/two/") + second};
     form.showSearchResults();
     EXPECT_TRUE(t.state.catalogue.searchResults);
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Found  2 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Found  2 ") + t.state.text[6]);
     for (int k = 0; k < 2; ++k) {
         const QString name = t.state.catalogue.rows[k].fileName;
-        form.Image1_MouseMove(k);
-        EXPECT_TRUE(form.hoverText().endsWith(
+        Q_EMIT form.grid()->cellHovered(k);
+        EXPECT_TRUE(form.hover().text().endsWith(
             QStringLiteral("\n  Found in ") +
             (name == second ? QStringLiteral("/two/") : QStringLiteral("/one/")) +
             QStringLiteral("  ")))
-            << form.hoverText().toStdString();
+            << form.hover().text().toStdString();
     }
     // Another folder shown from the menu is no search result.
     form.mnuFolderEntry_Click(0);
     EXPECT_FALSE(t.state.catalogue.searchResults);
-    EXPECT_EQ(form.lblPics->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
+    EXPECT_EQ(form.picturesLabel()->text(), QStringLiteral("Rx  1 ") + t.state.text[6]);
 }

@@ -63,14 +63,14 @@ TEST_P(Form1Layout, LaysTheWindowOutByTheTable) {
     const QSize client(int(c.scaleUnits.width() * scale + 0.5),
                        int(c.scaleUnits.height() * scale + 0.5));
     EXPECT_EQ(form.centralWidget()->size(), client);
-    EXPECT_EQ(form.pic2->cellCount(), c.cells);
+    EXPECT_EQ(form.grid()->cellCount(), c.cells);
     const MainLayout& l = form.layout();
-    expectNear(form.pic2->geometry(), expected(l.pic2, scale));
-    expectNear(form.ckNext->geometry(), expected(ckNextRect(l), scale));
-    expectNear(form.ckBack->geometry(), expected(ckBackRect(l), scale));
-    expectNear(form.lblSize->geometry(), expected(l.lblSize, scale));
-    expectNear(form.lblInfo->geometry(), expected(l.lblInfo, scale));
-    EXPECT_EQ(form.lblSize->text(), QStringLiteral("800x600  12.5k"));
+    expectNear(form.grid()->geometry(), expected(l.pic2, scale));
+    expectNear(form.nextButton()->geometry(), expected(ckNextRect(l), scale));
+    expectNear(form.backButton()->geometry(), expected(ckBackRect(l), scale));
+    expectNear(form.sizeLabel()->geometry(), expected(l.lblSize, scale));
+    expectNear(form.clockLabel()->geometry(), expected(l.lblInfo, scale));
+    EXPECT_EQ(form.sizeLabel()->text(), QStringLiteral("800x600  12.5k"));
     if (c.perPage == 30)
         EXPECT_EQ(form.pos(), QPoint(0, 0));
     else
@@ -78,11 +78,11 @@ TEST_P(Form1Layout, LaysTheWindowOutByTheTable) {
 
     // The last cell's frame lies inside pic2 at 130 x 100 units.
     const int last = c.cells - 1;
-    const QRect frame = form.pic2->Shape1[last]->geometry();
-    const double fx = form.pic2->units().factorX();
+    const QRect frame = form.grid()->Shape1[last]->geometry();
+    const double fx = form.grid()->units().factorX();
     EXPECT_NEAR(frame.width(), 130 * fx, 1.0);
-    EXPECT_LE(frame.right(), form.pic2->width());
-    EXPECT_LE(frame.bottom(), form.pic2->height());
+    EXPECT_LE(frame.right(), form.grid()->width());
+    EXPECT_LE(frame.bottom(), form.grid()->height());
 }
 
 INSTANTIATE_TEST_SUITE_P(PageSizes, Form1Layout,
@@ -160,12 +160,12 @@ TEST(Form1, RestartWithAnotherPageSizeRebuildsTheGridAndCloseSavesOnce) {
     t.app.write(QStringLiteral("ini/Folders.ini"), "Rx\r\n/rx/\r\n");
     Form1 form(t.ctx);
     form.Form_Load();
-    EXPECT_EQ(form.pic2->cellCount(), 12);
+    EXPECT_EQ(form.grid()->cellCount(), 12);
     t.state.settings.thumbsPerPage = 30;
     writeTextLines(t.app.ini(QStringLiteral("Setup.ini")),
                    QString::fromUtf8(setupWith(770, 30)).split(QStringLiteral("\r\n")));
-    form.cmdRestart->click();
-    EXPECT_EQ(form.pic2->cellCount(), 30);
+    form.restartButton()->click();
+    EXPECT_EQ(form.grid()->cellCount(), 30);
     EXPECT_EQ(form.menus.mnuFolderEntry.size(), 1);
     form.move(200, 100);
     form.close();

@@ -3,6 +3,7 @@
 #include "catalogue/folder_watch.h"
 #include "catalogue/picture_files.h"
 #include "catalogue/thumbnail_grid.h"
+#include "mainwindow/folder_session.h"
 #include "support/test_context.h"
 
 #include <QBuffer>
@@ -80,7 +81,7 @@ QColor lowerColour(const QImage& img) {
 }
 
 QColor cellLowerColour(const Form1& form, int cell) {
-    return lowerColour(form.pic2->Image1[cell]->pixmap().toImage());
+    return lowerColour(form.grid()->Image1[cell]->pixmap().toImage());
 }
 
 void append(const QString& path, const QByteArray& piece) {
@@ -93,7 +94,7 @@ void append(const QString& path, const QByteArray& piece) {
 
 TEST(Form1Watch, APictureWrittenInPiecesIsTakenInAfterItsLastPieceAtTheFrontOfPageOne) {
     WatchedFolder w(13);
-    ASSERT_EQ(w.form.Tabs->count(), 2);
+    ASSERT_EQ(w.form.tabs()->count(), 2);
     w.form.ckNext_MouseDown();
     ASSERT_EQ(w.t.state.catalogue.currentPage, 2);
 
@@ -114,17 +115,17 @@ TEST(Form1Watch, APictureWrittenInPiecesIsTakenInAfterItsLastPieceAtTheFrontOfPa
 
     w.advance(100);
     QTRY_COMPARE(w.names().value(0), QStringLiteral("rx 7.jpg"));
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     EXPECT_EQ(w.t.state.catalogue.currentPage, 2);
-    EXPECT_EQ(w.form.Tabs->currentIndex(), 1);
-    EXPECT_EQ(w.form.Tabs->count(), 2);
-    EXPECT_EQ(w.form.lblPics->text(), QStringLiteral("Rx  14 ") + w.t.state.text[6]);
+    EXPECT_EQ(w.form.tabs()->currentIndex(), 1);
+    EXPECT_EQ(w.form.tabs()->count(), 2);
+    EXPECT_EQ(w.form.picturesLabel()->text(), QStringLiteral("Rx  14 ") + w.t.state.text[6]);
     EXPECT_TRUE(QFileInfo::exists(w.rx + QStringLiteral("ThumbFiles/rx 7.jpg")));
     // Page 2 moved on by one: the oldest picture is now its last.
-    EXPECT_FALSE(w.form.pic2->Image1[1]->pixmap().isNull());
-    EXPECT_TRUE(w.form.pic2->Image1[2]->pixmap().isNull());
+    EXPECT_FALSE(w.form.grid()->Image1[1]->pixmap().isNull());
+    EXPECT_TRUE(w.form.grid()->Image1[2]->pixmap().isNull());
     w.form.ckBack_MouseDown();
-    const QImage first = w.form.pic2->Image1[0]->pixmap().toImage();
+    const QImage first = w.form.grid()->Image1[0]->pixmap().toImage();
     ASSERT_FALSE(first.isNull());
     const QColor centre = first.pixelColor(first.width() / 2, first.height() / 2);
     EXPECT_GT(centre.red(), 200);
@@ -140,13 +141,13 @@ TEST(Form1Watch, ABurstOfTwoHundredFilesIsTakenInAsOneUpdate) {
     QTRY_COMPARE(w.form.folderWatch().pendingCount(), 200);
     w.advance(1000);
     QTRY_COMPARE(w.t.state.catalogue.rows.size(), 203);
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     ASSERT_EQ(changes.size(), 1);
     EXPECT_EQ(changes[0][1].value<FolderChange>().arrived.size(), 200);
-    EXPECT_EQ(w.form.Tabs->count(), 11);
+    EXPECT_EQ(w.form.tabs()->count(), 11);
     EXPECT_EQ(w.t.state.catalogue.currentPage, 1);
     EXPECT_TRUE(w.names().mid(0, 200).filter(QStringLiteral("burst")).size() == 200);
-    EXPECT_FALSE(w.form.pic2->Image1[19]->pixmap().isNull());
+    EXPECT_FALSE(w.form.grid()->Image1[19]->pixmap().isNull());
 }
 
 TEST(Form1Watch, ADeletedFileLeavesTheGridWithItsThumbnail) {
@@ -156,9 +157,9 @@ TEST(Form1Watch, ADeletedFileLeavesTheGridWithItsThumbnail) {
     ASSERT_TRUE(QFile::remove(w.rx + QStringLiteral("old001.jpg")));
     QTRY_COMPARE(w.names(), (QStringList{"old002.jpg", "old000.jpg"}));
     EXPECT_FALSE(QFileInfo::exists(w.rx + QStringLiteral("ThumbFiles/old001.jpg")));
-    EXPECT_EQ(w.form.lblPics->text(), QStringLiteral("Rx  2 ") + w.t.state.text[6]);
-    EXPECT_FALSE(w.form.pic2->Image1[1]->pixmap().isNull());
-    EXPECT_TRUE(w.form.pic2->Image1[2]->pixmap().isNull());
+    EXPECT_EQ(w.form.picturesLabel()->text(), QStringLiteral("Rx  2 ") + w.t.state.text[6]);
+    EXPECT_FALSE(w.form.grid()->Image1[1]->pixmap().isNull());
+    EXPECT_TRUE(w.form.grid()->Image1[2]->pixmap().isNull());
 }
 
 TEST(Form1Watch, WhileTheWindowIsDisabledTheUpdateWaitsUntilItIsEnabled) {
@@ -171,7 +172,7 @@ TEST(Form1Watch, WhileTheWindowIsDisabledTheUpdateWaitsUntilItIsEnabled) {
     ASSERT_TRUE(changes.wait());
     QCoreApplication::processEvents();
     EXPECT_EQ(w.t.state.catalogue.rows.size(), 2);
-    EXPECT_FALSE(w.form.isTakingIn());
+    EXPECT_FALSE(w.form.session().isTakingIn());
     w.form.setEnabled(true);
     QTRY_COMPARE(w.names().value(0), QStringLiteral("new.jpg"));
 }
@@ -197,21 +198,21 @@ TEST(Form1Watch, APictureFilledInAfterARerequestGetsItsNewThumbnailWhereItIs) {
     w.form.ckNext_MouseDown();
     ASSERT_EQ(w.names().value(12), name); // the oldest: page 2, cell 0
     ASSERT_GT(cellLowerColour(w.form, 0).green(), 100);
-    w.form.pic2->setCellSelected(1, true);
+    w.form.grid()->setCellSelected(1, true);
     const QStringList rows = w.names();
 
     rewrite(w.rx + name, jpegBytes(Qt::red));
     QTRY_COMPARE(w.form.folderWatch().pendingCount(), 1);
     w.advance(1000);
     QTRY_VERIFY(cellLowerColour(w.form, 0).green() < 60);
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     EXPECT_GT(cellLowerColour(w.form, 0).red(), 200);
     EXPECT_LT(lowerColour(QImage(w.rx + QStringLiteral("ThumbFiles/") + name)).green(), 60);
     // Newer now, yet where it was: the page, the selection and the order stay.
     EXPECT_EQ(w.names(), rows);
     EXPECT_EQ(w.t.state.catalogue.currentPage, 2);
-    EXPECT_EQ(w.form.Tabs->currentIndex(), 1);
-    EXPECT_TRUE(w.form.pic2->isCellSelected(1));
+    EXPECT_EQ(w.form.tabs()->currentIndex(), 1);
+    EXPECT_TRUE(w.form.grid()->isCellSelected(1));
     EXPECT_EQ(w.t.state.catalogue.rows[12].modified,
               QFileInfo(w.rx + name).lastModified().toSecsSinceEpoch());
     EXPECT_TRUE(w.t.prompts.shown().isEmpty());
@@ -231,6 +232,6 @@ TEST(Form1Watch, APictureStillWrittenWhileTheFolderIsScannedIsTakenInAgainOnceCo
     QTRY_COMPARE(w.form.folderWatch().pendingCount(), 1);
     w.advance(1000);
     QTRY_VERIFY(cellLowerColour(w.form, 0).red() > 200);
-    QTRY_VERIFY(!w.form.isTakingIn());
+    QTRY_VERIFY(!w.form.session().isTakingIn());
     EXPECT_EQ(w.names().size(), 4);
 }
