@@ -90,6 +90,7 @@ void FolderSession::scanOnce() {
     // A file written to while its thumbnail is made is taken in again once
     // it settles (the folder watch compares it with this).
     scannedStamps_.clear();
+    leftOut_.clear();
     for (const ThumbnailJob& j : std::as_const(plan.missing))
         if (j.listed.exists && j.row < cat.rows.size())
             scannedStamps_.insert(cat.rows[j.row].fileName, j.listed);
@@ -112,6 +113,10 @@ void FolderSession::scanOnce() {
     for (const QuarantineJob& q : std::as_const(next.quarantine))
         if (!quarantine(q.row, q.listed, next.notices)) next.leaveOut.append(q.row);
     if (!rescan_ && !next.leaveOut.isEmpty()) {
+        for (int row : std::as_const(next.leaveOut)) {
+            const QString name = cat.rows.value(row).fileName;
+            if (!name.isEmpty()) leftOut_.insert(name, stampOf(folder + name));
+        }
         pictures = leaveOutRows(cat, next.leaveOut);
         Q_EMIT pagesChanged();
     }
@@ -293,6 +298,11 @@ void FolderSession::watchShownFolder() {
     }
     watched_.folder = state_.current.folder;
     watch_->watch(watched_.folder, cat.rows, std::exchange(scannedStamps_, {}));
+    // What the scan told about and left out (a broken picture in a folder it
+    // cannot move out of) is not offered again until it changes.
+    const QHash<QString, FileStamp> leftOut = std::exchange(leftOut_, {});
+    for (auto it = leftOut.cbegin(); it != leftOut.cend(); ++it)
+        watch_->refuse(it.key(), it.value());
 }
 
 void FolderSession::folderChanged(const QString& folder, const FolderChange& change) {

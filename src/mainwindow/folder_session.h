@@ -112,6 +112,8 @@ private:
     } watched_; // reported, not yet taken in
     // The files the last scan made thumbnails of, as they were then.
     QHash<QString, FileStamp> scannedStamps_;
+    // The files the last scan left out of the catalogue, as they were then.
+    QHash<QString, FileStamp> leftOut_;
 };
 
 } // namespace quiverel

@@ -87,7 +87,9 @@ class Program:
             if time.monotonic() > deadline:
                 self.wait_exit(0)
             windows = self.windows()
-            others = [w for w in windows if w.wid != main.wid]
+            # Progress and information windows are tool windows, not messages:
+            # they go by themselves.
+            others = [w for w in windows if w.wid != main.wid and not self._tool_window(w)]
             try:
                 if others:
                     self.answered.append(others[-1].title)
@@ -101,6 +103,10 @@ class Program:
             except subprocess.TimeoutExpired:
                 pass
         return self.popen.returncode
+
+    def _tool_window(self, window):
+        kind = self.display.x(["xprop", "-id", window.wid, "_NET_WM_WINDOW_TYPE"], check=False)
+        return "_NET_WM_WINDOW_TYPE_UTILITY" in kind
 
     def signal(self, sig):
         os.kill(self.pid, sig)
