@@ -102,7 +102,7 @@ void Form1::runClick(const PendingClick& click) {
         return;
     }
     if (d.branch == ClickBranch::TextOptions) {
-        ctx_.windows.showOptionsPanel();
+        ctx_.windows.showOptionsPanel({.picture = currentPictureRef(state_, row)});
         return;
     }
 
@@ -112,7 +112,7 @@ void Form1::runClick(const PendingClick& click) {
     cur.width = picture.width();
     cur.height = picture.height();
     cur.aspectRatio = cur.width > 0 ? double(cur.height) / cur.width : 0.0;
-    if (d.openComposer) ctx_.windows.showComposer();
+    if (d.openComposer) ctx_.windows.showComposer({.picture = currentPictureRef(state_, row)});
     leftClick_ = d.leftClick;
     state_.transmit.picture = picture;
     HandOff handOff{folder,      d.fileName,          picture, input.animatedGif,
@@ -121,7 +121,8 @@ void Form1::runClick(const PendingClick& click) {
     // must not claim otherwise.
     if (!SendToTransmit(ctx_, handOff, [this](int ms) { pause(ms); }))
         pic2->setCellSelected(k, false);
-    if (d.openOptionsPanel) ctx_.windows.showOptionsPanel();
+    if (d.openOptionsPanel)
+        ctx_.windows.showOptionsPanel({.picture = currentPictureRef(state_, row)});
 }
 
 void Form1::Image1_DblClick(int cell) {
