@@ -70,7 +70,7 @@ double compositeMs(const QImage& base, int runs) {
 }
 
 double dragRepaintMs(test::TestContext& t, int steps) {
-    Form3* form = Form3::open(t.ctx, nullptr);
+    Form3* form = Form3::open(t.ctx, {.picture = currentPictureRef(t.state)}, nullptr);
     form->cmdMug_Click();
     QLabel* layer = form->picMug;
     auto send = [layer](QEvent::Type type, QPoint canvasPoint, Qt::MouseButton button) {

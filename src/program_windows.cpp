@@ -1,5 +1,6 @@
 #include "program_windows.h"
 
+#include "catalogue/file_names.h"
 #include "catalogue/folder_watch.h"
 #include "catalogue/paging.h"
 #include "catalogue/thumbnail_grid.h"
@@ -66,13 +67,37 @@ void ProgramWindows::showZoom(const QString& caption, const QImage& picture) {
     zoom->show();
 }
 
-void ProgramWindows::showComposer() {
-    Form3* composer = Form3::open(ctx_, main_.get());
+void ProgramWindows::apply(const ComposerResult& result) {
+    AppState& state = ctx_.state;
+    state.frames = result.frames;
+    state.folders.pictureFolder = result.pictureFolder;
+    state.flags.composerFirstUse = result.layerHintPending;
+    state.textLabel.hintPending = result.textHintPending;
+}
+
+void ProgramWindows::apply(const OptionsResult& result) {
+    AppState& state = ctx_.state;
+    state.folders.targetFolder = result.targetFolder;
+    if (!result.renamedTo.isEmpty()) {
+        state.current.fileName = result.renamedTo;
+        state.current.baseName = baseNameOf(result.renamedTo);
+    }
+}
+
+void ProgramWindows::showComposer(const ComposerRequest& opened) {
+    const AppState& state = ctx_.state;
+    ComposerRequest request = opened;
+    request.frames = state.frames;
+    request.pictureFolder = state.folders.pictureFolder;
+    request.layerHintPending = state.flags.composerFirstUse;
+    request.textHintPending = state.textLabel.hintPending;
+    Form3* composer = Form3::open(ctx_, request, main_.get());
     composer_ = composer;
     if (!composer) return;
     main_->setEnabled(false);
     QObject::connect(composer, &Form3::mainSizeLabelStale, main_.get(), &Form1::refreshSizeLabel);
-    QObject::connect(composer, &Form3::closed, main_.get(), [this] {
+    QObject::connect(composer, &Form3::closed, main_.get(), [this](const ComposerResult& result) {
+        apply(result);
         Form1& main = *main_;
         const Settings& s = ctx_.state.settings;
         main.grid()->setCellSelected(ctx_.state.catalogue.selectedIndex, true);
@@ -82,17 +107,26 @@ void ProgramWindows::showComposer() {
     });
 }
 
-void ProgramWindows::showOptionsPanel() {
+void ProgramWindows::showOptionsPanel(const OptionsRequest& opened) {
     if (options_) options_->close();
+    const AppState& state = ctx_.state;
+    const Catalogue& cat = state.catalogue;
+    OptionsRequest request = opened;
+    const int row = request.picture.row;
+    request.thumbnail = cat.pictureCache.value(row);
+    request.rowDate = cat.rows.value(row).dateTime;
+    request.lastRow = cat.lastIndex();
+    request.targetFolder = state.folders.targetFolder;
     Form1* main = main_.get();
-    auto* panel = new Form5(ctx_, main);
+    auto* panel = new Form5(ctx_, request, main);
     options_ = panel;
     QObject::connect(panel, &Form5::catalogueChanged, main, &Form1::ShowFolder);
     QObject::connect(panel, &Form5::pictureRemoved, main, &Form1::RemoveCatalogueRow);
-    QObject::connect(panel, &Form5::closed, main, [this, main](bool composerChosen) {
+    QObject::connect(panel, &Form5::closed, main, [this, main](const OptionsResult& result) {
+        apply(result);
         // The composer gives the main window back when it closes; a composer
         // that did not open must not leave it disabled.
-        if (composerChosen && composer_) return;
+        if (result.composerChosen && composer_) return;
         main->setEnabled(true);
         main->raise();
         main->activateWindow();

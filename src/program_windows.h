@@ -27,8 +27,8 @@ public:
     bool available(WindowKind kind) const override;
     void showViewer(const ViewerRequest& request) override;
     void showZoom(const QString& caption, const QImage& picture) override;
-    void showComposer() override;
-    void showOptionsPanel() override;
+    void showComposer(const ComposerRequest& request) override;
+    void showOptionsPanel(const OptionsRequest& request) override;
     void showRenameReplace(const ClashRequest& request) override;
     void showSizeWindow() override;
     void showSearch() override;
@@ -41,6 +41,10 @@ public:
     std::optional<QslResult> showQslDialog(QWidget* opener, const QslRequest& request) override;
 
 private:
+    // What a window changed goes into the shared state here and nowhere else.
+    void apply(const ComposerResult& result);
+    void apply(const OptionsResult& result);
+
     Context ctx_;
     std::unique_ptr<Form1> main_;
     QPointer<frmHelp> help_;

@@ -144,15 +144,6 @@ struct TextLabelStore {
     bool hintPending = true;
 };
 
-struct QslState {
-    int cardState = 0;
-    int pictureWidth = 0;
-    int pictureHeight = 0;
-    int surfaceWidth = 0;
-    int surfaceHeight = 0;
-    QString workedCall;
-};
-
 // The composer's frame; it outlives the composer window.
 struct FrameSettings {
     int width = 1;               // 1..25 canvas units; 1 is no frame
@@ -177,7 +168,6 @@ struct AppState {
     TransmitState transmit;
     TextEffectSettings textEffects;
     TextLabelStore textLabel;
-    QslState qsl;
     FrameSettings frames;
     Flags flags;
     qint64 converterPid = 0;

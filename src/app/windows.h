@@ -6,6 +6,7 @@
 #include "app/state.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QSize>
 #include <QSizeF>
@@ -34,6 +35,56 @@ enum class WindowKind {
     HelpAbout,
     TextFileCreator,
     FolderRemoval,
+};
+
+// The picture a window is opened on, as its opener found it. The window
+// works on this one even when the main window shows another by then.
+struct PictureRef {
+    QString folder{}; // ending in "/"
+    QString fileName{};
+    int row = -1;     // its row in the catalogue, -1 when not known
+    QImage picture{}; // as loaded; null for a text file
+    QSize size{};     // in pixels, as loaded
+};
+
+// The picture the main window made current, at catalogue row `row`.
+inline PictureRef currentPictureRef(const AppState& state, int row = -1) {
+    const CurrentPicture& cur = state.current;
+    return {cur.folder, cur.fileName, row, cur.picture, QSize(cur.width, cur.height)};
+}
+
+// The composer: its picture and the composer's choices that outlive it (the
+// program adds those).
+struct ComposerRequest {
+    PictureRef picture{};
+    FrameSettings frames{};
+    QString pictureFolder{};      // where "Add Pic" and "Save pic" start; empty at first
+    bool layerHintPending = true; // the note on dragging layers is still to be shown
+    bool textHintPending = true;  // the note on dragging the text is still to be shown
+};
+
+// What the composer changed, handed back when it closes.
+struct ComposerResult {
+    FrameSettings frames{};
+    QString pictureFolder{};
+    bool layerHintPending = true;
+    bool textHintPending = true;
+};
+
+// The options panel: its picture and what the panel tells or starts from.
+struct OptionsRequest {
+    PictureRef picture{};
+    QImage thumbnail{};     // the grid's, shown by the rename-or-replace dialog; null: read again
+    QString rowDate{};      // the picture's row date in the catalogue
+    int lastRow = -1;       // the catalogue's last row
+    QString targetFolder{}; // where "Move" and "Copy" start
+};
+
+// What the options panel changed, handed back when it closes.
+struct OptionsResult {
+    QString targetFolder{};
+    QString renamedTo{};         // the picture's new name after "Rename", else empty
+    bool composerChosen = false; // it handed over to the composer
 };
 
 // The picture the viewer shows: its folder (ending in "/") and file name.
@@ -67,6 +118,7 @@ struct TextEffectsResult {
     QImage picture;              // the rendered text on white
     QImage mask;                 // Format_Mono: 1 where a glyph pixel is (non-white)
     TextEffectSettings settings; // the choices, kept for the next opening
+    QFont font;                  // the font the text is drawn in, its size in points
 };
 
 // The colour pickers: frmColor for the text effects, Form7 for the QSL card.
@@ -101,8 +153,8 @@ public:
 
     virtual void showViewer(const ViewerRequest& request) = 0;
     virtual void showZoom(const QString& caption, const QImage& picture) = 0;
-    virtual void showComposer() = 0;
-    virtual void showOptionsPanel() = 0;
+    virtual void showComposer(const ComposerRequest& request) = 0;
+    virtual void showOptionsPanel(const OptionsRequest& request) = 0;
     virtual void showRenameReplace(const ClashRequest& request) = 0;
     virtual void showSizeWindow() = 0;
     virtual void showSearch() = 0;

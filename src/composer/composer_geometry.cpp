@@ -1,5 +1,7 @@
 #include "composer/composer_geometry.h"
 
+#include "catalogue/file_names.h"
+
 #include <algorithm>
 
 namespace quiverel {
@@ -42,15 +44,26 @@ QRectF textHintPlace(double textTop) {
     return {10, std::max(0.0, textTop - 45), 330, 45};
 }
 
-QString composerCaption(const AppState& state) {
-    const CurrentPicture& cur = state.current;
+QString composerCaption(const CurrentPicture& cur, const std::array<QString, kTextEntries>& text) {
     return QString::number(cur.width) + QStringLiteral(" x ") + QString::number(cur.height) +
-           QStringLiteral("    ") + cur.fileSizeText + u' ' + state.text[9];
+           QStringLiteral("    ") + cur.fileSizeText + u' ' + text[9];
 }
 
 QString layerHint(const AppState& state) {
     return QStringLiteral("  ") + state.text[65] + QStringLiteral("\n  ") + state.text[66] +
            QStringLiteral("\n  ") + state.text[67];
+}
+
+CurrentPicture composerPicture(const PictureRef& p) {
+    CurrentPicture c;
+    c.folder = p.folder;
+    c.fileName = p.fileName;
+    c.baseName = baseNameOf(p.fileName);
+    c.extension = extensionOf(p.fileName);
+    c.picture = p.picture;
+    c.width = p.size.width();
+    c.height = p.size.height();
+    return c;
 }
 
 bool composerCanOpen(const CurrentPicture& current) {

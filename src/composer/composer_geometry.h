@@ -3,6 +3,7 @@
 // window is 720 x 480 of them).
 
 #include "app/state.h"
+#include "app/windows.h"
 
 #include <QRectF>
 #include <QSize>
@@ -38,10 +39,14 @@ QPointF textLayerPlace(QSizeF canvas, QSizeF text);
 QRectF textHintPlace(double textTop);
 
 // The window caption: "640 x 480    123,456 bytes".
-QString composerCaption(const AppState& state);
+QString composerCaption(const CurrentPicture& picture,
+                        const std::array<QString, kTextEntries>& text);
 
 // The note shown after the first layer: three lines from the text table.
 QString layerHint(const AppState& state);
+
+// The composer's own copy of the picture it is opened on.
+CurrentPicture composerPicture(const PictureRef& picture);
 
 // A picture the composer can be opened on.
 bool composerCanOpen(const CurrentPicture& current);

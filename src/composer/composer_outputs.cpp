@@ -47,8 +47,8 @@ ComposerOutputs::ComposerOutputs(Context& ctx, Form3& form)
 
 void ComposerOutputs::cmdOrig_Click() {
     form_.txtInfo->hide();
-    CurrentPicture& cur = ctx_.state.current;
-    cur.fileSizeText = thousands(QFileInfo(cur.folder + cur.fileName).size());
+    const CurrentPicture& cur = form_.picture();
+    form_.setFileSizeText(thousands(QFileInfo(cur.folder + cur.fileName).size()));
     ctx_.windows.showZoom(zoomCaption(ctx_.state.text[56], cur.width, cur.height, cur.fileSizeText,
                                       ctx_.state.text[9]),
                           cur.picture);
@@ -72,21 +72,22 @@ void ComposerOutputs::cmdTx_Click() {
     {
         BusyCursor busy;
         if (!form_.handOver(ComposeFullSize(form_.composition()))) return;
-        const QString jp2 = transmitJp2(state);
+        const QString& name = form_.picture().fileName;
+        const QString jp2 = transmitJp2(state, name);
         QString error;
         shown = jp2.isEmpty() ? QImage() : loadPicture(jp2, {}, &error);
         if (shown.isNull()) {
             ctx_.prompts.message(&form_, QString(),
-                                 jp2.isEmpty() ? QString(ownTransmitJp2(state) + state.text[93])
-                                               : QString(jp2 + u'\n' + error),
+                                 jp2.isEmpty()
+                                     ? QString(ownTransmitJp2(state, name) + state.text[93])
+                                     : QString(jp2 + u'\n' + error),
                                  PromptIcon::Warning);
             return;
         }
         state.transmit.picture = shown;
-        state.qsl.pictureWidth = shown.width();
-        state.qsl.pictureHeight = shown.height();
+        form_.setQslPictureSize(shown.size());
         const qint64 bytes = QFileInfo(jp2).size();
-        state.current.fileSizeText = thousands(bytes);
+        form_.setFileSizeText(thousands(bytes));
         caption = compressedCaption(state.text, shown.width(), shown.height(), bytes,
                                     EstimateTxSeconds(bytes));
     }
@@ -94,9 +95,9 @@ void ComposerOutputs::cmdTx_Click() {
 }
 
 void ComposerOutputs::cmdInfo_Click() {
-    AppState& state = ctx_.state;
-    const InfoFacts facts = infoFacts(state);
-    state.current.fileSizeText = thousands(facts.bytes);
+    const AppState& state = ctx_.state;
+    const InfoFacts facts = infoFacts(state, form_.picture());
+    form_.setFileSizeText(thousands(facts.bytes));
     QLabel* info = form_.txtInfo;
     info->setText(infoReport(state.text, facts));
     const QSizeF canvas = form_.canvasRect().size();
@@ -108,7 +109,10 @@ void ComposerOutputs::cmdInfo_Click() {
 
 void ComposerOutputs::cmdSavepic_Click() {
     form_.txtInfo->hide();
-    SavePictureAs(ctx_, &form_, [this] { return ComposeFullSize(form_.composition()); });
+    QString folder = form_.pictureFolder();
+    SavePictureAs(ctx_, &form_, form_.picture(), folder,
+                  [this] { return ComposeFullSize(form_.composition()); });
+    form_.setPictureFolder(folder);
 }
 
 void ComposerOutputs::cmdPrintQsl_Click() {

@@ -10,13 +10,13 @@
 
 namespace quiverel {
 
-QString transmitJp2Path(const AppState& state) {
-    return state.transmit.txFolder + u'/' + state.transmit.namePrefix + state.current.baseName +
+QString transmitJp2Path(const AppState& state, const QString& baseName) {
+    return state.transmit.txFolder + u'/' + state.transmit.namePrefix + baseName +
            QStringLiteral(".jp2");
 }
 
-QImage transmitJp2Picture(const AppState& state) {
-    const QString path = transmitJp2Path(state);
+QImage transmitJp2Picture(const AppState& state, const QString& baseName) {
+    const QString path = transmitJp2Path(state, baseName);
     return QFileInfo(path).isFile() ? loadPicture(path) : QImage();
 }
 
@@ -26,12 +26,11 @@ QString qslCardName(const QString& workedCall, const QDateTime& utc) {
            u.time().toString(QStringLiteral("hhmm")) + u'Z';
 }
 
-QString qslCaption(const AppState& state, qint64 transmitBytes) {
-    return QStringLiteral("QSL  ") + QString::number(state.qsl.pictureWidth) +
-           QStringLiteral(" x ") + QString::number(state.qsl.pictureHeight) +
-           QStringLiteral("    ") +
-           (transmitBytes > 0 ? thousands(transmitBytes) : QStringLiteral("0")) + u' ' +
-           state.text[9];
+QString qslCaption(const std::array<QString, kTextEntries>& text, QSize picture,
+                   qint64 transmitBytes) {
+    return QStringLiteral("QSL  ") + QString::number(picture.width()) + QStringLiteral(" x ") +
+           QString::number(picture.height()) + QStringLiteral("    ") +
+           (transmitBytes > 0 ? thousands(transmitBytes) : QStringLiteral("0")) + u' ' + text[9];
 }
 
 QslSaveResult saveQslCard(const QImage& card, const QString& appFolder, const QString& workedCall,

@@ -11,19 +11,20 @@
 
 namespace quiverel {
 
-// The .jp2 the last hand-off wrote for the current picture.
-QString transmitJp2Path(const AppState& state);
+// The .jp2 the last hand-off wrote for the picture of that base name.
+QString transmitJp2Path(const AppState& state, const QString& baseName);
 
 // The picture as last prepared for transmission: that .jp2 decoded; null
 // when there is none or it cannot be read. Another picture's .jp2 left in TX
 // is never taken for it.
-QImage transmitJp2Picture(const AppState& state);
+QImage transmitJp2Picture(const AppState& state, const QString& baseName);
 
 // "<worked call> m-d-yy hhmmZ" in UTC: the card's name without extension.
 QString qslCardName(const QString& workedCall, const QDateTime& utc);
 
-// The composer's caption while it shows a card.
-QString qslCaption(const AppState& state, qint64 transmitBytes);
+// The composer's caption while it shows a card made on a picture of that size.
+QString qslCaption(const std::array<QString, kTextEntries>& text, QSize picture,
+                   qint64 transmitBytes);
 
 struct QslSaveResult {
     bool saved = false;

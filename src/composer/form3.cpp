@@ -63,8 +63,11 @@ const QString kBrisendale = QStringLiteral("Brisendale");
 
 } // namespace
 
-Form3::Form3(Context& ctx, QWidget* opener)
-    : QWidget(nullptr, Qt::Window), ctx_(ctx), opener_(opener) {
+Form3::Form3(Context& ctx, const ComposerRequest& request, QWidget* opener)
+    : QWidget(nullptr, Qt::Window), ctx_(ctx), opener_(opener),
+      cur_(composerPicture(request.picture)), result_{request.frames, request.pictureFolder,
+                                                      request.layerHintPending,
+                                                      request.textHintPending} {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     units_ = new UnitScale(this, kComposerUnits);
@@ -73,13 +76,13 @@ Form3::Form3(Context& ctx, QWidget* opener)
 
 Form3::~Form3() = default;
 
-Form3* Form3::open(Context& ctx, QWidget* opener) {
-    if (!composerCanOpen(ctx.state.current)) {
+Form3* Form3::open(Context& ctx, const ComposerRequest& request, QWidget* opener) {
+    if (!composerCanOpen(composerPicture(request.picture))) {
         ctx.prompts.message(opener, kBrisendale, QStringLiteral("Can't display this image"),
                             PromptIcon::Warning);
         return nullptr;
     }
-    auto* composer = new Form3(ctx, opener);
+    auto* composer = new Form3(ctx, request, opener);
     composer->Form_Load();
     return composer;
 }
@@ -169,15 +172,15 @@ QLabel* Form3::layerWidget(LayerId id) const {
 void Form3::Form_Load() {
     sizeControls->load();
     AppState& state = ctx_.state;
-    busyCursor_ = state.qsl.cardState == 0;
+    busyCursor_ = qslCardState_ == 0;
     if (busyCursor_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    state.qsl.cardState = 0;
+    qslCardState_ = 0;
     qslCard_ = QImage();
     cmdSaveQsl->setEnabled(false);
-    FrameSettings& f = state.frames;
+    FrameSettings& f = result_.frames;
     if (f.width < 1) f.width = 1;
     state.transmit.composerEdited = false;
-    state.textEffects.effectText.clear();
+    text_.effectText.clear();
     f.colour = 2596568;
     f.solid = false;
     frame.Frame1->hide();
@@ -193,10 +196,10 @@ void Form3::Form_Load() {
     for (int id = Mug; id <= Txt; ++id)
         layerWidget(LayerId(id))->hide();
 
-    CurrentPicture& cur = state.current;
+    CurrentPicture& cur = cur_;
     cur.extension = extensionOf(cur.fileName);
     cur.fileSizeText = thousands(QFileInfo(cur.folder + cur.fileName).size());
-    setWindowTitle(composerCaption(state));
+    setWindowTitle(composerCaption(cur, state.text));
     if (cur.width > 0) cur.aspectRatio = double(cur.height) / cur.width;
     canvasRect_ = fitCanvas(QSize(cur.width, cur.height));
     picQSL->setPicture(cur.picture);
@@ -269,7 +272,7 @@ void Form3::addPictureLayer(LayerId id, const QImage& picture) {
     w->setPixmap(QPixmap());
     placeLayer(id);
     w->show();
-    bool& pending = ctx_.state.flags.composerFirstUse;
+    bool& pending = result_.layerHintPending;
     showLayerHint(id, layerHint(ctx_.state), pending);
     pending = false;
     w->raise();
@@ -296,10 +299,10 @@ void Form3::warnUnreadable(const QString& path, const QString& reason) {
 void Form3::cmdPic_Click() {
     AppState& state = ctx_.state;
     const QString path = ctx_.prompts.openFile(
-        this, state.text[95], state.folders.pictureFolder,
+        this, state.text[95], result_.pictureFolder,
         QStringLiteral("Pictures (*.png *.jp2 *.jpg *.bmp *.gif *.PNG *.JP2 *.JPG *.BMP *.GIF)"));
     if (path.isEmpty()) return;
-    state.folders.pictureFolder = QFileInfo(path).absolutePath() + u'/';
+    result_.pictureFolder = QFileInfo(path).absolutePath() + u'/';
     static const QStringList kTypes = {QStringLiteral("PNG"), QStringLiteral("JP2"),
                                        QStringLiteral("JPG"), QStringLiteral("BMP"),
                                        QStringLiteral("GIF")};
@@ -338,7 +341,9 @@ void Form3::cmdText_Click() {
     if (!result) return;
     Layer& layer = layers_[Txt];
     layer.picture = result->picture;
-    if (state.textEffects.effectText.isEmpty() || layer.picture.isNull()) {
+    text_ = result->settings;
+    textFont_ = result->font;
+    if (text_.effectText.isEmpty() || layer.picture.isNull()) {
         picTxt->hide();
         return;
     }
@@ -350,33 +355,32 @@ void Form3::cmdText_Click() {
     picTxt->resize(layer.picture.size());
     placeLayer(Txt);
     // Only the glyphs are seen and take the mouse.
-    ApplyTransparentRegion(*picTxt, layer.picture, kWhite);
+    ApplyGlyphMask(*picTxt, result->mask);
     picTxt->show();
     picTxt->raise();
     txtInfo->setText(textHint(state));
     placeInfo(textHintPlace(layer.rect.top()));
-    txtInfo->setVisible(takeTextHintPending(state));
+    txtInfo->setVisible(std::exchange(result_.textHintPending, false));
     txtInfo->raise();
 }
 
 void Form3::cmdClrQsl_Click() {
-    AppState& state = ctx_.state;
-    CurrentPicture& cur = state.current;
+    CurrentPicture& cur = cur_;
     cur.width = cur.picture.width();
     cur.height = cur.picture.height();
-    state.textEffects.effectText.clear();
+    text_.effectText.clear();
     for (Layer& l : layers_)
         l = Layer{};
     for (int id = Mug; id <= Txt; ++id)
         layerWidget(LayerId(id))->clear();
-    state.frames.width = 1;
-    state.frames.state = 1;
+    result_.frames.width = 1;
+    result_.frames.state = 1;
     picQSL->clearFramePreview();
     Form_Load();
 }
 
 void Form3::cmdFrame_Click() {
-    (ctx_.state.frames.solid ? frame.Option2 : frame.Option1)->setChecked(true);
+    (result_.frames.solid ? frame.Option2 : frame.Option1)->setChecked(true);
     frame.Frame1->show();
     frame.Frame1->raise();
     Slider1_Scroll();
@@ -387,7 +391,7 @@ void Form3::cmdOkFrame_Click() {
 }
 
 void Form3::Option_Click() {
-    FrameSettings& f = ctx_.state.frames;
+    FrameSettings& f = result_.frames;
     const bool solid = frame.Option2->isChecked();
     if (solid != f.solid) frameEdited();
     f.solid = solid;
@@ -395,7 +399,7 @@ void Form3::Option_Click() {
 }
 
 void Form3::Slider1_Scroll() {
-    FrameSettings& f = ctx_.state.frames;
+    FrameSettings& f = result_.frames;
     const int width = frame.Slider1->value();
     if (width != f.width) frameEdited();
     f.width = width;
@@ -403,7 +407,7 @@ void Form3::Slider1_Scroll() {
 }
 
 void Form3::cmdColor_Click() {
-    FrameSettings& f = ctx_.state.frames;
+    FrameSettings& f = result_.frames;
     const auto chosen = ctx_.prompts.colour(this, toQColor(f.colour));
     if (chosen && chosen->isValid() && colourCode(*chosen) != f.colour) {
         f.colour = colourCode(*chosen);
@@ -420,26 +424,25 @@ void Form3::frameEdited() {
 
 void Form3::refreshFramePreview() {
     // The preview shows exactly the frame the composite gets.
-    picQSL->setFramePreview(framePreview(canvasRect_.size(), ctx_.state.frames));
+    picQSL->setFramePreview(framePreview(canvasRect_.size(), result_.frames));
 }
 
 Composition Form3::composition() const {
-    const AppState& state = ctx_.state;
     Composition c;
-    c.base = state.qsl.cardState != 0 && !qslCard_.isNull() ? qslCard_ : state.current.picture;
+    c.base = qslCardState_ != 0 && !qslCard_.isNull() ? qslCard_ : cur_.picture;
     c.canvas = canvasRect_.size();
-    c.qslCardState = state.qsl.cardState;
-    c.qslPicture = QSize(state.qsl.pictureWidth, state.qsl.pictureHeight);
+    c.qslCardState = qslCardState_;
+    c.qslPicture = qslPicture_;
     if (!layers_[Mug].picture.isNull())
         c.mug = CompositeLayer{layers_[Mug].picture, layers_[Mug].rect};
     if (!layers_[Pic].picture.isNull())
         c.picture = CompositeLayer{layers_[Pic].picture, layers_[Pic].rect};
-    if (!state.textEffects.effectText.isEmpty() && !layers_[Txt].picture.isNull()) {
+    if (!text_.effectText.isEmpty() && !layers_[Txt].picture.isNull()) {
         const double fx = picQSL->factorX();
-        c.text = CompositeText{state.textEffects, labelFont(state), layers_[Txt].rect.topLeft(),
-                               fx > 0 ? 1.0 / fx : 1.0};
+        c.text =
+            CompositeText{text_, textFont_, layers_[Txt].rect.topLeft(), fx > 0 ? 1.0 / fx : 1.0};
     }
-    c.frame = state.frames;
+    c.frame = result_.frames;
     return c;
 }
 
@@ -518,7 +521,7 @@ void Form3::pause(int ms) {
 bool Form3::handOver(const QImage& composite) {
     AppState& state = ctx_.state;
     state.transmit.picture = composite;
-    const CurrentPicture& cur = state.current;
+    const CurrentPicture& cur = cur_;
     P_Bar->setRange(0, 0); // busy until the transmit files are made
     const bool sent =
         SendToTransmit(ctx_, HandOff{cur.folder, cur.fileName, composite, false, true, true},
@@ -536,13 +539,12 @@ void Form3::Form_Unload() {
     if (unloaded_) return;
     unloading_ = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    AppState& state = ctx_.state;
     handOver(ComposeFullSize(composition()));
-    state.qsl.cardState = 0;
+    qslCardState_ = 0;
     QGuiApplication::restoreOverrideCursor();
     unloading_ = false;
     unloaded_ = true;
-    Q_EMIT closed();
+    Q_EMIT closed(result_);
 }
 
 } // namespace quiverel

@@ -4,9 +4,11 @@
 // Closing it sends the full-resolution composite to the SSTV programs.
 
 #include "app/context.h"
+#include "app/windows.h"
 #include "composer/compose_full_size.h"
 #include "composer/frame_panel.h"
 
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QWidget>
@@ -26,12 +28,12 @@ class Form3 : public QWidget {
     Q_OBJECT
 public:
     // `opener` (the main window) gives the composer its top; it is not the parent.
-    explicit Form3(Context& ctx, QWidget* opener = nullptr);
+    Form3(Context& ctx, const ComposerRequest& request, QWidget* opener = nullptr);
     ~Form3() override;
 
-    // The composer on the current picture, loaded and shown; nothing, after
+    // The composer on the request's picture, loaded and shown; nothing, after
     // a warning, for a picture without width or height.
-    static Form3* open(Context& ctx, QWidget* opener);
+    static Form3* open(Context& ctx, const ComposerRequest& request, QWidget* opener);
 
     enum LayerId { Mug = 0, Pic = 1, Txt = 2 };
 
@@ -57,6 +59,16 @@ public:
 
     // What the canvas shows, as ComposeFullSize takes it.
     Composition composition() const;
+    // The picture the composer works on, with the size of its file as last told.
+    const CurrentPicture& picture() const { return cur_; }
+    void setFileSizeText(const QString& text) { cur_.fileSizeText = text; }
+    // The picture the QSL card is made on, as last prepared for transmission.
+    void setQslPictureSize(QSize size) { qslPicture_ = size; }
+    // What changed so far; handed over with `closed`.
+    const ComposerResult& result() const { return result_; }
+    // Where "Add Pic" and "Save pic" start; the folder last used.
+    const QString& pictureFolder() const { return result_.pictureFolder; }
+    void setPictureFolder(const QString& folder) { result_.pictureFolder = folder; }
     // A layer's place on the canvas, in canvas units; its picture.
     QRectF layerRect(LayerId id) const { return layers_[id].rect; }
     const QImage& layerPicture(LayerId id) const { return layers_[id].picture; }
@@ -90,7 +102,7 @@ public:
 
 Q_SIGNALS:
     // The composite was handed over and the composer is going away.
-    void closed();
+    void closed(const ComposerResult& result);
     // A slider moved: the main window's lblSize no longer shows the settings.
     void mainSizeLabelStale();
 
@@ -119,6 +131,13 @@ private:
 
     Context& ctx_;
     QWidget* opener_;
+    CurrentPicture cur_;
+    ComposerResult result_;
+    TextEffectSettings text_; // the text layer's, as the text effects dialog returned them
+    QFont textFont_;
+    int qslCardState_ = 0; // 0 no card, 1 being stamped, 2 shown
+    QSize qslPicture_;     // the picture the card is made on, in pixels
+    QString workedCall_;
     UnitScale* units_ = nullptr;
     QRectF canvasRect_;
     std::array<Layer, 3> layers_;

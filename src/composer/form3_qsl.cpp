@@ -24,36 +24,35 @@ void Form3::cmdQSL_Click() {
     cmdClrQsl_Click();
     AppState& state = ctx_.state;
     state.transmit.composerEdited = true;
-    QImage base = transmitJp2Picture(state);
-    if (base.isNull()) base = state.current.picture;
+    QImage base = transmitJp2Picture(state, cur_.baseName);
+    if (base.isNull()) base = cur_.picture;
     state.transmit.picture = base;
-    state.qsl.pictureWidth = base.width();
-    state.qsl.pictureHeight = base.height();
+    qslPicture_ = base.size();
     if (state.settings.callSign.isEmpty())
         ctx_.prompts.message(this, QString(), state.text[81] + u'\n' + state.text[82]);
     txtInfo->hide();
-    state.qsl.cardState = 1;
+    qslCardState_ = 1;
     const auto stamped =
         ctx_.windows.showQslDialog(this, QslRequest{base, canvasRect_.size(), picQSL->size()});
     if (!stamped) {
         // No card was stamped: the canvas is the cleared picture.
-        state.qsl.cardState = 0;
+        qslCardState_ = 0;
         return;
     }
     qslCard_ = stamped->card;
     picQSL->setPicture(stamped->canvasCard);
-    state.qsl.cardState = 2;
+    qslCardState_ = 2;
+    workedCall_ = stamped->workedCall;
     cmdSaveQsl->setEnabled(!stamped->workedCall.isEmpty());
-    const QFileInfo jp2(transmitJp2Path(state));
-    setWindowTitle(qslCaption(state, jp2.isFile() ? jp2.size() : 0));
+    const QFileInfo jp2(transmitJp2Path(state, cur_.baseName));
+    setWindowTitle(qslCaption(state.text, qslPicture_, jp2.isFile() ? jp2.size() : 0));
 }
 
 void Form3::cmdSaveQsl_Click() {
     txtInfo->hide();
     const AppState& state = ctx_.state;
     const QImage card = picQSL->picture();
-    const QslSaveResult r =
-        saveQslCard(card, ctx_.appFolder, state.qsl.workedCall, ctx_.clock.utcNow());
+    const QslSaveResult r = saveQslCard(card, ctx_.appFolder, workedCall_, ctx_.clock.utcNow());
     if (r.taken) {
         // The dialog asks whether to replace the earlier card or name this one anew.
         ctx_.windows.showRenameReplace(qslClashRequest(card, r));

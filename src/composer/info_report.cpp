@@ -16,8 +16,7 @@ InfoFacts factsOf(const QString& folder, const QString& name, int width, int hei
 
 } // namespace
 
-InfoFacts infoFacts(const AppState& state) {
-    const CurrentPicture& cur = state.current;
+InfoFacts infoFacts(const AppState& state, const CurrentPicture& cur) {
     if (cur.fileName.right(3).compare(QStringLiteral("gif"), Qt::CaseInsensitive) != 0)
         return factsOf(cur.folder, cur.fileName, cur.width, cur.height);
     const QString txFolder = state.transmit.txFolder + u'/';

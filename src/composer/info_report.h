@@ -18,9 +18,9 @@ struct InfoFacts {
     QDateTime modified;
 };
 
-// The current picture's file; for a GIF its copy in TX (which keeps the
+// The picture's file; for a GIF its copy in TX (which keeps the
 // animation), or the GIF itself while TX holds no copy of it.
-InfoFacts infoFacts(const AppState& state);
+InfoFacts infoFacts(const AppState& state, const CurrentPicture& cur);
 
 // Five lines, each beginning with two blanks: name (cut to 25 characters),
 // folder, size, file size and date.

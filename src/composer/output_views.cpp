@@ -20,14 +20,14 @@ QString compressedCaption(const std::array<QString, kTextEntries>& text, int wid
            QStringLiteral("    ") + QString::number(seconds) + u' ' + text[72];
 }
 
-QString ownTransmitJp2(const AppState& state) {
-    return state.transmit.txFolder + u'/' + state.transmit.namePrefix +
-           baseNameOf(state.current.fileName) + QStringLiteral(".jp2");
+QString ownTransmitJp2(const AppState& state, const QString& fileName) {
+    return state.transmit.txFolder + u'/' + state.transmit.namePrefix + baseNameOf(fileName) +
+           QStringLiteral(".jp2");
 }
 
-QString transmitJp2(const AppState& state) {
+QString transmitJp2(const AppState& state, const QString& fileName) {
     const QString tx = state.transmit.txFolder + u'/';
-    const QString own = ownTransmitJp2(state);
+    const QString own = ownTransmitJp2(state, fileName);
     if (QFileInfo(own).isFile()) return own;
     const QStringList others = QDir(tx).entryList(
         {QStringLiteral("*.jp2"), QStringLiteral("*.JP2")}, QDir::Files, QDir::Name);

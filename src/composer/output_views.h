@@ -16,9 +16,9 @@ QString zoomCaption(const QString& view, int width, int height, const QString& s
 QString compressedCaption(const std::array<QString, kTextEntries>& text, int width, int height,
                           qint64 bytes, qint64 seconds);
 
-// The .jp2 the hand-off writes for the current picture.
-QString ownTransmitJp2(const AppState& state);
+// The .jp2 the hand-off writes for the picture of that file name.
+QString ownTransmitJp2(const AppState& state, const QString& fileName);
 // ownTransmitJp2 when it exists, else another .jp2 of TX; empty when TX holds none.
-QString transmitJp2(const AppState& state);
+QString transmitJp2(const AppState& state, const QString& fileName);
 
 } // namespace quiverel

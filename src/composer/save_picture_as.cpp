@@ -65,13 +65,12 @@ QString withSaveExtension(const QString& path, int filter) {
     return path + QLatin1String(kTypes[filter].extension);
 }
 
-void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& compose) {
+void SavePictureAs(Context& ctx, QWidget* owner, const CurrentPicture& cur, QString& pictureFolder,
+                   const std::function<QImage()>& compose) {
     AppState& state = ctx.state;
-    const CurrentPicture& cur = state.current;
     int type = savePictureFilterFor(cur.fileName);
     // Before any picture was added or saved, the dialog starts in the picture's folder.
-    const QString startFolder =
-        state.folders.pictureFolder.isEmpty() ? cur.folder : state.folders.pictureFolder;
+    const QString startFolder = pictureFolder.isEmpty() ? cur.folder : pictureFolder;
     const QString start =
         startFolder + cur.fileName.chopped(std::min<qsizetype>(4, cur.fileName.size()));
     QString path =
@@ -103,7 +102,7 @@ void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& 
         ctx.windows.showRenameReplace(clash);
         return;
     }
-    state.folders.pictureFolder = folder;
+    pictureFolder = folder;
     if (auto failure = saveComposite(state, composite, path))
         ctx.prompts.message(owner, QString(), failure->path + u'\n' + failure->reason,
                             PromptIcon::Warning);

@@ -28,7 +28,9 @@ QString withSaveExtension(const QString& path, int filter);
 // so that only the final file appears. A name that is taken goes to the
 // rename-or-replace dialog (mode 3), which owns the rest of the save. A
 // name that only a folder has is refused with a message. A failed save is
-// told with the path and the reason.
-void SavePictureAs(Context& ctx, QWidget* owner, const std::function<QImage()>& compose);
+// told with the path and the reason. The dialog starts in `pictureFolder`
+// (the picture's own folder while that is empty), which becomes the folder saved into.
+void SavePictureAs(Context& ctx, QWidget* owner, const CurrentPicture& cur, QString& pictureFolder,
+                   const std::function<QImage()>& compose);
 
 } // namespace quiverel

@@ -6,7 +6,7 @@
 
 namespace quiverel {
 
-bool HandOffClick(Context& ctx, const ClickDecision& d, bool animatedGif, bool hovering,
+bool HandOffClick(Context& ctx, const ClickDecision& d, int row, bool animatedGif, bool hovering,
                   const std::function<bool()>& closed) {
     CurrentPicture& cur = ctx.state.current;
     ctx.state.transmit.namePrefix = txNamePrefix(ctx.state.settings, d.fileName);
@@ -20,7 +20,7 @@ bool HandOffClick(Context& ctx, const ClickDecision& d, bool animatedGif, bool h
         return true;
     }
     if (d.branch == ClickBranch::TextOptions) {
-        ctx.windows.showOptionsPanel();
+        ctx.windows.showOptionsPanel({.picture = currentPictureRef(ctx.state, row)});
         return true;
     }
 
@@ -30,11 +30,12 @@ bool HandOffClick(Context& ctx, const ClickDecision& d, bool animatedGif, bool h
     cur.width = picture.width();
     cur.height = picture.height();
     cur.aspectRatio = cur.width > 0 ? double(cur.height) / cur.width : 0.0;
-    if (d.openComposer) ctx.windows.showComposer();
+    if (d.openComposer) ctx.windows.showComposer({.picture = currentPictureRef(ctx.state, row)});
     ctx.state.transmit.picture = picture;
     HandOff handOff{folder, d.fileName, picture, animatedGif, d.leftClick, hovering};
     const bool sent = SendToTransmit(ctx, handOff, &pauseWithEvents);
-    if (d.openOptionsPanel) ctx.windows.showOptionsPanel();
+    if (d.openOptionsPanel)
+        ctx.windows.showOptionsPanel({.picture = currentPictureRef(ctx.state, row)});
     return sent;
 }
 

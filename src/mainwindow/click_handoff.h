@@ -9,9 +9,10 @@
 
 namespace quiverel {
 
+// `row` is the catalogue row of the clicked picture, for the windows it opens.
 // False when the hand-off failed (and said why): TX is as it was. `closed`
 // says the program closed while the picture was loaded.
-bool HandOffClick(Context& ctx, const ClickDecision& d, bool animatedGif, bool hovering,
+bool HandOffClick(Context& ctx, const ClickDecision& d, int row, bool animatedGif, bool hovering,
                   const std::function<bool()>& closed);
 
 } // namespace quiverel

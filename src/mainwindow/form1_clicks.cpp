@@ -53,7 +53,7 @@ void Form1::runClick(const ThumbnailClick& click) {
 
     // A hand-off that failed (and said why) leaves TX as it was: the frame
     // must not claim otherwise.
-    if (!HandOffClick(ctx_, d, input.animatedGif, hover_->index() > -1,
+    if (!HandOffClick(ctx_, d, row, input.animatedGif, hover_->index() > -1,
                       [this] { return unloaded_; }))
         pic2->setCellSelected(k, false);
 }

@@ -36,8 +36,10 @@ const QColor kHighlight(0x00, 0x00, 0x99);
 constexpr QSizeF kFrameUnits(300, 204);
 } // namespace
 
-Form5::Form5(Context& ctx, QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window), ctx_(ctx), mainWindow_(mainWindow), runner_(startAndWait()) {
+Form5::Form5(Context& ctx, const OptionsRequest& request, QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window), ctx_(ctx),
+      request_(request), result_{request.targetFolder, {}, false}, mainWindow_(mainWindow),
+      runner_(startAndWait()) {
     setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
@@ -132,7 +134,7 @@ void Form5::createFrames() {
     connect(cmdOkWall, &QPushButton::clicked, this, &Form5::cmdOkWall_Click);
     connect(cmdCancelWall, &QPushButton::clicked, frmWall, &QWidget::hide);
 
-    ftpArea = new FtpFrame(ctx_, ctx_.state.current.folder, ctx_.state.current.fileName, this);
+    ftpArea = new FtpFrame(ctx_, request_.picture.folder, request_.picture.fileName, this);
     ftpArea->setObjectName(QStringLiteral("frmFTP"));
 
     for (QWidget* frame : {static_cast<QWidget*>(frmRename), static_cast<QWidget*>(frmConv),
@@ -144,24 +146,17 @@ void Form5::createFrames() {
 }
 
 QString Form5::path() const {
-    return ctx_.state.current.folder + ctx_.state.current.fileName;
-}
-
-int Form5::selectedRow() const {
-    const Catalogue& cat = ctx_.state.catalogue;
-    return pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex;
+    return request_.picture.folder + request_.picture.fileName;
 }
 
 QImage Form5::gridThumbnail() const {
-    const Catalogue& cat = ctx_.state.catalogue;
-    const QImage cached = cat.pictureCache.value(selectedRow());
-    if (!cached.isNull()) return cached;
-    const CurrentPicture& cur = ctx_.state.current;
+    if (!request_.thumbnail.isNull()) return request_.thumbnail;
+    const PictureRef& cur = request_.picture;
     return loadPicture(thumbnailPathOf(cur.folder, cur.fileName));
 }
 
 void Form5::Form_Load() {
-    const CurrentPicture& cur = ctx_.state.current;
+    const PictureRef& cur = request_.picture;
     const bool textFile = isTextFileName(cur.fileName);
     animatedGif_ = extensionOf(cur.fileName) == u".GIF" && readGifInfo(path()).imageCount > 1;
     const std::array<bool, kOptionEntries> enabled = enabledEntries(textFile, animatedGif_);
@@ -282,14 +277,14 @@ void Form5::lblOpt_Click(int index) {
     const TextTable& text = ctx_.state.text;
     switch (index) {
     case EditInComposer:
-        ctx_.windows.showComposer();
+        ctx_.windows.showComposer({.picture = request_.picture});
         close();
         break;
     case EditInConverter:
         editInConverter();
         break;
     case RenameEntry:
-        txtRename->setText(ctx_.state.current.fileName);
+        txtRename->setText(request_.picture.fileName);
         showFrame(frmRename);
         txtRename->setFocus();
         break;
@@ -297,16 +292,16 @@ void Form5::lblOpt_Click(int index) {
     case CopyEntry: {
         const bool move = index == MoveEntry;
         const QString folder =
-            ctx_.prompts.folder(this, text[move ? 38 : 40], ctx_.state.folders.targetFolder);
+            ctx_.prompts.folder(this, text[move ? 38 : 40], result_.targetFolder);
         if (folder.isEmpty()) return;
-        ctx_.state.folders.targetFolder = folder;
+        result_.targetFolder = folder;
         CopyOrMoveToFolder(move);
         break;
     }
     case ConvertEntry:
         lstConv->clear();
         lstConv->addItems(conversionFormats());
-        if (const int row = preselectedFormat(ctx_.state.current.fileName); row >= 0)
+        if (const int row = preselectedFormat(request_.picture.fileName); row >= 0)
             lstConv->setCurrentRow(row);
         showFrame(frmConv);
         break;
@@ -331,14 +326,11 @@ void Form5::tell(const FileActionReport& report) {
 }
 
 void Form5::editInConverter() {
-    const Catalogue& cat = ctx_.state.catalogue;
-    const CurrentPicture& cur = ctx_.state.current;
-    const QString rowDate =
-        cat.rows.value(pageOffset(cat.currentPage, cat.thumbsPerPage) + cat.selectedIndex).dateTime;
+    const PictureRef& cur = request_.picture;
     setEnabled(false);
     QPointer<Form5> self(this);
     const EditResult result =
-        editPicture(ctx_.converter, cur.folder, cur.fileName, rowDate, cat.lastIndex());
+        editPicture(ctx_.converter, cur.folder, cur.fileName, request_.rowDate, request_.lastRow);
     if (!self) return;
     setEnabled(true);
     close();
@@ -351,8 +343,8 @@ void Form5::deletePicture() {
     if (ctx_.prompts.message(this, question.title, question.text, question.icon,
                              PromptButtons::YesNo) == PromptAnswer::Yes) {
         FileActionReport report;
-        removed = recyclePicture(ctx_.desktop, ctx_.state.current.folder,
-                                 ctx_.state.current.fileName, &report);
+        removed = recyclePicture(ctx_.desktop, request_.picture.folder, request_.picture.fileName,
+                                 &report);
         tell(report);
     }
     close();
@@ -360,13 +352,13 @@ void Form5::deletePicture() {
 }
 
 void Form5::CopyOrMoveToFolder(bool move) {
-    const CurrentPicture& cur = ctx_.state.current;
-    const CopyRequest request{cur.folder, cur.fileName, ctx_.state.folders.targetFolder, move};
+    const PictureRef& cur = request_.picture;
+    const CopyRequest request{cur.folder, cur.fileName, result_.targetFolder, move};
     const CopyResult result = copyOrMoveToFolder(request, ctx_.desktop, ctx_.state.text);
     switch (result.outcome) {
     case CopyOutcome::Clash:
         ctx_.windows.showRenameReplace(
-            clashRequestFor(request, gridThumbnail(), selectedRow(), QSize(cur.width, cur.height)));
+            clashRequestFor(request, gridThumbnail(), cur.row, cur.size));
         return;
     case CopyOutcome::OwnFolder:
     case CopyOutcome::Failed:
@@ -383,13 +375,12 @@ void Form5::CopyOrMoveToFolder(bool move) {
 }
 
 void Form5::cmdRename_Click() {
-    CurrentPicture& cur = ctx_.state.current;
-    const RenameResult result =
+    const PictureRef& cur = request_.picture;
+    const RenameResult renamed =
         renamePicture(cur.folder, cur.fileName, txtRename->text(), ctx_.state.text);
-    tell(result.report);
-    if (!result.renamed) return;
-    cur.fileName = result.newName;
-    cur.baseName = baseNameOf(result.newName);
+    tell(renamed.report);
+    if (!renamed.renamed) return;
+    result_.renamedTo = renamed.newName;
     frmRename->hide();
     close();
     Q_EMIT catalogueChanged();
@@ -398,7 +389,7 @@ void Form5::cmdRename_Click() {
 void Form5::cmdOkConv_Click() {
     const QList<QListWidgetItem*> chosen = lstConv->selectedItems();
     const QString format = chosen.isEmpty() ? QString() : chosen.first()->text();
-    const CurrentPicture& cur = ctx_.state.current;
+    const PictureRef& cur = request_.picture;
     setEnabled(false);
     QPointer<Form5> self(this);
     const ConvertResult result =
@@ -413,7 +404,7 @@ void Form5::cmdOkConv_Click() {
 }
 
 void Form5::cmdOkWall_Click() {
-    QImage picture = ctx_.state.current.picture;
+    QImage picture = request_.picture.picture;
     if (picture.isNull()) picture = loadPictureInBackground(path());
     setEnabled(false);
     QPointer<Form5> self(this);
@@ -430,7 +421,8 @@ void Form5::closeEvent(QCloseEvent* event) {
     if (!closedOnce_) {
         closedOnce_ = true;
         movie_->stop();
-        Q_EMIT closed(lastChoice_ == EditInComposer + 1);
+        result_.composerChosen = lastChoice_ == EditInComposer + 1;
+        Q_EMIT closed(result_);
     }
     QWidget::closeEvent(event);
 }

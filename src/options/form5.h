@@ -4,6 +4,7 @@
 // disabled while it is open.
 
 #include "app/context.h"
+#include "app/windows.h"
 #include "options/file_action_report.h"
 #include "options/option_entries.h"
 #include "options/wallpaper.h"
@@ -27,10 +28,10 @@ class Form5 : public QWidget {
     Q_OBJECT
 public:
     // `mainWindow` gives the panel its place; it is not the parent.
-    Form5(Context& ctx, QWidget* mainWindow = nullptr);
+    Form5(Context& ctx, const OptionsRequest& request, QWidget* mainWindow = nullptr);
     ~Form5() override;
 
-    // Sets the panel up for the current picture and shows it.
+    // Sets the panel up for the request's picture and shows it.
     void Form_Load();
 
     void lblOpt_Click(int index);
@@ -46,6 +47,8 @@ public:
     // The last chosen entry + 1, 0 before any choice.
     int lastChoice() const { return lastChoice_; }
     bool animatedGif() const { return animatedGif_; }
+    // What changed so far; handed over with `closed`.
+    const OptionsResult& result() const { return result_; }
 
     QWidget* Picture1 = nullptr;
     QLabel* AniGIF1 = nullptr;
@@ -70,8 +73,8 @@ Q_SIGNALS:
     void catalogueChanged();
     // The current picture left its folder: its row is to go from the grid.
     void pictureRemoved();
-    // The panel closed; `composerChosen` when it handed over to the composer.
-    void closed(bool composerChosen);
+    // The panel closed, with what it changed.
+    void closed(const OptionsResult& result);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,10 +95,10 @@ private:
     void deletePicture();
     QString path() const;
     QImage gridThumbnail() const;
-    // The current picture's row in the catalogue.
-    int selectedRow() const;
 
     Context& ctx_;
+    OptionsRequest request_;
+    OptionsResult result_;
     QWidget* mainWindow_;
     UnitScale* units_ = nullptr;
     QMovie* movie_ = nullptr;

@@ -237,25 +237,17 @@ QslCardText formQSL::cardText() const {
 
 void formQSL::cmdOk_Click() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    QslState& qsl = ctx_.state.qsl;
     const QslCardText text = cardText();
     const QSize full = request_.picture.size();
-    qsl.surfaceWidth = full.width();
-    qsl.surfaceHeight = full.height();
-    qsl.cardState = 1;
     QslResult result;
     result.card = DrawQslCard(request_.picture, {QSizeF(full), 320, 1}, text);
 
     const QSizeF canvas = request_.canvasUnits;
     const double k = canvas.width() > 0 ? request_.canvasPixels.width() / canvas.width() : 1.0;
-    qsl.surfaceWidth = int(std::lround(canvas.width()));
-    qsl.surfaceHeight = int(std::lround(canvas.height()));
-    qsl.cardState = 2;
     // The table spans 320 pixels of the picture on the canvas too.
     result.canvasCard = DrawQslCard(request_.picture,
                                     {canvas, qslCanvasUnit(canvas.width(), full.width()), k}, text);
     result.workedCall = text.workedCall;
-    qsl.workedCall = text.workedCall;
     result_ = std::move(result);
     QGuiApplication::restoreOverrideCursor();
     accept();

@@ -460,7 +460,7 @@ void frmText::handOff() {
     te.directionX = step.x();
     te.directionY = step.y();
     storeLabel(state, te.effectText, font_, swatch(1), swatch(3));
-    result_ = TextEffectsResult{preview_, glyphMask(preview_, kWhite), te};
+    result_ = TextEffectsResult{preview_, glyphMask(preview_, kWhite), te, labelFont(state)};
     QGuiApplication::restoreOverrideCursor();
 }
 

@@ -11,5 +11,7 @@ class QWidget;
 namespace quiverel {
 
 void ApplyTransparentRegion(QWidget& surface, const QImage& picture, ColourCode transparent);
+// The same from the picture's glyph mask (Format_Mono, 1 where a glyph is).
+void ApplyGlyphMask(QWidget& surface, const QImage& mask);
 
 } // namespace quiverel

@@ -64,7 +64,7 @@ TextEffectsResult renderedText(AppState& state, const QString& text) {
     QImage picture(job.box, QImage::Format_RGB32);
     picture.fill(Qt::white);
     DrawStyledText(picture, job);
-    return {picture, glyphMask(picture, 16777215), te};
+    return {picture, glyphMask(picture, 16777215), te, labelFont(state)};
 }
 
 } // namespace
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     test::RecordingWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, app.path()};
 
-    Form3* form = Form3::open(ctx, nullptr);
+    Form3* form = Form3::open(ctx, {.picture = currentPictureRef(state)}, nullptr);
     if (!form) return 1;
     QObject::connect(form, &Form3::closed, &qapp, &QCoreApplication::quit);
     if (!mug.isEmpty()) {

@@ -29,17 +29,15 @@ ComposerFixture::~ComposerFixture() {
 
 void ComposerFixture::setCurrent(const QString& name, const QImage& picture) {
     savePicture(picture, rx() + name);
-    CurrentPicture& cur = t.state.current;
-    cur.folder = rx();
-    cur.fileName = name;
-    cur.baseName = name.left(name.size() - 4);
-    cur.picture = loadPicture(rx() + name);
-    cur.width = cur.picture.width();
-    cur.height = cur.picture.height();
+    PictureRef& p = request.picture;
+    p.folder = rx();
+    p.fileName = name;
+    p.picture = loadPicture(rx() + name);
+    p.size = p.picture.size();
 }
 
 Form3* ComposerFixture::open() {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     return form;
 }
 

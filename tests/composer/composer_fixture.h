@@ -1,5 +1,5 @@
 #pragma once
-// A composer on a current picture in a temporary application folder with the
+// A composer on a picture in a temporary application folder with the
 // program's own converter, the English texts and a TX folder.
 
 #include "composer/form3.h"
@@ -20,11 +20,12 @@ protected:
     // The folder of the current picture; its name has blanks.
     QString rx() const { return t.app.path() + QStringLiteral("/rx with blanks/"); }
 
-    // The current picture, as the main window sets it before opening the composer.
+    // The request's picture, as the main window hands it to the composer.
     void setCurrent(const QString& name, const QImage& picture);
     Form3* open();
 
     test::TestContext t{test::TestConverter::InProcess};
+    ComposerRequest request;
     QPointer<Form3> form;
 };
 

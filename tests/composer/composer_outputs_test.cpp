@@ -1,3 +1,4 @@
+#include "composer/composer_geometry.h"
 #include "composer/info_report.h"
 #include "composer/save_picture_as.h"
 #include "composer_fixture.h"
@@ -25,7 +26,7 @@ protected:
         t.state.settings.jp2TargetSize = 12000;
         writeIviewIni(t.app.ini(QStringLiteral("i_view32.ini")), 12000);
         QDir().mkpath(out());
-        t.state.folders.pictureFolder = out();
+        request.pictureFolder = out();
     }
     QString out() const { return t.app.path() + QStringLiteral("/saved 'pics' ä/"); }
     QStringList saved() const { return QDir(out()).entryList(QDir::Files | QDir::Hidden); }
@@ -143,8 +144,6 @@ TEST_F(ComposerOutputsTest, CompressedShowsTheTransmitFileWithItsTime) {
     ASSERT_EQ(t.windows.calls.size(), 1);
     const test::WindowCall& zoom = t.windows.calls[0];
     EXPECT_EQ(zoom.picture.size(), QSize(320, 240));
-    EXPECT_EQ(t.state.qsl.pictureWidth, 320);
-    EXPECT_EQ(t.state.qsl.pictureHeight, 240);
     const qint64 bytes = QFileInfo(jp2).size();
     const qint64 seconds = qRound64(bytes * 4 / 1000.0) + 20;
     EXPECT_TRUE(zoom.caption.startsWith(text(57) + u"   320 x 240    "))
@@ -228,7 +227,7 @@ struct InfoGif : ComposerOutputsTest {
 TEST_F(InfoGif, ReportsTheTransmitCopy) {
     ASSERT_TRUE(QFile::copy(rx() + QStringLiteral("anim.GIF"),
                             t.state.transmit.txFolder + QStringLiteral("/QV1DEV_anim.GIF")));
-    const InfoFacts f = infoFacts(t.state);
+    const InfoFacts f = infoFacts(t.state, composerPicture(request.picture));
     EXPECT_EQ(f.folder, t.state.transmit.txFolder + u'/');
     EXPECT_EQ(f.name, u"QV1DEV_anim.GIF");
     EXPECT_EQ(QSize(f.width, f.height), QSize(40, 30));
@@ -236,7 +235,7 @@ TEST_F(InfoGif, ReportsTheTransmitCopy) {
 }
 
 TEST_F(InfoGif, WithoutATransmitCopyReportsTheGifItself) {
-    const InfoFacts f = infoFacts(t.state);
+    const InfoFacts f = infoFacts(t.state, composerPicture(request.picture));
     EXPECT_EQ(f.folder, rx());
     EXPECT_EQ(f.name, u"anim.GIF");
     EXPECT_EQ(QSize(f.width, f.height), QSize(40, 30));

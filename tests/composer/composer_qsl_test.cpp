@@ -68,13 +68,11 @@ protected:
         QDir().mkpath(rx());
         t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(9, 57, 3), QTimeZone::utc()));
         savePicture(filled(640, 480, qRgb(0, 0, 255)), rx() + QStringLiteral("sky.png"));
-        CurrentPicture& cur = t.state.current;
-        cur.folder = rx();
-        cur.fileName = QStringLiteral("sky.png");
-        cur.baseName = QStringLiteral("sky");
-        cur.picture = loadPicture(rx() + cur.fileName);
-        cur.width = 640;
-        cur.height = 480;
+        PictureRef& p = request.picture;
+        p.folder = rx();
+        p.fileName = QStringLiteral("sky.png");
+        p.picture = loadPicture(rx() + p.fileName);
+        p.size = QSize(640, 480);
     }
     ~ComposerQslTest() override {
         if (form) {
@@ -90,10 +88,10 @@ protected:
         t.windows.qslAnswer =
             QslResult{filled(640, 480, qRgb(255, 255, 0)),
                       filled(form->picQSL->width(), form->picQSL->height(), qRgb(0, 255, 0)), call};
-        t.state.qsl.workedCall = call;
     }
 
     test::TestContext t{test::TestConverter::InProcess};
+    ComposerRequest request;
     QPointer<Form3> form;
 };
 
@@ -101,7 +99,7 @@ TEST_F(ComposerQslTest, CardIsMadeOnTheTransmitPictureAndWarnsWithoutCallSign) {
     t.state.settings.callSign.clear();
     ASSERT_TRUE(savePicture(filled(320, 240, qRgb(255, 0, 0)),
                             t.state.transmit.txFolder + QStringLiteral("/sky.jp2")));
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     form->cmdQSL_Click();
     EXPECT_EQ(t.prompts.messages(), QStringList{t.state.text[81] + u'\n' + t.state.text[82]});
     ASSERT_EQ(t.windows.opened, QList<WindowKind>{WindowKind::QslDialog});
@@ -110,15 +108,15 @@ TEST_F(ComposerQslTest, CardIsMadeOnTheTransmitPictureAndWarnsWithoutCallSign) {
     EXPECT_GT(qRed(r.picture.pixel(100, 100)), 200);
     EXPECT_EQ(r.canvasUnits, form->canvasRect().size());
     EXPECT_EQ(r.canvasPixels, form->picQSL->size());
-    EXPECT_EQ(t.state.qsl.pictureWidth, 320);
+    EXPECT_EQ(form->composition().qslPicture, QSize(320, 240));
     EXPECT_TRUE(t.state.transmit.composerEdited);
     // Closed without "Ok": no card on the canvas.
-    EXPECT_EQ(t.state.qsl.cardState, 0);
+    EXPECT_EQ(form->composition().qslCardState, 0);
     EXPECT_FALSE(form->cmdSaveQsl->isEnabled());
 }
 
 TEST_F(ComposerQslTest, HandOffStillWritingTheTransmitFileIsWaitedFor) {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     t.state.transmit.handOffRunning = true;
     QTimer::singleShot(0, form, [this] {
         savePicture(filled(320, 240, qRgb(255, 0, 0)),
@@ -134,14 +132,14 @@ TEST_F(ComposerQslTest, HandOffStillWritingTheTransmitFileIsWaitedFor) {
 TEST_F(ComposerQslTest, AnotherPicturesTransmitFileIsNotTheCardsBase) {
     ASSERT_TRUE(savePicture(filled(320, 240, qRgb(255, 0, 0)),
                             t.state.transmit.txFolder + QStringLiteral("/earlier.jp2")));
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     form->cmdQSL_Click();
     ASSERT_EQ(t.windows.calls.size(), 1);
     EXPECT_EQ(t.windows.calls[0].qsl.picture.size(), QSize(640, 480));
 }
 
 TEST_F(ComposerQslTest, WithoutTransmitFileTheCardIsMadeOnThePicture) {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     form->cmdQSL_Click();
     EXPECT_TRUE(t.prompts.messages().isEmpty());
     ASSERT_EQ(t.windows.calls.size(), 1);
@@ -149,10 +147,10 @@ TEST_F(ComposerQslTest, WithoutTransmitFileTheCardIsMadeOnThePicture) {
 }
 
 TEST_F(ComposerQslTest, StampedCardIsShownAndIsTheCompositesBase) {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     stampAs(QStringLiteral("K1ABC"));
     form->cmdQSL_Click();
-    EXPECT_EQ(t.state.qsl.cardState, 2);
+    EXPECT_EQ(form->composition().qslCardState, 2);
     EXPECT_TRUE(form->cmdSaveQsl->isEnabled());
     EXPECT_EQ(form->picQSL->picture().pixel(5, 5), qRgb(0, 255, 0));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QSL  640 x 480    0 bytes"));
@@ -168,7 +166,7 @@ TEST_F(ComposerQslTest, StampedCardIsShownAndIsTheCompositesBase) {
 TEST_F(ComposerQslTest, LayerOnTheCardLandsWhereTheCanvasShowsItAtAnyGuiScale) {
     t.state.settings.guiScale = 1.25;
     savePicture(filled(64, 64, qRgb(255, 0, 0)), t.app.path() + QStringLiteral("/Mug.jpg"));
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     stampAs(QStringLiteral("K1ABC"));
     form->cmdQSL_Click();
     form->cmdMug_Click();
@@ -182,15 +180,15 @@ TEST_F(ComposerQslTest, LayerOnTheCardLandsWhereTheCanvasShowsItAtAnyGuiScale) {
 }
 
 TEST_F(ComposerQslTest, NoCallTypedLeavesSaveQslDisabled) {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     stampAs(QString());
     form->cmdQSL_Click();
-    EXPECT_EQ(t.state.qsl.cardState, 2);
+    EXPECT_EQ(form->composition().qslCardState, 2);
     EXPECT_FALSE(form->cmdSaveQsl->isEnabled());
 }
 
 TEST_F(ComposerQslTest, SaveQslWritesOnlyTheJpegOfTheCanvasCard) {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     stampAs(QStringLiteral("DL\u00D8ABC/P"));
     form->cmdQSL_Click();
     form->cmdSaveQsl->click();
@@ -203,7 +201,7 @@ TEST_F(ComposerQslTest, SaveQslWritesOnlyTheJpegOfTheCanvasCard) {
 }
 
 TEST_F(ComposerQslTest, SecondCardOfTheMinuteGoesToRenameOrReplace) {
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     stampAs(QStringLiteral("K1ABC"));
     form->cmdQSL_Click();
     const QString first = qsl() + QStringLiteral("K1ABC 12-7-26 0957Z.jpg");
@@ -227,7 +225,7 @@ TEST_F(ComposerQslTest, FailedSaveIsToldInsteadOfSuccess) {
     QFile blocker(t.app.path() + QStringLiteral("/Qsl"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
-    form = Form3::open(t.ctx, nullptr);
+    form = Form3::open(t.ctx, request, nullptr);
     stampAs(QStringLiteral("K1ABC"));
     form->cmdQSL_Click();
     form->cmdSaveQsl_Click();

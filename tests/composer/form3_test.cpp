@@ -37,8 +37,8 @@ protected:
 };
 
 TEST_F(Form3Test, PictureWithoutWidthIsNotOpened) {
-    t.state.current.width = 0;
-    t.state.current.height = 480;
+    setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 0)));
+    request.picture.size = QSize(0, 480);
     EXPECT_EQ(open(), nullptr);
     ASSERT_EQ(t.prompts.shown().size(), 1);
     EXPECT_EQ(t.prompts.shown()[0].title, QStringLiteral("Brisendale"));
@@ -89,7 +89,7 @@ TEST_F(Form3Test, LayersArriveInTheThumbnailBoxAndOnlyTheFirstGetsTheHint) {
     form->cmdPic_Click();
     EXPECT_EQ(form->layerRect(Form3::Pic), QRectF(0, 0, 63, 84));
     EXPECT_FALSE(form->txtInfo->isVisible());
-    EXPECT_EQ(t.state.folders.pictureFolder, rx());
+    EXPECT_EQ(form->result().pictureFolder, rx());
     EXPECT_EQ(t.prompts.shown().last().title, t.state.text[95]);
 }
 
@@ -185,21 +185,21 @@ TEST_F(Form3Test, FramePreviewAndClear) {
     form->cmdFrame_Click();
     EXPECT_TRUE(form->frame.Frame1->isVisible());
     form->frame.Slider1->setValue(10);
-    EXPECT_EQ(t.state.frames.width, 10);
-    EXPECT_EQ(t.state.frames.state, 5);
+    EXPECT_EQ(form->result().frames.width, 10);
+    EXPECT_EQ(form->result().frames.state, 5);
     EXPECT_EQ(form->picQSL->framePreview()[Top].size(), 11);
     EXPECT_TRUE(form->composition().frame.width == 10);
 
     form->cmdClrQsl_Click();
-    EXPECT_EQ(t.state.frames.width, 1);
-    EXPECT_EQ(t.state.frames.state, 1);
+    EXPECT_EQ(form->result().frames.width, 1);
+    EXPECT_EQ(form->result().frames.state, 1);
     EXPECT_TRUE(form->picQSL->framePreview()[Top].isEmpty());
     const QImage composite = ComposeFullSize(form->composition());
-    EXPECT_EQ(composite, t.state.current.picture.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(composite, request.picture.picture.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Form3Test, FrameInForceFromAnEarlierOpeningIsPreviewed) {
-    t.state.frames.width = 6;
+    request.frames.width = 6;
     setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
     open();
     EXPECT_EQ(form->frame.Slider1->value(), 6);
@@ -260,9 +260,10 @@ TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
     for (int y = 10; y < 20; ++y)
         for (int x = 5; x < 25; ++x)
             text.setPixel(x, y, qRgb(0, 0, 0));
-    TextEffectsResult r{text, glyphMask(text, 16777215), {}};
+    TextEffectsResult r{text, glyphMask(text, 16777215), {}, {}};
+    r.settings.effectText = QStringLiteral("Hi");
+    r.settings.depth = 3;
     t.windows.textEffectsAnswer = r;
-    t.state.textEffects.effectText = QStringLiteral("Hi"); // the dialog leaves it
     form->cmdText_Click();
     EXPECT_EQ(t.windows.opened, QList<WindowKind>{WindowKind::TextEffects});
     EXPECT_TRUE(form->picTxt->isVisible());
@@ -270,15 +271,18 @@ TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {
     EXPECT_TRUE(form->picTxt->mask().contains(QPoint(10, 15)));
     EXPECT_FALSE(form->picTxt->mask().contains(QPoint(40, 5)));
     ASSERT_TRUE(form->composition().text.has_value());
+    EXPECT_EQ(form->composition().text->settings.depth, 3) << "drawn as the dialog returned it";
+    EXPECT_TRUE(t.state.textEffects.effectText.isEmpty());
 }
 
 TEST_F(Form3Test, EveryNewTextLandsAtTheLeftHundredDownWithItsNoteAbove) {
     setCurrent(QStringLiteral("a.png"), filled(640, 480, qRgb(0, 0, 0)));
     open();
     const QImage text = filled(60, 30, qRgb(0, 0, 0));
-    t.state.textEffects.effectText = QStringLiteral("Hi");
+    TextEffectSettings hi;
+    hi.effectText = QStringLiteral("Hi");
     for (int round = 0; round < 2; ++round) {
-        t.windows.textEffectsAnswer = TextEffectsResult{text, glyphMask(text, 16777215), {}};
+        t.windows.textEffectsAnswer = TextEffectsResult{text, glyphMask(text, 16777215), hi, {}};
         form->cmdText_Click();
         EXPECT_EQ(form->layerRect(Form3::Txt).topLeft(), QPointF(0, 100));
         EXPECT_EQ(form->picTxt->pos(), QPoint(0, 100));

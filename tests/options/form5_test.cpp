@@ -34,8 +34,8 @@ protected:
     void TearDown() override { delete panel.data(); }
 
     Form5& open(const QString& name) {
-        test::selectPicture(t.state, folder, name, test::plainPicture(QSize(112, 84)));
-        panel = new Form5(t.ctx);
+        panel = new Form5(t.ctx,
+                          test::pictureRequest(folder, name, test::plainPicture(QSize(112, 84))));
         panel->setAttribute(Qt::WA_DeleteOnClose, false);
         panel->Form_Load();
         panel->show();
@@ -92,7 +92,7 @@ TEST_F(Panel, CorruptPictureIsToldAndPanelStaysUsable) {
     QSignalSpy closed(&p, &Form5::closed);
     QTest::mouseClick(p.lblOpt[CloseEntry], Qt::LeftButton);
     ASSERT_EQ(closed.size(), 1);
-    EXPECT_FALSE(closed[0][0].toBool());
+    EXPECT_FALSE(closed[0][0].value<OptionsResult>().composerChosen);
 }
 
 TEST_F(Panel, HoverHighlightsOneEntryAndLeavingClearsAll) {
@@ -125,8 +125,10 @@ TEST_F(Panel, ComposerEntryHandsOverAndSaysSoOnClosing) {
     QSignalSpy closed(&p, &Form5::closed);
     QTest::mouseClick(p.lblOpt[EditInComposer], Qt::LeftButton);
     EXPECT_EQ(t.windows.opened, QList<WindowKind>{WindowKind::Composer});
+    EXPECT_EQ(t.windows.calls[0].composer.picture.folder, folder);
+    EXPECT_EQ(t.windows.calls[0].composer.picture.fileName, "a.png");
     ASSERT_EQ(closed.size(), 1);
-    EXPECT_TRUE(closed[0][0].toBool());
+    EXPECT_TRUE(closed[0][0].value<OptionsResult>().composerChosen);
 }
 
 TEST_F(Panel, MoveOntoTakenNameOpensRenameReplaceAndStaysOpen) {
@@ -149,7 +151,7 @@ TEST_F(Panel, MoveOntoTakenNameOpensRenameReplaceAndStaysOpen) {
     EXPECT_EQ(clash.targetPicture.size(), QSize(30, 20));
     EXPECT_EQ(test::readBytes(other + "a.png"), existing);
     EXPECT_TRUE(QFile::exists(folder + "a.png"));
-    EXPECT_EQ(t.state.folders.targetFolder, other);
+    EXPECT_EQ(p.result().targetFolder, other);
     EXPECT_TRUE(closed.isEmpty());
     ASSERT_EQ(t.prompts.shown().size(), 1); // only the folder browse
     EXPECT_EQ(t.prompts.shown()[0].title, "Move the picture to which folder?");
@@ -190,7 +192,7 @@ TEST_F(Panel, RenameThroughFrameRefreshesCatalogue) {
     p.cmdRename_Click();
     EXPECT_TRUE(QFile::exists(folder + "b.png"));
     EXPECT_EQ(changed.size(), 1);
-    EXPECT_EQ(t.state.current.fileName, "b.png");
+    EXPECT_EQ(p.result().renamedTo, "b.png");
 }
 
 TEST_F(Panel, DeleteAnsweredNoKeepsPictureAndCloses) {

@@ -54,9 +54,11 @@ int main(int argc, char** argv) {
     const QString folder = app.path() + QStringLiteral("/Samples/");
     const QImage picture = demoPicture();
     test::writePicture(folder + QStringLiteral("sunrise over hills.jpg"), picture);
-    test::selectPicture(state, folder, QStringLiteral("sunrise over hills.jpg"),
-                        picture.scaled(112, 84, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    state.current.picture = picture;
+    OptionsRequest request = test::pictureRequest(
+        folder, QStringLiteral("sunrise over hills.jpg"),
+        picture.scaled(112, 84, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    request.picture.picture = picture;
+    request.picture.size = picture.size();
     test::NullConverter converter;
     QtDesktop desktop;
     QtPrompts prompts;
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
     test::RecordingWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, app.path()};
 
-    auto* panel = new Form5(ctx, nullptr);
+    auto* panel = new Form5(ctx, request, nullptr);
     panel->Form_Load();
     panel->move(200, 120);
     panel->show();

@@ -40,18 +40,16 @@ QByteArray readBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void selectPicture(AppState& state, const QString& folder, const QString& fileName,
-                   const QImage& thumbnail) {
-    state.current.folder = folder;
-    state.current.fileName = fileName;
-    state.current.baseName = fileName.chopped(4);
-    state.current.extension = fileName.right(4).toUpper();
-    state.catalogue.rows = {CatalogueRow{QStringLiteral("2024-05-01 10:20:30"), fileName, 0}};
-    state.catalogue.pictureCache = {thumbnail};
-    state.catalogue.currentPage = 1;
-    state.catalogue.pageCount = 1;
-    state.catalogue.selectedIndex = 0;
-    if (state.settings.guiScale <= 0) state.settings.guiScale = 1.0;
+OptionsRequest pictureRequest(const QString& folder, const QString& fileName,
+                              const QImage& thumbnail) {
+    OptionsRequest r;
+    r.picture.folder = folder;
+    r.picture.fileName = fileName;
+    r.picture.row = 0;
+    r.thumbnail = thumbnail;
+    r.rowDate = QStringLiteral("2024-05-01 10:20:30");
+    r.lastRow = 0;
+    return r;
 }
 
 } // namespace quiverel::test

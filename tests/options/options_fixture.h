@@ -1,8 +1,8 @@
 #pragma once
 // A picture folder for the options panel's tests: pictures drawn by the
-// test, their thumbnails, and the current-picture globals pointing at one.
+// test, their thumbnails, and the panel's request for one.
 
-#include "app/state.h"
+#include "app/windows.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -20,9 +20,9 @@ void writePicture(const QString& path, const QImage& picture);
 void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
 
-// Makes `folder` (ending in "/") the current folder with `fileName` the
-// current picture, the only row of the catalogue, its thumbnail cached.
-void selectPicture(AppState& state, const QString& folder, const QString& fileName,
-                   const QImage& thumbnail);
+// The panel's request for `fileName` in `folder` (ending in "/"), the only
+// row of the catalogue, with the grid's thumbnail of it.
+OptionsRequest pictureRequest(const QString& folder, const QString& fileName,
+                              const QImage& thumbnail);
 
 } // namespace quiverel::test

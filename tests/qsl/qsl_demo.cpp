@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     windows.call = call > 0 && call + 1 < args.size() ? args[call + 1] : QStringLiteral("dl0abc");
     windows.leaveOpen = args.contains(QStringLiteral("--form"));
 
-    Form3* form = Form3::open(ctx, nullptr);
+    Form3* form = Form3::open(ctx, {.picture = currentPictureRef(state)}, nullptr);
     if (!form) return 1;
     QObject::connect(form, &Form3::closed, &qapp, &QCoreApplication::quit);
     form->cmdQSL_Click();

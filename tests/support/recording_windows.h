@@ -14,6 +14,8 @@ struct WindowCall {
     QString caption;
     QImage picture;
     ClashRequest clash;
+    ComposerRequest composer;
+    OptionsRequest options;
     HelpPage page = HelpPage::Help;
     ColourPickRequest colour;
     QslRequest qsl;
@@ -31,8 +33,12 @@ public:
         c.caption = caption;
         c.picture = picture;
     }
-    void showComposer() override { record(WindowKind::Composer); }
-    void showOptionsPanel() override { record(WindowKind::OptionsPanel); }
+    void showComposer(const ComposerRequest& request) override {
+        record(WindowKind::Composer).composer = request;
+    }
+    void showOptionsPanel(const OptionsRequest& request) override {
+        record(WindowKind::OptionsPanel).options = request;
+    }
     void showRenameReplace(const ClashRequest& request) override {
         record(WindowKind::RenameReplace).clash = request;
     }

@@ -18,6 +18,11 @@ TEST(WindowRegionTest, TheWindowShowsOnlyTheNonWhitePixels) {
     layer.resize(picture.size());
     ApplyTransparentRegion(layer, picture, 16777215);
     EXPECT_EQ(layer.mask(), QRegion(4, 3, 5, 1));
+    // The glyph mask the text effects dialog returns clips the same.
+    QWidget fromMask;
+    fromMask.resize(picture.size());
+    ApplyGlyphMask(fromMask, glyphMask(picture, 16777215));
+    EXPECT_EQ(fromMask.mask(), layer.mask());
 }
 
 TEST(WindowRegionTest, AnAllWhitePictureLeavesNothingOfTheWindowVisible) {
