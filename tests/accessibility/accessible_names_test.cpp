@@ -47,14 +47,26 @@ struct WalkContext : test::TestContext {
         QDir().mkpath(rx());
         app.write(QStringLiteral("Help.txt"), "[English]\r\nFirst help line\r\n*****\r\n");
         test::writePicture(rx() + QStringLiteral("a.png"), picture);
-        test::selectPicture(state, rx(), QStringLiteral("a.png"), picture.scaled(112, 84));
         CurrentPicture& cur = state.current;
+        cur.folder = rx();
+        cur.fileName = QStringLiteral("a.png");
         cur.baseName = QStringLiteral("a");
+        cur.extension = QStringLiteral(".PNG");
+        state.catalogue.rows = {
+            CatalogueRow{QStringLiteral("2024-05-01 10:20:30"), cur.fileName, 0}};
+        state.catalogue.pictureCache = {picture.scaled(112, 84)};
+        state.catalogue.currentPage = 1;
+        state.catalogue.pageCount = 1;
+        state.catalogue.selectedIndex = 0;
         cur.picture = picture;
         cur.width = picture.width();
         cur.height = picture.height();
     }
     QString rx() const { return app.path() + QStringLiteral("/rx/"); }
+    ComposerRequest composerRequest() const { return {.picture = currentPictureRef(state, 0)}; }
+    OptionsRequest optionsRequest() const {
+        return test::pictureRequest(rx(), QStringLiteral("a.png"), picture.scaled(112, 84));
+    }
 
     QImage picture = test::plainPicture(QSize(320, 240));
     QWidget opener; // stands for the main window or the composer
@@ -94,10 +106,13 @@ const WindowCase kWindows[] = {
          zoom->show();
          return static_cast<QWidget*>(zoom);
      }},
-    {"Form3", [](WalkContext& c) { return static_cast<QWidget*>(Form3::open(c.ctx, nullptr)); }},
+    {"Form3",
+     [](WalkContext& c) {
+         return static_cast<QWidget*>(Form3::open(c.ctx, c.composerRequest(), nullptr));
+     }},
     {"Form3Frames",
      [](WalkContext& c) {
-         Form3* composer = Form3::open(c.ctx, nullptr);
+         Form3* composer = Form3::open(c.ctx, c.composerRequest(), nullptr);
          composer->cmdFrame_Click();
          return static_cast<QWidget*>(composer);
      }},
@@ -132,7 +147,7 @@ const WindowCase kWindows[] = {
      }},
     {"Form5",
      [](WalkContext& c) {
-         Form5* panel = loaded(new Form5(c.ctx));
+         Form5* panel = loaded(new Form5(c.ctx, c.optionsRequest()));
          for (QWidget* frame :
               {static_cast<QWidget*>(panel->frmRename), static_cast<QWidget*>(panel->frmConv),
                static_cast<QWidget*>(panel->frmWall), panel->ftpArea})
