@@ -13,6 +13,7 @@ void ArrivalTracker::reset(const QStringList& known) {
     refused_.clear();
     pending_.clear();
     lastChange_ = QDateTime();
+    arrivalsHeld_ = false;
 }
 
 void ArrivalTracker::madeFrom(const QString& name, const FileStamp& stamp) {
@@ -63,6 +64,7 @@ FolderChange ArrivalTracker::observe(const QStringList& names, const StampOf& st
                 continue;
             }
         } else {
+            if (arrivalsHeld_) continue;
             stamp = stampOf(name);
             if (!stamp.exists) continue;
             const auto left = refused_.constFind(name);

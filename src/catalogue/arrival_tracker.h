@@ -51,6 +51,11 @@ public:
     void taken(const QString& offered, const QString& name, const FileStamp& stamp = {});
     // A file left out of the catalogue: offered again once it changes.
     void refuse(const QString& name, const FileStamp& stamp);
+    // Files that are not known are not offered until arrivals are let in:
+    // what the scan left out (a broken picture it could not move, a file
+    // still being written) waits for the folder to change.
+    void holdArrivals() { arrivalsHeld_ = true; }
+    void letInArrivals() { arrivalsHeld_ = false; }
 
     int pendingCount() const { return int(pending_.size()); }
     // True while something needs looking at again without a folder event:
@@ -71,6 +76,7 @@ private:
     QHash<QString, FileStamp> refused_;
     QHash<QString, Pending> pending_;
     QDateTime lastChange_;
+    bool arrivalsHeld_ = false;
 };
 
 } // namespace quiverel

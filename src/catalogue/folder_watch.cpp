@@ -22,6 +22,7 @@ FolderWatch::FolderWatch(Clock& clock, QObject* parent)
     connect(timer_, &QTimer::timeout, this, &FolderWatch::poll);
     // Several events of one burst are looked at once.
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        tracker_.letInArrivals();
         if (!timer_->isActive()) timer_->start();
     });
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, &FolderWatch::fileChanged);
@@ -39,6 +40,8 @@ void FolderWatch::watch(const QString& folder, const QList<CatalogueRow>& rows,
         newest.append(&r);
     }
     tracker_.reset(known);
+    // The first looks only compare the pictures the scan took in.
+    tracker_.holdArrivals();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) return;
     watcher_->addPath(QDir::cleanPath(folder));
     if (newest.size() > kWatchedFiles) {
