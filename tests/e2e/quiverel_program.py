@@ -104,6 +104,22 @@ class Program:
                 pass
         return self.popen.returncode
 
+    def answer(self, box, timeout=WINDOW_TIMEOUT):
+        """Presses Return in a message box until it is gone: a key typed before
+        the program has taken the focus the window manager gave the box is lost."""
+        deadline = time.monotonic() + timeout
+        showing = lambda: any(w.wid == box.wid for w in self.windows())
+        while showing():
+            if time.monotonic() > deadline:
+                raise AssertionError("the message box %r did not take Return" % box)
+            try:
+                self.display.key(["Return"], box)
+            except AssertionError:
+                pass  # it went away meanwhile
+            settle = time.monotonic() + 1.0
+            while time.monotonic() < settle and showing():
+                time.sleep(0.1)
+
     def _tool_window(self, window):
         kind = self.display.x(["xprop", "-id", window.wid, "_NET_WM_WINDOW_TYPE"], check=False)
         return "_NET_WM_WINDOW_TYPE_UTILITY" in kind

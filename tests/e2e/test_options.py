@@ -48,7 +48,7 @@ class OptionsPanelTest(accessible.BusTestCase):
             report = poll("the report", lambda: next(
                 (w for w in program.windows() if w.wid not in (main.wid, panel.wid)), None),
                 TIMEOUT)
-            s.key(["Return"], report)
+            program.answer(report)
             poll("only the main window", lambda: [w.wid for w in program.windows()] ==
                  [main.wid], TIMEOUT)
 

@@ -54,7 +54,7 @@ class ScanHazardsTest(unittest.TestCase):
                 program = s.start()
                 main = program.wait_for_main_window()
                 warning = program.wait_for_window("Brisendale", besides=main)
-                s.key(["Return"], warning)
+                program.answer(warning)
 
                 cache = os.path.join(s.display.home, ".cache", "Quiverel", "thumbnails")
                 poll("the thumbnails in the cache", lambda: os.path.isdir(cache) and any(

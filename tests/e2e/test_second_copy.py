@@ -25,7 +25,7 @@ class SecondCopyTest(unittest.TestCase):
             self.assertEqual(len(second.windows()), 1,
                              "the second copy must show only its message")
 
-            s.key(["Return"], box)
+            second.answer(box)
             self.assertEqual(second.wait_exit(), 0, second.log())
 
             self.assertTrue(first.running(), "the first copy ended too")
