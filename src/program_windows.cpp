@@ -6,6 +6,7 @@
 #include "catalogue/thumbnail_grid.h"
 #include "composer/form3.h"
 #include "composer/form8.h"
+#include "composer/size_controls.h"
 #include "mainwindow/form1.h"
 #include "options/form5.h"
 #include "qsl/form_qsl.h"
@@ -84,6 +85,11 @@ void ProgramWindows::apply(const OptionsResult& result) {
     }
 }
 
+void ProgramWindows::apply(const SizeResult& result) {
+    applySizes(ctx_.state.settings, result);
+    main_->refreshSizeLabel();
+}
+
 void ProgramWindows::showComposer(const ComposerRequest& opened) {
     const AppState& state = ctx_.state;
     ComposerRequest request = opened;
@@ -94,8 +100,11 @@ void ProgramWindows::showComposer(const ComposerRequest& opened) {
     Form3* composer = Form3::open(ctx_, request, main_.get());
     composer_ = composer;
     if (!composer) return;
+    // The sliders read an odd size back as they show it before anyone listens.
+    apply(composer->sizeControls->values());
     main_->setEnabled(false);
-    QObject::connect(composer, &Form3::mainSizeLabelStale, main_.get(), &Form1::refreshSizeLabel);
+    QObject::connect(composer, &Form3::sizesChanged, main_.get(),
+                     [this](const SizeResult& result) { apply(result); });
     QObject::connect(composer, &Form3::closed, main_.get(), [this](const ComposerResult& result) {
         apply(result);
         Form1& main = *main_;
@@ -194,9 +203,11 @@ void ProgramWindows::showRenameReplace(const ClashRequest& request) {
     dialog->Form_Load();
 }
 
-void ProgramWindows::showSizeWindow() {
-    auto* sizes = new Form8(ctx_, main_.get());
-    QObject::connect(sizes, &Form8::mainSizeLabelStale, main_.get(), &Form1::refreshSizeLabel);
+void ProgramWindows::showSizeWindow(const SizeRequest& request) {
+    auto* sizes = new Form8(ctx_, request, main_.get());
+    QObject::connect(sizes, &Form8::sizesChanged, main_.get(),
+                     [this](const SizeResult& result) { apply(result); });
+    QObject::connect(sizes, &Form8::closed, main_.get(), &Form1::refreshSizeLabel);
     QObject::connect(sizes, &Form8::thumbnailHighlightCleared, main_.get(),
                      &Form1::clearSelectedFrame);
     sizes->Form_Load();

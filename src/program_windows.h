@@ -30,7 +30,7 @@ public:
     void showComposer(const ComposerRequest& request) override;
     void showOptionsPanel(const OptionsRequest& request) override;
     void showRenameReplace(const ClashRequest& request) override;
-    void showSizeWindow() override;
+    void showSizeWindow(const SizeRequest& request) override;
     void showSearch() override;
     void showHelp(HelpPage page) override;
     void showTextFileCreator() override;
@@ -44,6 +44,8 @@ private:
     // What a window changed goes into the shared state here and nowhere else.
     void apply(const ComposerResult& result);
     void apply(const OptionsResult& result);
+    // Sizes count at once, while their sliders are still shown.
+    void apply(const SizeResult& result);
 
     Context ctx_;
     std::unique_ptr<Form1> main_;

@@ -87,6 +87,40 @@ struct OptionsResult {
     bool composerChosen = false; // it handed over to the composer
 };
 
+// The transmit size and resolution, as the size sliders show and set them.
+struct SizeResult {
+    int jp2TargetSize = 0;   // bytes the next JPEG 2000 file aims at
+    QString resizeSetting{}; // "640x480", "No Resize", or a stored size of no list entry
+    int resizeIndex = 0;     // 1..10, 0 when the setting matches no entry
+    int resizeWidth = 0;
+    int resizeHeight = 0;
+    bool resizeEnabled = false;
+};
+
+// The size window: the sizes it starts from and the scale it is drawn at.
+struct SizeRequest {
+    SizeResult sizes{};
+    double guiScale = 1.0;
+};
+
+inline SizeResult sizesOf(const Settings& s) {
+    return {s.jp2TargetSize, s.resizeSetting, s.resizeIndex,
+            s.resizeWidth,   s.resizeHeight,  s.resizeEnabled};
+}
+
+inline void applySizes(Settings& s, const SizeResult& r) {
+    s.jp2TargetSize = r.jp2TargetSize;
+    s.resizeSetting = r.resizeSetting;
+    s.resizeIndex = r.resizeIndex;
+    s.resizeWidth = r.resizeWidth;
+    s.resizeHeight = r.resizeHeight;
+    s.resizeEnabled = r.resizeEnabled;
+}
+
+inline SizeRequest sizeRequestOf(const Settings& s) {
+    return {sizesOf(s), s.guiScale > 0 ? s.guiScale : 1.0};
+}
+
 // The picture the viewer shows: its folder (ending in "/") and file name.
 struct ViewerRequest {
     QString folder;
@@ -156,7 +190,7 @@ public:
     virtual void showComposer(const ComposerRequest& request) = 0;
     virtual void showOptionsPanel(const OptionsRequest& request) = 0;
     virtual void showRenameReplace(const ClashRequest& request) = 0;
-    virtual void showSizeWindow() = 0;
+    virtual void showSizeWindow(const SizeRequest& request) = 0;
     virtual void showSearch() = 0;
     virtual void showHelp(HelpPage page) = 0;
     virtual void showTextFileCreator() = 0;

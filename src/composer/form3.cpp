@@ -136,7 +136,7 @@ void Form3::createControls() {
     sizeControls = new SizeControls(ctx_, SizeControlsPlaces::composer(), this);
     sizeControls->setObjectName(QStringLiteral("sizeControls"));
     sizeControls->placeIn(*units_);
-    connect(sizeControls, &SizeControls::mainSizeLabelStale, this, &Form3::mainSizeLabelStale);
+    connect(sizeControls, &SizeControls::sizesChanged, this, &Form3::sizesChanged);
     lblJP2 = new QLabel(QStringLiteral("jp2"), this);
     lblJP2->setObjectName(QStringLiteral("lblJP2"));
     lblJP2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -170,7 +170,7 @@ QLabel* Form3::layerWidget(LayerId id) const {
 }
 
 void Form3::Form_Load() {
-    sizeControls->load();
+    sizeControls->load(sizesOf(ctx_.state.settings));
     AppState& state = ctx_.state;
     busyCursor_ = qslCardState_ == 0;
     if (busyCursor_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -103,8 +103,8 @@ public:
 Q_SIGNALS:
     // The composite was handed over and the composer is going away.
     void closed(const ComposerResult& result);
-    // A slider moved: the main window's lblSize no longer shows the settings.
-    void mainSizeLabelStale();
+    // A slider moved: the sizes count at once, the main window's lblSize included.
+    void sizesChanged(const SizeResult& sizes);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

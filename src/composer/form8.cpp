@@ -20,9 +20,9 @@ constexpr QSizeF kTwips(4500, 2000);
 
 } // namespace
 
-Form8::Form8(Context& ctx, QWidget* opener)
+Form8::Form8(Context& ctx, const SizeRequest& request, QWidget* opener)
     // Not a child of the opener: the opener is disabled while this is open.
-    : QWidget(nullptr), ctx_(ctx), opener_(opener) {
+    : QWidget(nullptr), ctx_(ctx), request_(request), opener_(opener) {
     setObjectName(QStringLiteral("Form8"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window even while this one is open.
@@ -35,18 +35,17 @@ Form8::Form8(Context& ctx, QWidget* opener)
     sizes->placeIn(*units_);
     connect(sizes, &SizeControls::sizeScrolled, this, &Form8::refreshTxTime);
     connect(sizes, &SizeControls::sizeChanged, this, &Form8::thumbnailHighlightCleared);
-    connect(sizes, &SizeControls::mainSizeLabelStale, this, &Form8::mainSizeLabelStale);
+    connect(sizes, &SizeControls::sizesChanged, this, &Form8::sizesChanged);
 }
 
 void Form8::Form_Load() {
-    const AppState& state = ctx_.state;
     if (opener_) {
         opener_->setEnabled(false);
         // A click on the disabled main window brings this one back in front
         // of it, so the one window that can still be used is never hidden.
         opener_->window()->installEventFilter(this);
     }
-    const double scale = state.settings.guiScale > 0 ? state.settings.guiScale : 1.0;
+    const double scale = request_.guiScale > 0 ? request_.guiScale : 1.0;
     const QSize size(int(std::lround(kTwips.width() / 15 * scale)),
                      int(std::lround(kTwips.height() / 15 * scale)));
     resize(size);
@@ -61,14 +60,14 @@ void Form8::Form_Load() {
     units_->setFontPoints(lblTxTime, 10);
     sizes->placeIn(*units_);
 
-    setWindowTitle(QStringLiteral("JP2 ") + state.text[10]);
-    sizes->load();
+    setWindowTitle(QStringLiteral("JP2 ") + ctx_.state.text[10]);
+    sizes->load(request_.sizes);
     refreshTxTime();
     show();
 }
 
 void Form8::refreshTxTime() {
-    lblTxTime->setText(txTimeLabelText(ctx_.state.settings.jp2TargetSize));
+    lblTxTime->setText(txTimeLabelText(sizes->values().jp2TargetSize));
 }
 
 bool Form8::eventFilter(QObject* watched, QEvent* event) {
@@ -86,7 +85,6 @@ void Form8::closeEvent(QCloseEvent* event) {
         opener_->window()->removeEventFilter(this);
         opener_->setEnabled(true);
     }
-    Q_EMIT mainSizeLabelStale();
     Q_EMIT closed();
     event->accept();
 }

@@ -3,6 +3,7 @@
 // time a transmission of that size takes.
 
 #include "app/context.h"
+#include "app/windows.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,20 +19,20 @@ class Form8 : public QWidget {
     Q_OBJECT
 public:
     // `opener` (the main window) is disabled while this window is open.
-    Form8(Context& ctx, QWidget* opener);
+    Form8(Context& ctx, const SizeRequest& request, QWidget* opener);
 
-    // Lays the window out over the opener, fills it from the settings and shows it.
+    // Lays the window out over the opener, fills it from the request and shows it.
     void Form_Load();
 
     QLabel* lblTxTime = nullptr;
     SizeControls* sizes = nullptr;
 
 Q_SIGNALS:
-    // The main window's lblSize no longer shows the settings.
-    void mainSizeLabelStale();
+    // The sliders changed the sizes; they count at once, while the window is open.
+    void sizesChanged(const SizeResult& sizes);
     // A size was settled: the main window's selected thumbnail loses its highlight.
     void thumbnailHighlightCleared();
-    // The window closed; the opener is enabled again.
+    // The window closed; the opener is enabled again and its size label is due.
     void closed();
 
 protected:
@@ -42,6 +43,7 @@ private:
     void refreshTxTime();
 
     Context& ctx_;
+    SizeRequest request_;
     QPointer<QWidget> opener_;
     UnitScale* units_ = nullptr;
 };

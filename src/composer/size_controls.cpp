@@ -76,38 +76,36 @@ void SizeControls::placeIn(UnitScale& hostUnits) {
     units_->setFontPoints(lblResize, places_.fontPoints);
 }
 
-void SizeControls::load() {
-    Settings& s = ctx_.state.settings;
+void SizeControls::load(const SizeResult& sizes) {
+    values_ = sizes;
     const QSignalBlocker quietSize(sliSize);
     const QSignalBlocker quietResize(sliResize);
-    lblResize->setText(resizeLabelForSetting(s.resizeSetting, ctx_.state.text[8]));
+    lblResize->setText(resizeLabelForSetting(values_.resizeSetting, ctx_.state.text[8]));
     // A setting outside the list leaves the slider at its end and the setting as it is.
-    sliResize->setValue(s.resizeIndex);
-    const int value = sizeSliderValue(s.jp2TargetSize);
+    sliResize->setValue(values_.resizeIndex);
+    const int value = sizeSliderValue(values_.jp2TargetSize);
     sliSize->setValue(value);
-    const int before = s.jp2TargetSize;
-    s.jp2TargetSize = targetBytesFromSlider(value);
-    lblSize->setText(sizeLabelText(s.jp2TargetSize, ctx_.state.text[9]));
+    values_.jp2TargetSize = targetBytesFromSlider(value);
+    lblSize->setText(sizeLabelText(values_.jp2TargetSize, ctx_.state.text[9]));
     written_ = value;
-    if (s.jp2TargetSize != before) {
+    if (values_.jp2TargetSize != sizes.jp2TargetSize) {
         // i_view32.ini is to aim at the size the slider shows.
         writeSettingsFile();
-        Q_EMIT mainSizeLabelStale();
+        Q_EMIT sizesChanged(values_);
     }
 }
 
 void SizeControls::sliSize_Scroll() {
-    Settings& s = ctx_.state.settings;
-    s.jp2TargetSize = targetBytesFromSlider(sliSize->value());
-    lblSize->setText(sizeLabelText(s.jp2TargetSize, ctx_.state.text[9]));
-    Q_EMIT mainSizeLabelStale();
+    values_.jp2TargetSize = targetBytesFromSlider(sliSize->value());
+    lblSize->setText(sizeLabelText(values_.jp2TargetSize, ctx_.state.text[9]));
+    Q_EMIT sizesChanged(values_);
     Q_EMIT sizeScrolled();
 }
 
 void SizeControls::sliSize_Change() {
-    ctx_.state.settings.jp2TargetSize = targetBytesFromSlider(sliSize->value());
+    values_.jp2TargetSize = targetBytesFromSlider(sliSize->value());
     Q_EMIT sizeChanged();
-    Q_EMIT mainSizeLabelStale();
+    Q_EMIT sizesChanged(values_);
     written_ = sliSize->value();
     writeSettingsFile();
 }
@@ -115,8 +113,12 @@ void SizeControls::sliSize_Change() {
 void SizeControls::sliResize_Scroll() {
     const int value = sliResize->value();
     lblResize->setText(resizeLabelText(value, ctx_.state.text[8]));
-    applyResizeSlider(ctx_.state.settings, value);
-    Q_EMIT mainSizeLabelStale();
+    // The resize rule works on settings.
+    Settings s;
+    applySizes(s, values_);
+    applyResizeSlider(s, value);
+    values_ = sizesOf(s);
+    Q_EMIT sizesChanged(values_);
 }
 
 void SizeControls::sizeValueChanged() {
@@ -130,12 +132,12 @@ void SizeControls::sizeReleased() {
 }
 
 void SizeControls::writeSettingsFile() {
-    if (writeSizeSettingsFile(ctx_.state) || warned_) return;
+    const QString path = ctx_.state.iniFile(QString::fromLatin1(kIviewIniName));
+    if (writeIviewIni(path, values_.jp2TargetSize) || warned_) return;
     warned_ = true;
     ctx_.prompts.tell(this,
-                      ctx_.state.iniFile(QString::fromLatin1(kIviewIniName)) +
-                          QStringLiteral("\ncould not be written. Transmit files keep the size "
-                                         "it holds until it can be written again."),
+                      path + QStringLiteral("\ncould not be written. Transmit files keep the size "
+                                            "it holds until it can be written again."),
                       {}, PromptIcon::Warning);
 }
 

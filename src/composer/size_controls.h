@@ -3,6 +3,7 @@
 // size window both show them.
 
 #include "app/context.h"
+#include "app/windows.h"
 
 #include <QRectF>
 #include <QWidget>
@@ -35,13 +36,16 @@ public:
 
     // Puts the controls where `places` says in the host's units.
     void placeIn(UnitScale& hostUnits);
-    // Labels and sliders from the settings. The size is read back from the
-    // slider, so an odd or out-of-range setting becomes what the slider shows.
-    void load();
+    // Labels and sliders from `sizes`. The size is read back from the slider,
+    // so an odd or out-of-range size becomes what the slider shows (and is
+    // handed back as a change).
+    void load(const SizeResult& sizes);
+    // The sizes as the sliders set them.
+    const SizeResult& values() const { return values_; }
 
-    // The slider is moving: the setting and the labels follow it.
+    // The slider is moving: the size and the labels follow it.
     void sliSize_Scroll();
-    // The slider settled on a value: the setting, and i_view32.ini for the next
+    // The slider settled on a value: the size, and i_view32.ini for the next
     // JPEG 2000 file.
     void sliSize_Change();
     void sliResize_Scroll();
@@ -54,8 +58,9 @@ public:
 Q_SIGNALS:
     void sizeScrolled();
     void sizeChanged();
-    // The main window's lblSize no longer shows the settings.
-    void mainSizeLabelStale();
+    // The sizes changed; the owner keeps them (the main window's lblSize
+    // and the next hand-off use them while the sliders are still shown).
+    void sizesChanged(const SizeResult& sizes);
 
 private:
     void sizeValueChanged();
@@ -65,6 +70,7 @@ private:
     Context& ctx_;
     SizeControlsPlaces places_;
     UnitScale* units_ = nullptr;
+    SizeResult values_;
     int written_ = 0;     // the slider value i_view32.ini holds
     bool warned_ = false; // a file that cannot be written is told once
 };

@@ -185,7 +185,7 @@ void Form1::mnuTool_Click(int index) {
         ctx_.windows.showSearch();
         break;
     case 1:
-        ctx_.windows.showSizeWindow();
+        ctx_.windows.showSizeWindow(sizeRequestOf(state_.settings));
         break;
     case 3:
     case 4:

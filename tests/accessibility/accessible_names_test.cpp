@@ -116,7 +116,10 @@ const WindowCase kWindows[] = {
          composer->cmdFrame_Click();
          return static_cast<QWidget*>(composer);
      }},
-    {"Form8", [](WalkContext& c) { return loaded(new Form8(c.ctx, &c.opener)); }},
+    {"Form8",
+     [](WalkContext& c) {
+         return loaded(new Form8(c.ctx, sizeRequestOf(c.ctx.state.settings), &c.opener));
+     }},
     {"frmText",
      [](WalkContext& c) {
          return loaded(new frmText(c.ctx, [](int, QColor, ColourPicked) { return nullptr; }));

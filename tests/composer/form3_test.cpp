@@ -245,12 +245,15 @@ INSTANTIATE_TEST_SUITE_P(Controls, Form3Places,
 TEST_F(Form3Test, SlidersTellTheMainWindowWhileTheyMove) {
     setCurrent(QStringLiteral("a.png"), filled(320, 256, qRgb(0, 0, 0)));
     open();
-    QSignalSpy stale(form.data(), &Form3::mainSizeLabelStale);
+    QSignalSpy stale(form.data(), &Form3::sizesChanged);
     form->sizeControls->sliSize->setSliderDown(true); // dragged, not yet let go
     form->sizeControls->sliSize->setValue(37);
     EXPECT_EQ(stale.count(), 1);
     form->sizeControls->sliResize->setValue(3);
-    EXPECT_EQ(stale.count(), 2);
+    ASSERT_EQ(stale.count(), 2);
+    const SizeResult last = stale.last()[0].value<SizeResult>();
+    EXPECT_EQ(last.jp2TargetSize, 37000);
+    EXPECT_EQ(last.resizeSetting, QStringLiteral("640x480"));
 }
 
 TEST_F(Form3Test, TextLayerTakesTheMouseOnlyOnItsGlyphs) {

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     test::RecordingWindows windows;
     Context ctx{state, converter, desktop, prompts, clock, windows, app.path()};
 
-    auto* form = new Form8(ctx, nullptr);
+    auto* form = new Form8(ctx, sizeRequestOf(state.settings), nullptr);
     QObject::connect(form, &Form8::closed, &qapp, &QCoreApplication::quit);
     form->Form_Load();
     return qapp.exec();

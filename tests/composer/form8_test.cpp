@@ -1,5 +1,6 @@
-// The size window: its place over the main window, its time label, and the
-// main window it disables and brings up to date.
+// The size window: built from a request, its place over the main window, its
+// time label, the sizes it hands back, and the main window it disables and
+// brings up to date.
 
 #include "app/setup_ini.h"
 #include "composer/form8.h"
@@ -23,15 +24,16 @@ struct Form8Test : ::testing::Test {
     QWidget opener;
     QPointer<Form8> form;
 
+    SizeRequest request{{15000, QStringLiteral("640x480"), 3, 640, 480, true}, 1.0};
+
     void SetUp() override {
         t.readTextTable();
-        Settings& s = t.state.settings;
-        s.jp2TargetSize = 15000;
-        s.resizeSetting = QStringLiteral("640x480");
-        deriveResize(s);
-        s.guiScale = 1.0;
+        // The window shows the request, whatever the settings hold.
+        t.state.settings.jp2TargetSize = 99000;
+        t.state.settings.resizeSetting = QStringLiteral("No Resize");
+        deriveResize(t.state.settings);
         opener.setGeometry(100, 50, 666, 500);
-        form = new Form8(t.ctx, &opener);
+        form = new Form8(t.ctx, request, &opener);
     }
     void TearDown() override { delete form.data(); }
 };
@@ -54,10 +56,10 @@ TEST_F(Form8Test, LoadFillsTheWindowOverTheMainWindowAndDisablesIt) {
     EXPECT_TRUE(form->isEnabled());
 }
 
-TEST_F(Form8Test, TheTimeFollowsTheThumbAndTheHighlightGoesWhenTheSizeSettles) {
+TEST_F(Form8Test, TheTimeAndTheSizesFollowTheThumbAndTheHighlightGoesWhenTheSizeSettles) {
     form->Form_Load();
     QSignalSpy cleared(form.data(), &Form8::thumbnailHighlightCleared);
-    QSignalSpy stale(form.data(), &Form8::mainSizeLabelStale);
+    QSignalSpy stale(form.data(), &Form8::sizesChanged);
     QSlider* slider = form->sizes->sliSize;
     slider->setSliderDown(true);
     slider->setValue(1);
@@ -65,18 +67,34 @@ TEST_F(Form8Test, TheTimeFollowsTheThumbAndTheHighlightGoesWhenTheSizeSettles) {
     slider->setValue(120);
     EXPECT_EQ(form->lblTxTime->text(), QStringLiteral("Tx time = approx. 500 seconds"));
     EXPECT_EQ(cleared.count(), 0);
-    EXPECT_EQ(stale.count(), 2);
+    ASSERT_EQ(stale.count(), 2);
+    EXPECT_EQ(stale[1][0].value<SizeResult>().jp2TargetSize, 120000);
     slider->setSliderDown(false);
     EXPECT_EQ(cleared.count(), 1);
     // The resize slider has no say in the time.
     form->sizes->sliResize->setValue(9);
     EXPECT_EQ(form->lblTxTime->text(), QStringLiteral("Tx time = approx. 500 seconds"));
+    const SizeResult last = stale.last()[0].value<SizeResult>();
+    EXPECT_EQ(last.jp2TargetSize, 120000);
+    EXPECT_EQ(last.resizeSetting, QStringLiteral("1600x1200"));
+    EXPECT_EQ(QSize(last.resizeWidth, last.resizeHeight), QSize(1600, 1200));
+    // The window writes no settings; its owner keeps what it hands back.
+    EXPECT_EQ(t.state.settings.jp2TargetSize, 99000);
+    EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("No Resize"));
 }
 
 TEST_F(Form8Test, ClosingEnablesTheMainWindowAndBringsItsSizeLabelUpToDate) {
     Form1 main(t.ctx);
-    QPointer<Form8> sizes = new Form8(t.ctx, &main);
-    QObject::connect(sizes.data(), &Form8::mainSizeLabelStale, &main, &Form1::refreshSizeLabel);
+    t.state.settings.jp2TargetSize = 15000;
+    t.state.settings.resizeSetting = QStringLiteral("640x480");
+    deriveResize(t.state.settings);
+    QPointer<Form8> sizes = new Form8(t.ctx, sizeRequestOf(t.state.settings), &main);
+    // As the program keeps the sizes: at once, and the main window's label with them.
+    QObject::connect(sizes.data(), &Form8::sizesChanged, &main, [&](const SizeResult& r) {
+        applySizes(t.state.settings, r);
+        main.refreshSizeLabel();
+    });
+    QObject::connect(sizes.data(), &Form8::closed, &main, &Form1::refreshSizeLabel);
     sizes->Form_Load();
     EXPECT_FALSE(main.isEnabled());
     sizes->sizes->sliResize->setValue(10);

@@ -1,6 +1,6 @@
 // The size sliders as the composer and the size window hold them: the
-// settings they set, i_view32.ini written only when the size settles, and
-// the hand-off that follows them.
+// sizes they hand back, i_view32.ini written only when the size settles, and
+// the hand-off that follows them once their owner keeps the sizes.
 
 #include "app/setup_ini.h"
 #include "app/unit_scale.h"
@@ -37,6 +37,12 @@ struct SizeControlsTest : ::testing::Test {
         controls = new SizeControls(t.ctx, SizeControlsPlaces::composer(), &host);
         controls->placeIn(*units);
     }
+    void load() { controls->load(sizesOf(t.state.settings)); }
+    // Keeps every change in the settings, as the owner of the sliders does.
+    void keepSizes() {
+        QObject::connect(controls, &SizeControls::sizesChanged, &host,
+                         [this](const SizeResult& r) { applySizes(t.state.settings, r); });
+    }
     QByteArray iniBytes() const { return t.app.read(QStringLiteral("ini/i_view32.ini")); }
     static QByteArray fourLines(int bytes) {
         return "[JP2]\r\nSaveOption = 3\r\nSaveQuality = 90\r\nSaveCompressionFileSize = " +
@@ -45,7 +51,7 @@ struct SizeControlsTest : ::testing::Test {
 };
 
 TEST_F(SizeControlsTest, LoadShowsTheSettings) {
-    controls->load();
+    load();
     EXPECT_EQ(controls->sliSize->value(), 15);
     EXPECT_EQ(controls->sliResize->value(), 5);
     EXPECT_EQ(controls->lblSize->text(), QStringLiteral("15,000 bytes"));
@@ -61,24 +67,27 @@ TEST_F(SizeControlsTest, AHalfThousandIsReadBackToEvenAndTheFileFollows) {
     for (auto [setting, slider] : {std::pair{12500, 12}, std::pair{13500, 14}}) {
         t.state.settings.jp2TargetSize = setting;
         writeIviewIni(t.app.ini(QStringLiteral("i_view32.ini")), setting);
-        QSignalSpy stale(controls, &SizeControls::mainSizeLabelStale);
-        controls->load();
+        QSignalSpy stale(controls, &SizeControls::sizesChanged);
+        load();
         EXPECT_EQ(controls->sliSize->value(), slider);
-        EXPECT_EQ(t.state.settings.jp2TargetSize, slider * 1000);
+        EXPECT_EQ(controls->values().jp2TargetSize, slider * 1000);
         EXPECT_EQ(controls->lblSize->text(), QStringLiteral("%1,000 bytes").arg(slider));
         // What the next JPEG 2000 file aims at is what the slider shows.
         EXPECT_EQ(iniBytes(), fourLines(slider * 1000));
-        EXPECT_EQ(stale.count(), 1);
+        ASSERT_EQ(stale.count(), 1);
+        EXPECT_EQ(stale[0][0].value<SizeResult>().jp2TargetSize, slider * 1000);
+        // The sliders hand the size back; the settings are their owner's.
+        EXPECT_EQ(t.state.settings.jp2TargetSize, setting);
     }
 }
 
 TEST_F(SizeControlsTest, ASizeChangeRewritesTheSettingsFile) {
     t.app.write(QStringLiteral("ini/i_view32.ini"), "[JP2]\r\nSaveOption = 1\r\n[More]\r\nx=1\r\n");
-    controls->load();
+    load();
     QSignalSpy changed(controls, &SizeControls::sizeChanged);
-    QSignalSpy stale(controls, &SizeControls::mainSizeLabelStale);
+    QSignalSpy stale(controls, &SizeControls::sizesChanged);
     controls->sliSize->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(t.state.settings.jp2TargetSize, 20000);
+    EXPECT_EQ(controls->values().jp2TargetSize, 20000);
     EXPECT_EQ(controls->lblSize->text(), QStringLiteral("20,000 bytes"));
     EXPECT_EQ(iniBytes(), fourLines(20000));
     EXPECT_EQ(changed.count(), 1);
@@ -86,13 +95,13 @@ TEST_F(SizeControlsTest, ASizeChangeRewritesTheSettingsFile) {
 }
 
 TEST_F(SizeControlsTest, WhileTheThumbIsDraggedTheFileWaitsForTheRelease) {
-    controls->load();
+    load();
     QSignalSpy scrolled(controls, &SizeControls::sizeScrolled);
     QSignalSpy changed(controls, &SizeControls::sizeChanged);
     controls->sliSize->setSliderDown(true);
     controls->sliSize->setValue(40);
     controls->sliSize->setValue(45);
-    EXPECT_EQ(t.state.settings.jp2TargetSize, 45000);
+    EXPECT_EQ(controls->values().jp2TargetSize, 45000);
     EXPECT_EQ(controls->lblSize->text(), QStringLiteral("45,000 bytes"));
     EXPECT_EQ(scrolled.count(), 2);
     EXPECT_EQ(changed.count(), 0);
@@ -107,13 +116,17 @@ TEST_F(SizeControlsTest, WhileTheThumbIsDraggedTheFileWaitsForTheRelease) {
 }
 
 TEST_F(SizeControlsTest, TheResizeSliderSetsTheResizeAndLeavesTheFileAlone) {
-    controls->load();
-    QSignalSpy stale(controls, &SizeControls::mainSizeLabelStale);
+    load();
+    QSignalSpy stale(controls, &SizeControls::sizesChanged);
     controls->sliResize->setValue(10);
-    EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("No Resize"));
+    EXPECT_EQ(controls->values().resizeSetting, QStringLiteral("No Resize"));
+    EXPECT_FALSE(controls->values().resizeEnabled);
     EXPECT_EQ(controls->lblResize->text(), QStringLiteral("No Resize"));
     controls->sliResize->setValue(3);
-    EXPECT_EQ(t.state.settings.resizeSetting, QStringLiteral("640x480"));
+    const SizeResult last = stale.last()[0].value<SizeResult>();
+    EXPECT_EQ(last.resizeSetting, QStringLiteral("640x480"));
+    EXPECT_EQ(QSize(last.resizeWidth, last.resizeHeight), QSize(640, 480));
+    EXPECT_EQ(last.jp2TargetSize, 15000);
     EXPECT_EQ(stale.count(), 2);
     EXPECT_FALSE(t.app.exists(QStringLiteral("ini/i_view32.ini")));
 }
@@ -121,10 +134,10 @@ TEST_F(SizeControlsTest, TheResizeSliderSetsTheResizeAndLeavesTheFileAlone) {
 TEST_F(SizeControlsTest, AnUnwritableSettingsFileIsToldOnceAndTheSettingStillFollows) {
     // A folder where the file should be: no write can replace it.
     QDir().mkpath(t.app.ini(QStringLiteral("i_view32.ini")));
-    controls->load();
+    load();
     controls->sliSize->setValue(30);
     controls->sliSize->setValue(31);
-    EXPECT_EQ(t.state.settings.jp2TargetSize, 31000);
+    EXPECT_EQ(controls->values().jp2TargetSize, 31000);
     ASSERT_EQ(t.prompts.shown().size(), 1);
     EXPECT_TRUE(t.prompts.shown()[0].text.startsWith(t.app.ini(QStringLiteral("i_view32.ini"))));
     EXPECT_TRUE(QFileInfo(t.app.ini(QStringLiteral("i_view32.ini"))).isDir());
@@ -144,7 +157,8 @@ TEST_F(SizeControlsTest, ANewResizeAndSizeTakeEffectAtTheNextHandOff) {
     const QString tx = t.state.transmit.txFolder + u'/';
     const Pause pause = [](int) {};
 
-    controls->load();
+    keepSizes();
+    load();
     controls->sliResize->setValue(10);
     ASSERT_TRUE(SendToTransmit(t.ctx, handOff, pause));
     EXPECT_FALSE(QFileInfo::exists(tx + QStringLiteral("big.jp2")));

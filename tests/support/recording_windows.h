@@ -16,6 +16,7 @@ struct WindowCall {
     ClashRequest clash;
     ComposerRequest composer;
     OptionsRequest options;
+    SizeRequest sizes;
     HelpPage page = HelpPage::Help;
     ColourPickRequest colour;
     QslRequest qsl;
@@ -42,7 +43,9 @@ public:
     void showRenameReplace(const ClashRequest& request) override {
         record(WindowKind::RenameReplace).clash = request;
     }
-    void showSizeWindow() override { record(WindowKind::SizeWindow); }
+    void showSizeWindow(const SizeRequest& request) override {
+        record(WindowKind::SizeWindow).sizes = request;
+    }
     void showSearch() override { record(WindowKind::Search); }
     void showHelp(HelpPage page) override {
         static constexpr WindowKind kinds[] = {WindowKind::HelpText, WindowKind::HelpSetup,
