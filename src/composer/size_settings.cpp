@@ -75,9 +75,4 @@ void applyResizeSlider(Settings& settings, int value) {
     deriveResize(settings);
 }
 
-bool writeSizeSettingsFile(const AppState& state) {
-    return writeIviewIni(state.iniFile(QString::fromLatin1(kIviewIniName)),
-                         state.settings.jp2TargetSize);
-}
-
 } // namespace quiverel

@@ -38,8 +38,4 @@ QString resizeLabelForSetting(const QString& resizeSetting, const QString& pixel
 // "No Resize") and the size the hand-off fits into.
 void applyResizeSlider(Settings& settings, int value);
 
-// Rewrites i_view32.ini in the ini folder as the four lines of the JPEG 2000
-// section. False when the file could not be written (it then stays as it was).
-bool writeSizeSettingsFile(const AppState& state);
-
 } // namespace quiverel
