@@ -6,6 +6,7 @@
 #include "convert/iview_ini.h"
 #include "imaging/picture_file.h"
 #include "mainwindow/transmit.h"
+#include "support/small_disk.h"
 #include "support/test_context.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 using namespace quiverel;
 
@@ -101,30 +101,10 @@ struct TransmitSafety : ::testing::Test {
     }
 };
 
-// A small tmpfs of its own for TX; skipped where mounting is not allowed.
-class SmallDisk {
-public:
-    explicit SmallDisk(const char* size) {
-        if (!dir_.isValid()) return;
-        const QByteArray options = QByteArray("size=") + size;
-        mounted_ = ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0,
-                           options.constData()) == 0;
-    }
-    ~SmallDisk() {
-        if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    bool mounted_ = false;
-};
-
 } // namespace
 
 TEST_F(TransmitSafety, AFullDiskKeepsThePreviousFilesAndTheClipboardAndSaysWhy) {
-    SmallDisk disk("256k");
+    test::SmallDisk disk("256k");
     if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
     useTx(disk.path() + QStringLiteral("/TX"));
     writeTx(QStringLiteral("old.bmp"), "previous bitmap");
