@@ -39,6 +39,13 @@ public:
     bool isCellMarked(int k) const {
         return k >= 0 && k < frameState_.size() && frameState_[k] == 2;
     }
+    // The cells marked with Ctrl+click, in order.
+    QList<int> markedCells() const {
+        QList<int> cells;
+        for (int k = 0; k < frameState_.size(); ++k)
+            if (frameState_[k] == 2) cells.append(k);
+        return cells;
+    }
     bool hasPicture(int k) const;
     // Every frame back to the button face.
     void resetFrames();

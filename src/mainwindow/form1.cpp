@@ -274,8 +274,7 @@ void Form1::Form_Unload() {
     unloaded_ = true;
     session_->close();
     clicks_->close();
-    std::optional<QPoint> twips;
-    if (!isMinimized()) twips = QPoint(x() * 15, y() * 15);
+    const auto twips = isMinimized() ? std::nullopt : std::optional(QPoint(x() * 15, y() * 15));
     reportUnsaved(saveOnShutdown(state_, twips), ctx_.prompts, closedByUser_ ? this : nullptr);
     hover_->dropWindow();
 }

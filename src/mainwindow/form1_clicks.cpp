@@ -97,11 +97,8 @@ void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Delete) {
         const int k = cat.selectedIndex;
         if (!pic2->isCellSelected(k) && !pic2->isCellMarked(k)) return;
-        bool anyMarked = false;
-        for (int c = 0; c < pic2->cellCount(); ++c)
-            anyMarked = anyMarked || pic2->isCellMarked(c);
         PromptAnswer answer;
-        if (anyMarked) {
+        if (!pic2->markedCells().isEmpty()) {
             answer = ctx_.prompts.message(this, QStringLiteral("Multiple delete"),
                                           QStringLiteral("Confirm multiple delete"),
                                           PromptIcon::Critical, PromptButtons::YesNo);
@@ -132,10 +129,8 @@ bool Form1::recycle(const QString& path) {
 }
 
 void Form1::DeleteMarked() {
-    QList<int> cells;
-    for (int c = 0; c < pic2->cellCount(); ++c)
-        if (pic2->isCellMarked(c)) cells.append(c);
-    session_->deleteCells(cells, [this](const QString& path) { return recycle(path); });
+    session_->deleteCells(pic2->markedCells(),
+                          [this](const QString& path) { return recycle(path); });
 }
 
 } // namespace quiverel
