@@ -13,20 +13,28 @@ using namespace quiverel;
 
 namespace {
 
+// A grid of 3 x 5 cells, shown, with these pictures in its first cells.
+void showGrid(ThumbnailGrid& grid, const QList<QImage>& pictures) {
+    grid.resize(666, 414);
+    grid.createCells(3, 5);
+    for (int k = 0; k < pictures.size(); ++k)
+        grid.setCellPicture(k, pictures[k]);
+    grid.DrawGridFrames();
+    grid.show();
+}
+
+QImage filled(QSize size, Qt::GlobalColor colour) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
 // A 1 x 10000 picture's thumbnail took clicks only on its one-pixel column:
 // now the whole cell takes them, and the picture is still drawn fitted.
 TEST(ThumbnailGrid, TheWholeCellTakesTheClickAndThePictureIsDrawnFitted) {
     ThumbnailGrid grid;
-    grid.resize(666, 414);
-    grid.createCells(3, 5);
-    QImage column(1, 10000, QImage::Format_RGB32);
-    column.fill(Qt::red);
-    grid.setCellPicture(0, column);
-    QImage wide(112, 84, QImage::Format_RGB32);
-    wide.fill(Qt::blue);
-    grid.setCellPicture(1, wide);
-    grid.DrawGridFrames();
-    grid.show();
+    const QImage wide = filled({112, 84}, Qt::blue);
+    showGrid(grid, {filled({1, 10000}, Qt::red), wide});
 
     for (int k : {0, 1}) {
         const QRect cell = grid.units().toPixels(cellFrame(k, 5));
@@ -53,14 +61,8 @@ TEST(ThumbnailGrid, TheWholeCellTakesTheClickAndThePictureIsDrawnFitted) {
 // press, so nothing behind it sees it.
 TEST(ThumbnailGrid, ReportsPressesDoubleClicksAndHoveringByCell) {
     ThumbnailGrid grid;
-    grid.resize(666, 414);
-    grid.createCells(3, 5);
-    QImage picture(112, 84, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    for (int k = 0; k < 3; ++k)
-        grid.setCellPicture(k, picture);
-    grid.DrawGridFrames();
-    grid.show();
+    const QImage picture = filled({112, 84}, Qt::blue);
+    showGrid(grid, {picture, picture, picture});
     QSignalSpy pressed(&grid, &ThumbnailGrid::cellPressed);
     QSignalSpy doubled(&grid, &ThumbnailGrid::cellDoubleClicked);
     QSignalSpy hovered(&grid, &ThumbnailGrid::cellHovered);
